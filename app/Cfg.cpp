@@ -1,0 +1,91 @@
+#include "app/Cfg.h"
+
+#include "probes/Sondes.h"
+#include "ui/Screen.h"
+
+TFichePrinc* FichePrinc = nullptr;
+
+TFichePrinc::TFichePrinc(sondes::Plateforme& plateforme)
+    : ui::Form(kFormeFichePrinc), SysInfo(plateforme), plateforme_(plateforme) {
+  LierControles();
+  OnShow = [this](ui::Control* sender) { FormShow(sender); };
+  BtnHelp->onClick = [this](ui::Control* s) { BtnHelpClick(s); };
+  LMDMMButton2->onClick = [this](ui::Control* s) { LMDMMButton2Click(s); };
+  LMDMMButton3->onClick = [this](ui::Control* s) { LMDMMButton3Click(s); };
+  LMDMMButton1->onClick = [this](ui::Control* s) { LMDMMButton1Click(s); };
+  BtnCheck->onClick = [this](ui::Control* s) { BtnCheckClick(s); };
+  LBtnX->onClick = [this](ui::Control* s) { LBtnXClick(s); };
+  // The guard acts once the window exists, while it is still being created.
+  LMDOneInstance1.Verifier();
+}
+
+void TFichePrinc::LierControles() {
+  auto lier = [this](auto*& membre, const char* nom) {
+    membre = Controle<std::remove_reference_t<decltype(*membre)>>(nom);
+  };
+  lier(Image1, "Image1");
+  lier(BtnHelp, "BtnHelp");
+  lier(LMDMMButton2, "LMDMMButton2");
+  lier(LMDMMButton3, "LMDMMButton3");
+  lier(LMDMMButton1, "LMDMMButton1");
+  lier(BtnCheck, "BtnCheck");
+  lier(LBtnX, "LBtnX");
+  lier(MemoConfig, "MemoConfig");
+  lier(StatusBar, "StatusBar");
+  lier(Tabs, "Tabs");
+  lier(TabCPU, "TabCPU");
+  lier(TabMemoire, "TabMemoire");
+  lier(TabCV, "TabCV");
+  lier(TabOS, "TabOS");
+  lier(TabDX, "TabDX");
+  ui::Label** const valeurs[kNbValeurs] = {&LblCPU, &LblVitesse, &LblTotalRAM, &LblVirtuel, &LblPage,
+                                           &LblMarqueVideo, &LblHW, &LblRes, &LblMemoireVideo, &LblRefreshRate,
+                                           &LblVerDrv, &LblIs3D, &LblVerOS, &LblAutreInfo, &LblDxVersion};
+  for (int i = 0; i < kNbValeurs; ++i) {
+    lier(*valeurs[i], kNomsValeurs[i]);
+    valeurs_[static_cast<size_t>(i)] = *valeurs[i];
+  }
+  lier(LblCmtCPU, "LblCmtCPU");
+  lier(LblCmtRAM, "LblCmtRAM");
+  lier(LblCmtCG, "LblCmtCG");
+  lier(LblCmtSpecial, "LblCmtSpecial");
+  lier(LblCmtOS, "LblCmtOS");
+  lier(LblCmtDx, "LblCmtDx");
+  lier(CPUPim, "CPUPim");
+  lier(RAMPim, "RAMPim");
+  lier(CGPim, "CGPim");
+  lier(OSPim, "OSPim");
+  lier(PIMDX, "PIMDX");
+}
+
+void TFichePrinc::FormShow(ui::Control*) {
+  // The framework raises the show once; an exception ends the run at its step.
+  MarqueVideo = "Inconnue";
+  VerDrv = "Inconnue";
+  PlacerFenetre();
+  LireMemoire();
+  LireCarteVideo();
+  LireCPU();
+  LireOS();
+  Evaluer();
+  EcrireValeurs();
+  RemplirRapport();
+  StatusBar->SetSimpleText(L"Détection du matériel effectuée avec succès !");
+}
+
+void TFichePrinc::EcrireValeurs() {
+  const auto textes = TextesValeurs(*this);
+  for (size_t i = 0; i < textes.size(); ++i) valeurs_[i]->SetTexte(ui::DepuisAnsi(textes[i]));
+}
+
+int TFichePrinc::PlacerFenetre() {
+  const Position p = CalculerPosition(ui::LargeurBureau(), ui::HauteurBureau(), ClientWidth(), ClientHeight());
+  SetTop(p.top);
+  SetLeft(p.left);
+  return 0;
+}
+
+int TFichePrinc::LireMemoire() { return sondes::LireMemoire(*this, SysInfo); }
+int TFichePrinc::LireCarteVideo() { return sondes::LireCarteVideo(*this, SysInfo, plateforme_); }
+int TFichePrinc::LireCPU() { return sondes::LireCPU(*this, SysInfo, plateforme_); }
+int TFichePrinc::LireOS() { return sondes::LireOS(*this, plateforme_); }

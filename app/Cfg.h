@@ -1,0 +1,71 @@
+#pragma once
+// The main window: its controls, the findings of the inspection run (inherited as plain members), the
+// show handler that performs that run once, and the command handlers of its picture buttons.
+#include <array>
+
+#include "app/CfgRules.h"
+#include "app/OneInstance.h"
+#include "probes/Plateforme.h"
+#include "probes/Resultats.h"
+#include "probes/SysInfo.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/Memo.h"
+#include "ui/Picture.h"
+#include "ui/PictureButton.h"
+#include "ui/StatusBar.h"
+#include "ui/TabControl.h"
+
+extern const ui::DescFormulaire kFormeFichePrinc;
+
+class TFichePrinc : public ui::Form, public sondes::ResultatsInspection {
+ public:
+  explicit TFichePrinc(sondes::Plateforme& plateforme);
+
+  // Controls.
+  ui::Picture* Image1;
+  ui::PictureButton *BtnHelp, *LMDMMButton2, *LMDMMButton3, *LMDMMButton1, *BtnCheck, *LBtnX;
+  ui::Memo* MemoConfig;
+  ui::StatusBar* StatusBar;
+  ui::TabControl* Tabs;
+  ui::Panneau *TabCPU, *TabMemoire, *TabCV, *TabOS, *TabDX;
+  ui::Label *LblCPU, *LblVitesse, *LblTotalRAM, *LblVirtuel, *LblPage, *LblMarqueVideo, *LblHW, *LblRes,
+      *LblMemoireVideo, *LblRefreshRate, *LblVerDrv, *LblIs3D, *LblVerOS, *LblAutreInfo, *LblDxVersion;
+  ui::Label *LblCmtCPU, *LblCmtRAM, *LblCmtCG, *LblCmtSpecial, *LblCmtOS, *LblCmtDx;
+  ui::Picture *CPUPim, *RAMPim, *CGPim, *OSPim, *PIMDX;
+
+  // Non-visual components.
+  sondes::TSysInfo SysInfo;
+  TLMDOneInstance LMDOneInstance1;
+
+  // The inspection run and its steps.
+  void FormShow(ui::Control* Sender);
+  int PlacerFenetre();
+  int LireMemoire();
+  int LireCarteVideo();
+  int LireCPU();
+  int LireOS();
+  int Evaluer();
+  int RemplirRapport();
+
+  // Commands.
+  void BtnHelpClick(ui::Control* Sender);
+  void CmdAideClick(ui::Control* Sender);
+  void LMDMMButton2Click(ui::Control* Sender);
+  void CmdAboutClick(ui::Control* Sender);
+  void LMDMMButton3Click(ui::Control* Sender);
+  void CmdExporterClick(ui::Control* Sender);
+  void LMDMMButton1Click(ui::Control* Sender);
+  void BtnCheckClick(ui::Control* Sender);
+  void LBtnXClick(ui::Control* Sender);
+  void CmdQuitterClick(ui::Control* Sender);
+
+ private:
+  void LierControles();
+  void EcrireValeurs();
+
+  sondes::Plateforme& plateforme_;
+  std::array<ui::Label*, kNbValeurs> valeurs_{};  // the value labels, in the order of the run
+};
+
+extern TFichePrinc* FichePrinc;

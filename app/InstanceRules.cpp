@@ -1,0 +1,10 @@
+#include "app/InstanceRules.h"
+
+std::string NomMutexInstance(const std::string& cheminProgramme) {
+  const auto coupure = cheminProgramme.find_last_of("\\:");
+  std::string nom = coupure == std::string::npos ? cheminProgramme : cheminProgramme.substr(coupure + 1);
+  // Only ASCII letters: bytes of other code pages must stay as they are, whatever the C locale says.
+  for (char& c : nom)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return nom;
+}

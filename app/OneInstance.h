@@ -1,0 +1,25 @@
+#pragma once
+// Single running instance. The process-wide guard creates a named mutex as the program starts and
+// records whether it existed; the main window's component LMDOneInstance1 then hands a second start over
+// to the running instance and ends it.
+#include "ui/Win.h"
+
+class TGardeInstance {
+ public:
+  TGardeInstance();  // the mutex is named after the program's file name, upper-cased
+  bool InstancePrecedente() const { return precedente_; }
+
+ private:
+  ui::Handle mutex_;  // held for the life of the process, closed at exit
+  bool precedente_ = false;
+};
+
+// The guard of this process, when the program made one (tests run without).
+extern TGardeInstance* GardeProcessus;
+
+class TLMDOneInstance {
+ public:
+  // With a previous instance: clears this instance's title so that the search cannot find it, brings
+  // the running instance forward (restored when minimised) and requests the end of this one.
+  void Verifier() const;
+};

@@ -1,0 +1,44 @@
+#pragma once
+// The real platform: each method is the Windows call or processor instruction it is named after.
+#include "probes/Plateforme.h"
+
+namespace sondes {
+
+class PlateformeWindows : public Plateforme {
+ public:
+  bool CpuidPresent() override;
+  void Cpuid(uint32_t feuille, uint32_t registres[4]) override;
+  uint64_t Rdtsc() override;
+  HANDLE GetCurrentProcess() override { return ::GetCurrentProcess(); }
+  HANDLE GetCurrentThread() override { return ::GetCurrentThread(); }
+  DWORD GetPriorityClass(HANDLE p) override { return ::GetPriorityClass(p); }
+  int GetThreadPriority(HANDLE t) override { return ::GetThreadPriority(t); }
+  BOOL SetPriorityClass(HANDLE p, DWORD c) override { return ::SetPriorityClass(p, c); }
+  BOOL SetThreadPriority(HANDLE t, int pr) override { return ::SetThreadPriority(t, pr); }
+  void Sleep(DWORD ms) override { ::Sleep(ms); }
+  UINT timeBeginPeriod(UINT periode) override;
+  UINT timeEndPeriod(UINT periode) override;
+  bool ProcesseurSelonOS(char nom[64], uint32_t& megahertz) override;
+
+  BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX& etat) override { return ::GlobalMemoryStatusEx(&etat); }
+
+  HRESULT CoInitialize() override { return ::CoInitialize(nullptr); }
+  HRESULT CreerFournisseurDxDiag(IDxDiagProvider** fournisseur) override;
+  BOOL EnumDisplaySettingsA(DEVMODEA& mode) override {
+    return ::EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode);
+  }
+  HDC CreateDCA(const char* pilote) override { return ::CreateDCA(pilote, nullptr, nullptr, nullptr); }
+  int GetDeviceCaps(HDC dc, int index) override { return ::GetDeviceCaps(dc, index); }
+  BOOL DeleteDC(HDC dc) override { return ::DeleteDC(dc); }
+  int GetSystemMetrics(int index) override { return ::GetSystemMetrics(index); }
+  int MessageBoxA(const char* texte, const char* legende, UINT options) override;
+
+  UINT GetSystemDirectoryA(char* tampon, UINT capacite) override { return ::GetSystemDirectoryA(tampon, capacite); }
+  DWORD GetFileVersionInfoSizeA(const char* chemin) override;
+  BOOL GetFileVersionInfoA(const char* chemin, DWORD taille, void* donnees) override;
+  BOOL VerQueryValueA(const void* bloc, const char* sousBloc, void** valeur, UINT* longueur) override;
+
+  BOOL GetVersionExA(OSVERSIONINFOA& version) override { return ::GetVersionExA(&version); }
+};
+
+}  // namespace sondes

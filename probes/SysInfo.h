@@ -1,0 +1,38 @@
+#pragma once
+// The system-information component of the main window: numbered facts (GetInfoLongInt), the colour depth,
+// and the CPU-information object, which reads the processor's vendor once, when it is created.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "probes/Plateforme.h"
+
+namespace sondes {
+
+class TCPUInfo {
+ public:
+  explicit TCPUInfo(Plateforme& plateforme);
+  // 0: the vendor text (IDString); 1: the processor name (CPUName, not used here); anything else: empty.
+  std::string GetString(int32_t index) const;
+  std::string IDString() const;
+
+ private:
+  std::array<char, 12> fournisseur_{};  // EBX, EDX, ECX of CPUID leaf 0; zero without CPUID
+};
+
+class TSysInfo {
+ public:
+  explicit TSysInfo(Plateforme& plateforme) : plateforme_(plateforme), processeur_(plateforme) {}
+
+  const TCPUInfo& ProcessorInfo() const { return processeur_; }
+  // Numbered facts; an index outside 0..12 (taken unsigned) gives 0. Each call reads its source afresh.
+  int32_t GetInfoLongInt(int32_t index);
+  // Colour planes times bits per pixel of the display, modulo 256.
+  uint8_t GetColorDepth();
+
+ private:
+  Plateforme& plateforme_;
+  TCPUInfo processeur_;
+};
+
+}  // namespace sondes

@@ -1,0 +1,26 @@
+#include <gtest/gtest.h>
+
+#include "app/InstanceRules.h"
+
+namespace {
+
+TEST(NomMutexInstance, NomDeFichierEnMajuscules) {
+  struct Cas {
+    const char* chemin;
+    const char* nom;
+  };
+  const Cas cas[] = {
+      {"C:\\Program Files\\Quorvane\\Config.exe", "CONFIG.EXE"},
+      {"D:\\autre\\dossier\\config.EXE", "CONFIG.EXE"},  // another folder, another case: the same program
+      {"C:\\Quorvane\\Quorvane2.exe", "QUORVANE2.EXE"},   // another file name: another instance
+      {"C:Config.exe", "CONFIG.EXE"},                       // the drive's colon also ends the folder part
+      {"\\\\serveur\\partage\\Q.exe", "Q.EXE"},
+      {"Config.exe", "CONFIG.EXE"},
+      {"C:\\Jeux\\", ""},
+      {"C:\\Jeux\\r\xE9sum\xE9.exe", "R\xE9SUM\xE9.EXE"},  // bytes above ASCII stay as they are
+      {"C:\\a/b.exe", "A/B.EXE"},                              // only '\' and ':' separate
+  };
+  for (const Cas& c : cas) EXPECT_EQ(NomMutexInstance(c.chemin), c.nom) << c.chemin;
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+#pragma once
+// The application object: COM for the UI thread, the title, the help file name, the forms it owns,
+// the event loop and the top-level error box. Its hidden top-level window (class "TApplication") carries
+// the title, so that a second start of the program can find the running one by it.
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/Form.h"
+
+namespace ui {
+
+class TApplication {
+ public:
+  TApplication();
+  ~TApplication();
+  TApplication(const TApplication&) = delete;
+  TApplication& operator=(const TApplication&) = delete;
+
+  // COM (single-threaded apartment) and the common controls for this thread.
+  void Initialize();
+
+  HWND Handle() const { return handle_; }
+  std::wstring Title() const;
+  void SetTitle(const std::wstring& titre);
+  const std::string& HelpFile() const { return fichierAide_; }
+  void SetHelpFile(std::string nom) { fichierAide_ = std::move(nom); }
+
+  // Forms are destroyed in the reverse order of their creation; the first one is the main form.
+  template <class F, class... A>
+  F* CreateForm(A&&... args) {
+    auto forme = std::make_unique<F>(std::forward<A>(args)...);
+    F* f = forme.get();
+    formes_.push_back(std::move(forme));
+    return f;
+  }
+  Form* MainForm() const { return formes_.empty() ? nullptr : formes_.front().get(); }
+
+  // Whether Run shows the main form; a handing-over second instance clears it.
+  bool ShowMainForm = true;
+  // Shows the main form (held back, minimised, for SW_SHOWMINNOACTIVE) and dispatches messages until a
+  // quit request.
+  void Run(int commandeAffichage);
+  // Dispatches what is waiting, without blocking; false once a quit request was taken.
+  bool ProcessMessages();
+  void Terminate() { PostQuitMessage(0); }
+
+  // The top-level error box for the exception being handled (call inside a catch block).
+  void HandleException();
+  void ShowException(const std::wstring& message);
+
+  // The hidden window mirrors the main form's minimised state, so that a second instance can test it with
+  // IsIconic and restore the form through it.
+  void MiroirMinimise(bool minimise);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+  void RestaurerFormePrincipale();
+
+  HWND handle_ = nullptr;
+  std::string fichierAide_;
+  std::vector<std::unique_ptr<Form>> formes_;
+  bool comInitialise_ = false;
+};
+
+extern TApplication* Application;
+
+// For the kit's window procedures: the error box of the current exception, when there is an application.
+void GererException();
+
+}  // namespace ui

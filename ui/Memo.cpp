@@ -1,0 +1,30 @@
+#include "ui/Memo.h"
+
+namespace ui {
+
+Memo::Memo(const Creation& c) : Control(c.desc.nom) {
+  DWORD style = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+  if (c.desc.options & kLectureSeule) style |= ES_READONLY;
+  Creer(c, L"Edit", style, WS_EX_CLIENTEDGE);
+  // A new memo holds one empty line.
+  Control::SetTexte(L"\r\n");
+}
+
+std::vector<std::wstring> Memo::Lines() const {
+  std::vector<std::wstring> lignes;
+  const std::wstring texte = Texte();
+  size_t debut = 0;
+  for (size_t fin; (fin = texte.find(L"\r\n", debut)) != std::wstring::npos; debut = fin + 2)
+    lignes.push_back(texte.substr(debut, fin - debut));
+  if (debut < texte.size()) lignes.push_back(texte.substr(debut));
+  return lignes;
+}
+
+void Memo::Add(const std::wstring& ligne) {
+  // Appended after the last line, whatever the control's word wrap shows.
+  const int fin = GetWindowTextLengthW(hwnd_);
+  SendMessageW(hwnd_, EM_SETSEL, static_cast<WPARAM>(fin), fin);
+  SendMessageW(hwnd_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>((ligne + L"\r\n").c_str()));
+}
+
+}  // namespace ui

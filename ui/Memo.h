@@ -1,0 +1,17 @@
+#pragma once
+// Multi-line text held as lines; its text is every line followed by CR LF. Lines are only appended.
+#include <vector>
+
+#include "ui/Control.h"
+
+namespace ui {
+
+class Memo : public Control {
+ public:
+  explicit Memo(const Creation& c);
+
+  std::vector<std::wstring> Lines() const;
+  void Add(const std::wstring& ligne);
+};
+
+}  // namespace ui

@@ -1,0 +1,32 @@
+#pragma once
+// A picture control: a whole picture drawn at its natural size from the top-left corner (cut off by the
+// control), or one image of an image list chosen by ImageIndex, drawn with its alpha over the parent.
+#include "ui/Control.h"
+#include "ui/Images.h"
+
+namespace ui {
+
+class Picture : public Control {
+ public:
+  explicit Picture(const Creation& c);
+
+  int ImageIndex() const { return index_; }
+  // A value equal to the current one, or a negative one, changes nothing; otherwise it redraws.
+  void SetImageIndex(int index);
+
+  // Paints what this picture shows under `zone` (in the parent's client coordinates) into `dc` at 0, 0.
+  // Controls drawn transparently over the picture use it for their background.
+  void PeindreSous(HDC dc, const RECT& zone) const;
+
+ protected:
+  LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void Peindre(HDC dc) const;
+
+  ImageList* images_ = nullptr;
+  int index_;
+  bool etire_;
+};
+
+}  // namespace ui

@@ -1,0 +1,28 @@
+#pragma once
+// A button drawn from an image of an image list, transparently over the form's background picture. It
+// draws no caption and has no mouse-over face; its window text is its hint, shown as a tooltip.
+#include <functional>
+
+#include "ui/Control.h"
+
+namespace ui {
+
+class ImageList;
+
+class PictureButton : public Control {
+ public:
+  explicit PictureButton(const Creation& c);
+
+  std::function<void(Control* sender)> onClick;
+  void Click() { if (onClick) onClick(this); }
+
+  bool SurDessin(const DRAWITEMSTRUCT& dis) override;
+  void SurCommande(WORD code) override;
+
+ private:
+  Form& forme_;
+  ImageList* face_;
+  int index_;
+};
+
+}  // namespace ui

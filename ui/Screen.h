@@ -1,0 +1,8 @@
+#pragma once
+// The desktop as the framework reports it: the virtual screen, which spans all monitors.
+namespace ui {
+
+int LargeurBureau();
+int HauteurBureau();
+
+}  // namespace ui

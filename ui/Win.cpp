@@ -1,0 +1,28 @@
+#include "ui/Win.h"
+
+namespace ui {
+namespace {
+
+std::wstring VersLarge(UINT page, const std::string& texte) {
+  if (texte.empty()) return {};
+  const int n = MultiByteToWideChar(page, 0, texte.data(), static_cast<int>(texte.size()), nullptr, 0);
+  std::wstring large(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(page, 0, texte.data(), static_cast<int>(texte.size()), large.data(), n);
+  return large;
+}
+
+}  // namespace
+
+std::wstring DepuisAnsi(const std::string& texte) { return VersLarge(CP_ACP, texte); }
+std::wstring DepuisUtf8(const std::string& texte) { return VersLarge(CP_UTF8, texte); }
+
+std::string VersAnsi(const std::wstring& texte) {
+  if (texte.empty()) return {};
+  const int n = WideCharToMultiByte(CP_ACP, 0, texte.data(), static_cast<int>(texte.size()), nullptr, 0,
+                                    nullptr, nullptr);
+  std::string ansi(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, texte.data(), static_cast<int>(texte.size()), ansi.data(), n, nullptr, nullptr);
+  return ansi;
+}
+
+}  // namespace ui

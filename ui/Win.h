@@ -1,0 +1,75 @@
+#pragma once
+// Windows headers in one place, plus the handle owners and text conversions used across the kit.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <utility>
+
+namespace ui {
+
+// Texts of the platform come in the system's ANSI code page; display is always wide.
+std::wstring DepuisAnsi(const std::string& texte);
+// Characters without a mapping become the code page's default character.
+std::string VersAnsi(const std::wstring& texte);
+// The program's own texts are UTF-8 in the sources.
+std::wstring DepuisUtf8(const std::string& texte);
+
+// Owner of one GDI object (font, brush, bitmap), deleted with it.
+template <class T>
+class ObjetGdi {
+ public:
+  ObjetGdi() = default;
+  explicit ObjetGdi(T h) : h_(h) {}
+  ObjetGdi(ObjetGdi&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
+  ObjetGdi& operator=(ObjetGdi&& o) noexcept {
+    if (this != &o) { Liberer(); h_ = std::exchange(o.h_, nullptr); }
+    return *this;
+  }
+  ObjetGdi(const ObjetGdi&) = delete;
+  ObjetGdi& operator=(const ObjetGdi&) = delete;
+  ~ObjetGdi() { Liberer(); }
+  T get() const { return h_; }
+  T Detacher() { return std::exchange(h_, nullptr); }  // the caller becomes the owner
+  explicit operator bool() const { return h_ != nullptr; }
+
+ private:
+  void Liberer() { if (h_) DeleteObject(h_); h_ = nullptr; }
+  T h_ = nullptr;
+};
+
+// Owner of a kernel handle, closed with it.
+class Handle {
+ public:
+  Handle() = default;
+  explicit Handle(HANDLE h) : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
+  Handle(Handle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
+  Handle& operator=(Handle&& o) noexcept {
+    if (this != &o) { Fermer(); h_ = std::exchange(o.h_, nullptr); }
+    return *this;
+  }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  ~Handle() { Fermer(); }
+  HANDLE get() const { return h_; }
+  explicit operator bool() const { return h_ != nullptr; }
+  void Fermer() { if (h_) CloseHandle(h_); h_ = nullptr; }
+
+ private:
+  HANDLE h_ = nullptr;
+};
+
+// Selects an object into a device context for the lifetime of the scope.
+class Selection {
+ public:
+  Selection(HDC dc, HGDIOBJ objet) : dc_(dc), ancien_(SelectObject(dc, objet)) {}
+  ~Selection() { SelectObject(dc_, ancien_); }
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ ancien_;
+};
+
+}  // namespace ui

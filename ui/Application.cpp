@@ -89,7 +89,8 @@ void TApplication::HandleException() {
   } catch (...) {
     message = L"Erreur inconnue";
   }
-  ShowException(message);
+  if (OnException) OnException(message);
+  else ShowException(message);
 }
 
 void TApplication::ShowException(const std::wstring& message) {

@@ -2,6 +2,7 @@
 // The application object: COM for the UI thread, the title, the help file name, the forms it owns,
 // the event loop and the top-level error box. Its hidden top-level window (class "TApplication") carries
 // the title, so that a second start of the program can find the running one by it.
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -49,6 +50,8 @@ class TApplication {
   // The top-level error box for the exception being handled (call inside a catch block).
   void HandleException();
   void ShowException(const std::wstring& message);
+  // When set, receives the messages instead of the error box (tests record them).
+  std::function<void(const std::wstring& message)> OnException;
 
   // The hidden window mirrors the main form's minimised state, so that a second instance can test it with
   // IsIconic and restore the form through it.

@@ -189,6 +189,9 @@ void Form::Deplacer(int top, int left) {
     // Minimised: move the place it will be restored to, and stay minimised.
     wp.showCmd = SW_SHOWMINNOACTIVE;
     SetWindowPlacement(hwnd_, &wp);
+    // A restore under way may have read the old place already (the show handler of a minimised start
+    // runs inside it): the restore's own move is corrected when it comes.
+    placeRestauree_ = POINT{left, top};
   } else {
     SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -218,6 +221,15 @@ LRESULT Form::Message(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
       if (principale) Application->MiroirMinimise(wp == SIZE_MINIMIZED);
       break;
+    case WM_WINDOWPOSCHANGING: {
+      auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
+      if (placeRestauree_ && !IsIconic(hwnd_) && !(pos->flags & SWP_NOMOVE)) {
+        pos->x = placeRestauree_->x;
+        pos->y = placeRestauree_->y;
+        placeRestauree_.reset();
+      }
+      break;
+    }
     case WM_QUERYOPEN:
       // First restore after a minimised start: the show handler runs before the window comes up.
       if (onShowEnAttente_) {

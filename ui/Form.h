@@ -2,6 +2,7 @@
 // A top-level window built from its description, owning its controls, fonts and image lists.
 #include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <stdexcept>
 #include <string_view>
@@ -72,6 +73,8 @@ class Form : public Container {
   bool montre_ = false;
   bool onShowEnAttente_ = false;
   bool modal_ = false;
+  // Where a minimised form was moved to; applied when it is restored.
+  std::optional<POINT> placeRestauree_;
 };
 
 }  // namespace ui

@@ -1,0 +1,113 @@
+// The real program under Wine: start-up, the inspection of the OS, the single instance.
+#include <gtest/gtest.h>
+
+#include "Pilote.h"
+
+namespace {
+
+using pilote::Controle;
+using pilote::Processus;
+using pilote::Texte;
+
+TEST(Demarrage, LeSystemeEstNommeSelonLaVersionDeWindows) {
+  struct Cas {
+    const wchar_t* version;
+    const wchar_t* nom;
+    const wchar_t* servicePack;  // nullptr: not checked
+  };
+  const Cas cas[] = {
+      {L"winxp64", L"Windows XP", L"Service Pack 2"},
+      {L"win2k", L"Windows 2000", L"Service Pack 4"},
+      {L"win10", L"OS inconnu", nullptr},
+  };
+  for (const Cas& c : cas) {
+    const std::wstring fichier = std::wstring(L"Q_") + c.version + L".exe";
+    pilote::VersionWindows(fichier, c.version);
+    Processus p(pilote::Copie(fichier));
+    HWND fiche = p.Fenetre(L"TFichePrinc");
+    ASSERT_NE(fiche, nullptr) << c.version;
+    EXPECT_EQ(Texte(Controle(fiche, "LblVerOS")), c.nom);
+    if (c.servicePack) {
+      EXPECT_EQ(Texte(Controle(fiche, "LblAutreInfo")), c.servicePack);
+    }
+    PostMessageW(fiche, WM_CLOSE, 0, 0);
+    EXPECT_EQ(p.AttendreFin(10000), 0) << c.version;
+  }
+}
+
+TEST(Demarrage, LaFenetreMontreSesOngletsEtAnnonceLaFinDeLaDetection) {
+  Processus p(pilote::Copie(L"Q_fenetre.exe"));
+  HWND fiche = p.Fenetre(L"TFichePrinc");
+  ASSERT_NE(fiche, nullptr);
+  EXPECT_EQ(Texte(fiche), L"Quorvane.");
+  EXPECT_EQ(Texte(Controle(fiche, "StatusBar")), L"Détection du matériel effectuée avec succès !");
+  const std::vector<std::wstring> onglets{L"CPU", L"MÉMOIRE", L"GRAPHIQUES", L"OS", L"DIRECTX"};
+  EXPECT_EQ(pilote::Onglets(Controle(fiche, "Tabs")), onglets);
+
+  // Placed on the 1024 x 768 screen by its client size: a third of the free height, centred.
+  RECT client;
+  GetClientRect(fiche, &client);
+  EXPECT_EQ(client.right, 568);
+  EXPECT_EQ(client.bottom, 515);
+  RECT fenetre;
+  GetWindowRect(fiche, &fenetre);
+  EXPECT_EQ(fenetre.left, (GetSystemMetrics(SM_CXVIRTUALSCREEN) - 568) / 2);
+  EXPECT_EQ(fenetre.top, (GetSystemMetrics(SM_CYVIRTUALSCREEN) - 515) / 3);
+
+  // The hidden application window carries the title by which a second start finds this one.
+  HWND application = FindWindowW(L"TApplication", L"Lecture de configuration");
+  ASSERT_NE(application, nullptr);
+  EXPECT_FALSE(IsWindowVisible(application));
+  EXPECT_FALSE(IsWindowVisible(Controle(fiche, "MemoConfig")));
+}
+
+TEST(Demarrage, UnSecondDemarrageSeRetireSansFenetre) {
+  const std::wstring exe = pilote::Copie(L"Q_double.exe");
+  Processus premier(exe);
+  HWND fiche = premier.Fenetre(L"TFichePrinc");
+  ASSERT_NE(fiche, nullptr);
+
+  const DWORD debut = GetTickCount();
+  Processus second(exe);
+  EXPECT_EQ(second.AttendreFin(10000), 0);
+  const DWORD duree = GetTickCount() - debut;
+  EXPECT_LT(duree, 1000u) << "the second start ends within a second";
+  std::vector<HWND> visibles;
+  for (HWND h : pilote::Fenetres(L"TFichePrinc"))
+    if (IsWindowVisible(h)) visibles.push_back(h);
+  EXPECT_EQ(visibles, std::vector<HWND>{fiche});
+  EXPECT_EQ(Texte(Controle(fiche, "StatusBar")), L"Détection du matériel effectuée avec succès !");
+}
+
+TEST(Demarrage, UnSecondDemarrageRestaureLaPremiereInstanceMinimisee) {
+  const std::wstring exe = pilote::Copie(L"Q_restaure.exe");
+  Processus premier(exe);
+  HWND fiche = premier.Fenetre(L"TFichePrinc");
+  ASSERT_NE(fiche, nullptr);
+  ShowWindow(fiche, SW_MINIMIZE);
+  ASSERT_TRUE(pilote::Attendre([&] { return IsIconic(fiche) != FALSE; }, 5000));
+
+  Processus second(exe);
+  EXPECT_EQ(second.AttendreFin(10000), 0);
+  EXPECT_TRUE(pilote::Attendre([&] { return !IsIconic(fiche) && IsWindowVisible(fiche); }, 5000))
+      << "the first instance's window is shown again";
+  EXPECT_EQ(Texte(Controle(fiche, "LblVerOS")).empty(), false);
+}
+
+TEST(Demarrage, UnDemarrageMinimiseInspecteALaPremiereRestauration) {
+  Processus p(pilote::Copie(L"Q_minimise.exe"), SW_SHOWMINNOACTIVE);
+  HWND fiche = p.Fenetre(L"TFichePrinc");
+  ASSERT_NE(fiche, nullptr);
+  EXPECT_TRUE(IsIconic(fiche));
+  EXPECT_EQ(Texte(Controle(fiche, "LblVerOS")), L"LblVerOS");
+  EXPECT_EQ(Texte(Controle(fiche, "StatusBar")), L"");
+
+  ShowWindow(fiche, SW_RESTORE);
+  EXPECT_TRUE(pilote::Attendre([&] { return Texte(Controle(fiche, "StatusBar")) ==
+                                             L"Détection du matériel effectuée avec succès !"; }, 10000));
+  EXPECT_NE(Texte(Controle(fiche, "LblVerOS")), L"LblVerOS");
+  PostMessageW(fiche, WM_CLOSE, 0, 0);
+  EXPECT_EQ(p.AttendreFin(10000), 0);
+}
+
+}  // namespace

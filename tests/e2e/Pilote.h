@@ -1,0 +1,62 @@
+#pragma once
+// Drives the real Quorvane.exe from outside, the way an accessibility tool does: start it, find its
+// windows, read their texts and the tab control's items, click, close, wait for its exit code.
+#include <string>
+#include <vector>
+
+#include "ui/Win.h"
+
+namespace pilote {
+
+// A copy of Quorvane.exe under its own file name, in a folder of its own: its own mutex, and its own
+// per-program Wine settings.
+std::wstring Copie(const std::wstring& nomFichier);
+// The Windows version that Wine reports to the program of that file name (winxp64, win2k, win10, ...).
+void VersionWindows(const std::wstring& nomFichier, const wchar_t* version);
+
+class Processus {
+ public:
+  Processus() = default;
+  // Starts the program with the given show command and extra environment variables ("NAME=value").
+  explicit Processus(const std::wstring& exe, int affichage = SW_SHOWNORMAL,
+                     const std::vector<std::wstring>& environnement = {});
+  Processus(Processus&&) = default;
+  Processus& operator=(Processus&&) = default;
+  ~Processus();  // a process still running is closed, then ended
+
+  DWORD Pid() const { return pid_; }
+  HANDLE Handle() const { return process_.get(); }
+  // The exit code, or -1 when the process has not ended within the delay.
+  long AttendreFin(DWORD ms);
+  // The top-level window of the process with that class, once it is visible (nullptr after the delay).
+  HWND Fenetre(const wchar_t* classe, DWORD ms = 20000, bool visible = true) const;
+
+ private:
+  ui::Handle process_;
+  DWORD pid_ = 0;
+};
+
+// The top-level windows of a class, whatever their process.
+std::vector<HWND> Fenetres(const wchar_t* classe);
+// A control of the main window, by its name in the form description.
+HWND Controle(HWND fiche, const char* nom);
+std::wstring Texte(HWND fenetre);
+// The captions of a tab control of another process, read through its own memory.
+std::vector<std::wstring> Onglets(HWND onglets);
+// Selects a tab by a mouse click on it, as a user does.
+void CliquerOnglet(HWND onglets, int index);
+// Writes what the screen shows of the window (frame included) to a PNG file; false on failure.
+bool Capturer(HWND fenetre, const std::wstring& fichierPng);
+// The colour the screen shows at a point of the window's client area.
+COLORREF Pixel(HWND fenetre, int x, int y);
+// Waits until `condition` holds, pumping nothing; false after the delay.
+template <class F>
+bool Attendre(F condition, DWORD ms) {
+  for (DWORD debut = GetTickCount(); !condition();) {
+    if (GetTickCount() - debut > ms) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+}  // namespace pilote

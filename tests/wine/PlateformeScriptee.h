@@ -1,0 +1,88 @@
+#pragma once
+// A scripted platform for the probes: every call is written to a journal, answers come from plain fields
+// that a test sets, and any call can be made to throw. Time is virtual: Sleep advances the time-stamp
+// counter by `ticksParMs` per millisecond.
+#include <array>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "probes/Plateforme.h"
+
+class PlateformeScriptee : public sondes::Plateforme {
+ public:
+  PlateformeScriptee();
+
+  std::vector<std::string> journal;  // names of the calls, in order
+  std::string lancerA;               // the call of that name throws ui::Exception
+
+  // Processor.
+  bool cpuid = true;
+  std::map<uint32_t, std::array<uint32_t, 4>> feuilles;  // CPUID leaf -> EAX, EBX, ECX, EDX
+  uint64_t tsc = 1'000'000;
+  uint64_t ticksParMs = 2'400'000;  // a 2.4 GHz processor
+  DWORD classePriorite = NORMAL_PRIORITY_CLASS;
+  int prioriteThread = THREAD_PRIORITY_NORMAL;
+  bool refuserPriorites = false;  // Set* calls fail and change nothing
+  std::string nomSelonOS;
+  uint32_t mhzSelonOS = 0;
+
+  // Memory, in bytes.
+  MEMORYSTATUSEX memoire{};
+
+  // Display and video.
+  HRESULT resultatFournisseur = REGDB_E_CLASSNOTREG;  // the provider cannot be created
+  IDxDiagProvider* fournisseur = nullptr;             // handed out (AddRef'd) when creation succeeds
+  DWORD frequence = 60;
+  int plans = 1;
+  int bitsParPixel = 32;
+  std::map<int, int> metriques;
+  struct Boite {
+    std::string texte, legende;
+    UINT options;
+  };
+  std::vector<Boite> boites;
+
+  // System directory and file versions ("major.minor.build.revision" by full path).
+  std::string repertoireSysteme = "C:\\windows\\system32";
+  std::map<std::string, std::string> versionsFichiers;
+
+  // Operating system.
+  OSVERSIONINFOA version{};
+  BOOL versionLue = TRUE;
+
+  bool CpuidPresent() override;
+  void Cpuid(uint32_t feuille, uint32_t registres[4]) override;
+  uint64_t Rdtsc() override;
+  HANDLE GetCurrentProcess() override;
+  HANDLE GetCurrentThread() override;
+  DWORD GetPriorityClass(HANDLE) override;
+  int GetThreadPriority(HANDLE) override;
+  BOOL SetPriorityClass(HANDLE, DWORD classe) override;
+  BOOL SetThreadPriority(HANDLE, int priorite) override;
+  void Sleep(DWORD ms) override;
+  UINT timeBeginPeriod(UINT) override;
+  UINT timeEndPeriod(UINT) override;
+  bool ProcesseurSelonOS(char nom[64], uint32_t& megahertz) override;
+  BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX& etat) override;
+  HRESULT CoInitialize() override;
+  HRESULT CreerFournisseurDxDiag(IDxDiagProvider** p) override;
+  BOOL EnumDisplaySettingsA(DEVMODEA& mode) override;
+  HDC CreateDCA(const char* pilote) override;
+  int GetDeviceCaps(HDC, int index) override;
+  BOOL DeleteDC(HDC) override;
+  int GetSystemMetrics(int index) override;
+  int MessageBoxA(const char* texte, const char* legende, UINT options) override;
+  UINT GetSystemDirectoryA(char* tampon, UINT capacite) override;
+  DWORD GetFileVersionInfoSizeA(const char* chemin) override;
+  BOOL GetFileVersionInfoA(const char* chemin, DWORD taille, void* donnees) override;
+  BOOL VerQueryValueA(const void* bloc, const char* sousBloc, void** valeur, UINT* longueur) override;
+  BOOL GetVersionExA(OSVERSIONINFOA& v) override;
+
+  // Fills `version` as a given Windows reports it.
+  void DefinirVersion(DWORD plateforme, DWORD majeure, DWORD mineure, const char* servicePack);
+
+ private:
+  void Noter(const char* appel);
+  const std::string* VersionDe(const char* chemin) const;
+};

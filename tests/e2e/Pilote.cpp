@@ -1,6 +1,9 @@
 #include "Pilote.h"
 
+#include <tlhelp32.h>
 #include <wincodec.h>
+
+#include <algorithm>
 #include <wrl/client.h>
 
 #include "app/Cfg.h"
@@ -35,11 +38,17 @@ BOOL CALLBACK Enumerer(HWND h, LPARAM l) {
 
 }  // namespace
 
-std::wstring Copie(const std::wstring& nomFichier) {
+std::wstring Copie(const std::wstring& nomFichier, const std::wstring& sousDossier) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  const std::wstring dossier = std::wstring(temp) + L"quorvane-e2e";
+  std::wstring dossier = std::wstring(temp) + L"quorvane-e2e";
   CreateDirectoryW(dossier.c_str(), nullptr);
+  for (size_t debut = 0; debut < sousDossier.size();) {
+    const size_t fin = std::min(sousDossier.find(L'\\', debut), sousDossier.size());
+    dossier += L"\\" + sousDossier.substr(debut, fin - debut);
+    CreateDirectoryW(dossier.c_str(), nullptr);
+    debut = fin + 1;
+  }
   const std::wstring cible = dossier + L"\\" + nomFichier;
   CopyFileW((DossierDesTests() + L"\\Quorvane.exe").c_str(), cible.c_str(), FALSE);
   return cible;
@@ -82,6 +91,18 @@ Processus::~Processus() {
   if (!process_ || WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0) return;
   if (HWND fiche = Fenetre(L"TFichePrinc", 0, false)) PostMessageW(fiche, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process_.get(), 5000) != WAIT_OBJECT_0) TerminateProcess(process_.get(), 1);
+}
+
+void Processus::Suspendre(bool suspendre) const {
+  ui::Handle instantane(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+  THREADENTRY32 t{};
+  t.dwSize = sizeof t;
+  for (BOOL ok = Thread32First(instantane.get(), &t); ok; ok = Thread32Next(instantane.get(), &t)) {
+    if (t.th32OwnerProcessID != pid_) continue;
+    ui::Handle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, t.th32ThreadID));
+    if (suspendre) SuspendThread(thread.get());
+    else ResumeThread(thread.get());
+  }
 }
 
 long Processus::AttendreFin(DWORD ms) {

@@ -10,7 +10,7 @@ namespace pilote {
 
 // A copy of Quorvane.exe under its own file name, in a folder of its own: its own mutex, and its own
 // per-program Wine settings.
-std::wstring Copie(const std::wstring& nomFichier);
+std::wstring Copie(const std::wstring& nomFichier, const std::wstring& sousDossier = L"");
 // The Windows version that Wine reports to the program of that file name (winxp64, win2k, win10, ...).
 void VersionWindows(const std::wstring& nomFichier, const wchar_t* version);
 
@@ -28,6 +28,8 @@ class Processus {
   HANDLE Handle() const { return process_.get(); }
   // The exit code, or -1 when the process has not ended within the delay.
   long AttendreFin(DWORD ms);
+  // Freezes or thaws every thread of the process, as a program that stopped answering.
+  void Suspendre(bool suspendre) const;
   // The top-level window of the process with that class, once it is visible (nullptr after the delay).
   HWND Fenetre(const wchar_t* classe, DWORD ms = 20000, bool visible = true) const;
 

@@ -1,0 +1,65 @@
+// The real program under Wine in hard conditions: crowded starts, a frozen first instance, odd folders.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Pilote.h"
+
+namespace {
+
+using pilote::Processus;
+
+std::vector<HWND> FichesVisibles() {
+  std::vector<HWND> visibles;
+  for (HWND h : pilote::Fenetres(L"TFichePrinc"))
+    if (IsWindowVisible(h)) visibles.push_back(h);
+  return visibles;
+}
+
+TEST(Robustesse, CinqDemarragesSimultanesLaissentUneSeuleFenetre) {
+  const std::wstring exe = pilote::Copie(L"Q_cinq.exe");
+  std::vector<std::unique_ptr<Processus>> processus;
+  for (int i = 0; i < 5; ++i) processus.push_back(std::make_unique<Processus>(exe));
+
+  auto finis = [&] {
+    int n = 0;
+    for (auto& p : processus) n += p->AttendreFin(0) != -1;
+    return n;
+  };
+  EXPECT_TRUE(pilote::Attendre([&] { return finis() == 4; }, 15000)) << finis() << " ended";
+  for (auto& p : processus) {
+    const long code = p->AttendreFin(0);
+    EXPECT_TRUE(code == -1 || code == 0) << code;
+  }
+  ASSERT_TRUE(pilote::Attendre([] { return !FichesVisibles().empty(); }, 10000));
+  EXPECT_EQ(FichesVisibles().size(), 1u);
+  EXPECT_EQ(finis(), 4) << "the one with the window stays";
+}
+
+TEST(Robustesse, UnePremiereInstanceFigeeNeBloquePasLaSeconde) {
+  // Minimised, the hand-over would restore the frozen window and wait on it.
+  for (int affichage : {SW_SHOWNORMAL, SW_SHOWMINNOACTIVE}) {
+    const std::wstring exe = pilote::Copie(L"Q_fige" + std::to_wstring(affichage) + L".exe");
+    Processus premier(exe, affichage);
+    ASSERT_NE(premier.Fenetre(L"TFichePrinc"), nullptr);
+    premier.Suspendre(true);
+    const DWORD debut = GetTickCount();
+    Processus second(exe);
+    const long code = second.AttendreFin(20000);
+    const DWORD duree = GetTickCount() - debut;
+    premier.Suspendre(false);
+    EXPECT_EQ(code, 0) << "show command " << affichage;
+    EXPECT_LT(duree, 5000u) << "show command " << affichage;
+  }
+}
+
+TEST(Robustesse, LeProgrammeTourneDepuisUnDossierAEspacesEtAccents) {
+  Processus p(pilote::Copie(L"Quorvane.exe", L"Dossier à espaces\\Été 2004 — œuvre"));
+  HWND fiche = p.Fenetre(L"TFichePrinc");
+  ASSERT_NE(fiche, nullptr);
+  EXPECT_EQ(pilote::Texte(pilote::Controle(fiche, "StatusBar")), L"Détection du matériel effectuée avec succès !");
+  PostMessageW(fiche, WM_CLOSE, 0, 0);
+  EXPECT_EQ(p.AttendreFin(10000), 0);
+}
+
+}  // namespace

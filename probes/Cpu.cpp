@@ -10,54 +10,29 @@
 namespace sondes {
 namespace {
 
-// Real-time class and time-critical thread from construction to destruction, so that nothing else runs
-// between the two counter readings. The saved values are written back even where the raise was refused.
-class PrioriteMaximale {
- public:
-  explicit PrioriteMaximale(Plateforme& p)
-      : p_(p), processus_(p.GetCurrentProcess()), thread_(p.GetCurrentThread()),
-        classe_(p.GetPriorityClass(processus_)), priorite_(p.GetThreadPriority(thread_)) {
-    p_.SetPriorityClass(processus_, REALTIME_PRIORITY_CLASS);
-    p_.SetThreadPriority(thread_, THREAD_PRIORITY_TIME_CRITICAL);
-  }
-  ~PrioriteMaximale() {
-    p_.SetThreadPriority(thread_, priorite_);
-    p_.SetPriorityClass(processus_, classe_);
-  }
-  PrioriteMaximale(const PrioriteMaximale&) = delete;
-  PrioriteMaximale& operator=(const PrioriteMaximale&) = delete;
-
- private:
-  Plateforme& p_;
-  HANDLE processus_;
-  HANDLE thread_;
-  DWORD classe_;
-  int priorite_;
-};
-
-// A 1 ms system timer for the measurement: with the default 15.6 ms tick, Sleep(500) ends up to a tick
-// late and the speed reads up to 3 % high, since the divisor assumes exactly 500 ms.
-class MinuterieFine {
- public:
-  explicit MinuterieFine(Plateforme& p) : p_(p), obtenue_(p.timeBeginPeriod(1) == TIMERR_NOERROR) {}
-  ~MinuterieFine() {
-    if (obtenue_) p_.timeEndPeriod(1);  // only a granted period is given back
-  }
-  MinuterieFine(const MinuterieFine&) = delete;
-  MinuterieFine& operator=(const MinuterieFine&) = delete;
-
- private:
-  Plateforme& p_;
-  bool obtenue_;
-};
-
+// Ticks of the counter over the measuring pause, taken in the real-time class at time-critical priority
+// so that nothing else runs between the two readings. A refused raise is ignored: the measurement goes
+// on at the priority in force, and the saved values are written back all the same.
 uint64_t TicksPendantLaPause(Plateforme& p) {
-  PrioriteMaximale priorite(p);
-  MinuterieFine minuterie(p);
+  HANDLE processus = p.GetCurrentProcess();
+  HANDLE thread = p.GetCurrentThread();
+  const DWORD classe = p.GetPriorityClass(processus);
+  const int priorite = p.GetThreadPriority(thread);
+  p.SetPriorityClass(processus, REALTIME_PRIORITY_CLASS);
+  p.SetThreadPriority(thread, THREAD_PRIORITY_TIME_CRITICAL);
+  // A 1 ms system timer: with the default 15.6 ms tick, Sleep(500) ends up to a tick late and the speed
+  // reads up to 3 % high, since the divisor assumes exactly 500 ms. Only a granted period is given back.
+  const bool minuterieFine = p.timeBeginPeriod(1) == TIMERR_NOERROR;
+
   p.Sleep(10);  // starts the measurement on a fresh time slice, at the new priority
   const uint64_t debut = p.Rdtsc();
   p.Sleep(kPauseMesureMs);
-  return p.Rdtsc() - debut;  // modulo 2^64, as the counter wraps
+  const uint64_t ecart = p.Rdtsc() - debut;  // modulo 2^64, as the counter wraps
+
+  if (minuterieFine) p.timeEndPeriod(1);
+  p.SetThreadPriority(thread, priorite);
+  p.SetPriorityClass(processus, classe);
+  return ecart;
 }
 
 }  // namespace

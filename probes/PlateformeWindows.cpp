@@ -16,11 +16,24 @@ namespace sondes {
 
 #ifdef QUORVANE_X86
 bool PlateformeWindows::CpuidPresent() {
-#if defined(__x86_64__)
-  return true;  // every x86-64 processor has CPUID
-#else
-  return __get_cpuid_max(0, nullptr) != 0;  // the compiler's own EFLAGS bit-21 test
-#endif
+  // Bit 21 (ID) of the flags can be changed exactly when CPUID exists. Flip it, read the flags back,
+  // then put the original flags back.
+  uintptr_t avant, apres;
+  asm volatile(
+      "pushf\n\t"
+      "pop %0\n\t"
+      "mov %0, %1\n\t"
+      "xor $0x200000, %1\n\t"
+      "push %1\n\t"
+      "popf\n\t"
+      "pushf\n\t"
+      "pop %1\n\t"
+      "push %0\n\t"
+      "popf"
+      : "=&r"(avant), "=&r"(apres)
+      :
+      : "cc", "memory");
+  return ((avant ^ apres) & 0x200000) != 0;
 }
 
 void PlateformeWindows::Cpuid(uint32_t feuille, uint32_t r[4]) { __cpuid(feuille, r[0], r[1], r[2], r[3]); }

@@ -1,14 +1,53 @@
 #include "probes/SysInfo.h"
 
+#include "probes/CpuRules.h"
+#include "probes/MemoryRules.h"
+
 namespace sondes {
 
-TCPUInfo::TCPUInfo(Plateforme&) {}
+TCPUInfo::TCPUInfo(Plateforme& plateforme) {
+  // Read once: the vendor cannot change while the program runs.
+  if (!plateforme.CpuidPresent()) return;
+  uint32_t r[4] = {};
+  plateforme.Cpuid(0, r);
+  fournisseur_ = OctetsDuFournisseur(r[1], r[3], r[2]);
+}
 
-std::string TCPUInfo::IDString() const { return {}; }
+std::string TCPUInfo::IDString() const { return TexteJusquAuZero(fournisseur_.data(), fournisseur_.size()); }
 
+// CPUName (index 1) is not kept: the processor probe reads the brand itself, so it stays empty.
 std::string TCPUInfo::GetString(int32_t index) const { return index == 0 ? IDString() : std::string(); }
 
-int32_t TSysInfo::GetInfoLongInt(int32_t) { return 0; }
+uint64_t TSysInfo::GetInfoOctets(int32_t index) {
+  if (index < 1 || index > 6) return 0;
+  MEMORYSTATUSEX etat{};
+  etat.dwLength = sizeof etat;
+  plateforme_.GlobalMemoryStatusEx(etat);  // a failed query leaves the zeros
+  const uint64_t champs[] = {etat.ullTotalPhys,    etat.ullAvailPhys,     etat.ullTotalVirtual,
+                             etat.ullAvailVirtual, etat.ullTotalPageFile, etat.ullAvailPageFile};
+  return champs[index - 1];
+}
+
+int32_t TSysInfo::GetInfoLongInt(int32_t index) {
+  switch (static_cast<uint32_t>(index)) {
+    case 0: {
+      OSVERSIONINFOA version{};
+      version.dwOSVersionInfoSize = sizeof version;
+      plateforme_.GetVersionExA(version);
+      return static_cast<int32_t>(version.dwBuildNumber & 0xFFFF);
+    }
+    case 1: case 2: case 3: case 4: case 5: case 6:
+      return EnKo(GetInfoOctets(index));
+    case 10:
+      return plateforme_.GetSystemMetrics(SM_CXSCREEN);
+    case 11:
+      return plateforme_.GetSystemMetrics(SM_CYSCREEN);
+    default:
+      // Rows 7-9 and 12 (screen-saver delay, language, time zone, pixels per inch) are not provided:
+      // nothing in the program reads them. Beyond 12, and negative indexes, there is no row.
+      return 0;
+  }
+}
 
 uint8_t TSysInfo::GetColorDepth() { return 0; }
 

@@ -27,6 +27,9 @@ class TSysInfo {
   const TCPUInfo& ProcessorInfo() const { return processeur_; }
   // Numbered facts; an index outside 0..12 (taken unsigned) gives 0. Each call reads its source afresh.
   int32_t GetInfoLongInt(int32_t index);
+  // The byte count behind memory rows 1-6 of GetInfoLongInt, unrounded (0 for other rows). The probe
+  // needs it: a 64-bit process has terabytes of virtual memory, beyond what KB in 32 bits can hold.
+  uint64_t GetInfoOctets(int32_t index);
   // Colour planes times bits per pixel of the display, modulo 256.
   uint8_t GetColorDepth();
 

@@ -1,0 +1,45 @@
+#include "probes/CpuRules.h"
+
+#include <cstring>
+
+namespace sondes {
+namespace {
+
+// Little-endian whatever the host, so that the rules read the same on every build.
+void Ranger(uint32_t valeur, uint8_t* octets) {
+  for (int i = 0; i < 4; ++i) octets[i] = static_cast<uint8_t>(valeur >> (8 * i));
+}
+
+}  // namespace
+
+void RangerFeuilleMarque(OctetsMarque& marque, int feuille, const uint32_t registres[4]) {
+  for (int i = 0; i < 4; ++i) Ranger(registres[i], &marque[static_cast<size_t>(16 * feuille + 4 * i)]);
+}
+
+OctetsFournisseur OctetsDuFournisseur(uint32_t ebx, uint32_t edx, uint32_t ecx) {
+  uint8_t octets[12];
+  Ranger(ebx, octets);
+  Ranger(edx, octets + 4);
+  Ranger(ecx, octets + 8);
+  OctetsFournisseur texte;
+  std::memcpy(texte.data(), octets, texte.size());
+  return texte;
+}
+
+std::string TexteJusquAuZero(const char* octets, size_t taille) {
+  size_t n = 0;
+  while (n < taille && octets[n] != '\0') ++n;
+  return std::string(octets, n);
+}
+
+std::string NomProcesseur(const OctetsMarque& marque, const std::string& fournisseur) {
+  if (marque[0] == 0x7F) return fournisseur;
+  // Three leaves give 48 bytes; the rest of the buffer is never part of the name.
+  return TexteJusquAuZero(reinterpret_cast<const char*>(marque.data()), 48);
+}
+
+uint32_t VitesseMHz(uint64_t ecartTicks) {
+  return static_cast<uint32_t>(ecartTicks) / (kPauseMesureMs * 1000u);
+}
+
+}  // namespace sondes

@@ -1,0 +1,32 @@
+#pragma once
+// The processor probe's rules over plain values: how CPUID registers become text, how the brand text or
+// the vendor names the processor, and how a tick count over the measuring pause becomes a speed.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace sondes {
+
+// The measuring pause; times 1000 it is also the divisor of the tick count (microseconds in the pause).
+inline constexpr uint32_t kPauseMesureMs = 500;
+
+using OctetsMarque = std::array<uint8_t, 64>;  // three CPUID leaves fill bytes 0-47; 48-63 stay zero
+using OctetsFournisseur = std::array<char, 12>;
+
+// Stores EAX, EBX, ECX, EDX of one brand leaf (numbered 0, 1, 2) in its 16 bytes, each little-endian.
+void RangerFeuilleMarque(OctetsMarque& marque, int feuille, const uint32_t registres[4]);
+
+// The vendor bytes of CPUID leaf 0: EBX, then EDX, then ECX, each little-endian.
+OctetsFournisseur OctetsDuFournisseur(uint32_t ebx, uint32_t edx, uint32_t ecx);
+
+// Bytes up to, not including, the first zero byte, at most `taille` of them.
+std::string TexteJusquAuZero(const char* octets, size_t taille);
+
+// The processor's name: the vendor text when the brand starts with 0x7F, else the brand text as it is
+// (blanks kept, any non-zero byte taken).
+std::string NomProcesseur(const OctetsMarque& marque, const std::string& fournisseur);
+
+// MHz from the tick difference over the pause: only its low 32 bits count, divided unsigned and truncated.
+uint32_t VitesseMHz(uint64_t ecartTicks);
+
+}  // namespace sondes

@@ -1,0 +1,92 @@
+// The real program under Wine: the memory and the processor it shows, against the host's own figures.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "Pilote.h"
+
+namespace {
+
+using pilote::Controle;
+using pilote::Processus;
+using pilote::Texte;
+
+// The value of a "Name: value" line of a Linux /proc file, read through Wine's drive Z:.
+std::string ValeurProc(const char* fichier, const std::string& nom) {
+  std::ifstream f(fichier);
+  for (std::string ligne; std::getline(f, ligne);) {
+    if (ligne.compare(0, nom.size(), nom) != 0) continue;
+    const size_t debut = ligne.find_first_not_of(" \t:", nom.size());
+    return debut == std::string::npos ? std::string() : ligne.substr(debut);
+  }
+  return {};
+}
+
+std::string SansBlancs(const std::wstring& texte) {
+  const size_t debut = texte.find_first_not_of(L' ');
+  if (debut == std::wstring::npos) return {};
+  const size_t fin = texte.find_last_not_of(L' ');
+  return std::string(texte.begin() + static_cast<std::ptrdiff_t>(debut),
+                     texte.begin() + static_cast<std::ptrdiff_t>(fin) + 1);
+}
+
+// The host's counter frequency in MHz, written beside the tests by the native helper that CTest runs
+// first (FrequenceTscHote.cpp); 0 when it is missing.
+double FrequenceDeReference() {
+  char chemin[MAX_PATH];
+  GetModuleFileNameA(nullptr, chemin, MAX_PATH);
+  std::string fichier = chemin;
+  fichier = fichier.substr(0, fichier.find_last_of('\\')) + "\\frequence-tsc.txt";
+  double mhz = 0;
+  std::ifstream(fichier) >> mhz;
+  return mhz;
+}
+
+TEST(Mesures, LaMemoirePhysiqueEstCelleDeLHote) {
+  const std::string memTotal = ValeurProc("Z:\\proc\\meminfo", "MemTotal");  // "24683772 kB"
+  ASSERT_FALSE(memTotal.empty()) << "MemTotal not found in Z:\\proc\\meminfo";
+  const long long ko = std::stoll(memTotal);
+
+  Processus p(pilote::Copie(L"Q_memoire.exe"));
+  HWND fiche = p.Fenetre(L"TFichePrinc");
+  ASSERT_NE(fiche, nullptr);
+  const std::wstring ram = Texte(Controle(fiche, "LblTotalRAM"));
+  ASSERT_EQ(ram.substr(ram.size() - 3), L" Mo") << "LblTotalRAM: " << SansBlancs(ram);
+  // Wine takes the amount from the host; a few MB of slack for what the kernel sets aside meanwhile.
+  EXPECT_NEAR(std::stod(ram), static_cast<double>(ko / 1024 + 1), 4) << "MemTotal " << memTotal;
+  // The two other amounts of a 64-bit program are gigabytes at least, never wrapped below zero.
+  for (const char* nom : {"LblVirtuel", "LblPage"}) EXPECT_GT(std::stoll(Texte(Controle(fiche, nom))), 2048) << nom;
+  PostMessageW(fiche, WM_CLOSE, 0, 0);
+  EXPECT_EQ(p.AttendreFin(10000), 0);
+}
+
+// A loaded host may wake the program late from its pause (Wine 8 leaves the real-time class at the
+// ordinary Linux priority), which inflates that one run; a fault in the probe inflates every run. So
+// the speed must be right in one of three runs.
+TEST(Mesures, LeProcesseurEstNommeEtSaVitesseEstCelleDuCompteurDeLHote) {
+  const double reference = FrequenceDeReference();
+  ASSERT_GT(reference, 0) << "no frequence-tsc.txt beside the tests: run them through ctest";
+
+  std::ostringstream vues;
+  for (int essai = 0; essai < 3; ++essai) {
+    Processus p(pilote::Copie(L"Q_vitesse.exe"));
+    HWND fiche = p.Fenetre(L"TFichePrinc");
+    ASSERT_NE(fiche, nullptr);
+    const std::wstring vitesse = Texte(Controle(fiche, "LblVitesse"));
+    ASSERT_EQ(vitesse.substr(vitesse.size() - 4), L" MHz") << SansBlancs(vitesse);
+    // The brand text of CPUID, as the kernel shows it (it drops the blanks around it).
+    EXPECT_EQ(SansBlancs(Texte(Controle(fiche, "LblCPU"))), ValeurProc("Z:\\proc\\cpuinfo", "model name"));
+    PostMessageW(fiche, WM_CLOSE, 0, 0);
+    EXPECT_EQ(p.AttendreFin(10000), 0);
+
+    const double mhz = std::stod(vitesse);
+    vues << " " << mhz;
+    if (std::abs(mhz - reference) / reference <= 0.005) return;
+  }
+  ADD_FAILURE() << "not within 0.5 % of " << reference << " MHz in any run:" << vues.str() << " MHz";
+}
+
+}  // namespace

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "probes/CpuRules.h"
+
+namespace {
+
+using sondes::OctetsMarque;
+
+TEST(VitesseMHz, TicksSurLaPause) {
+  struct Cas {
+    uint64_t ticks;
+    uint32_t mhz;
+  };
+  const Cas cas[] = {
+      {0, 0},
+      {499'999, 0},
+      {500'000, 1},
+      {1'199'999'999, 2399},  // truncated, never rounded up
+      {1'200'000'000, 2400},
+      {2'147'483'648, 4294},  // above the signed 32-bit range: the division is unsigned
+      {4'294'967'295, 8589},  // the largest speed
+      {4'294'967'296, 0},     // only the low 32 bits count
+      {5'000'000'000, 1410},
+      {0xFFFF'FFFF'FFFF'FFFF, 8589},  // a second reading below the first wraps modulo 2^64
+  };
+  for (const Cas& c : cas) EXPECT_EQ(sondes::VitesseMHz(c.ticks), c.mhz) << c.ticks;
+}
+
+OctetsMarque Marque(const char* texte, size_t taille) {
+  OctetsMarque m{};
+  std::memcpy(m.data(), texte, taille);
+  return m;
+}
+
+TEST(NomProcesseur, MarqueOuFournisseur) {
+  const std::string k48(48, 'x');
+  struct Cas {
+    const char* quoi;
+    OctetsMarque marque;
+    std::string nom;
+  };
+  const Cas cas[] = {
+      {"brand text", Marque("AMD EPYC 7B13", 13), "AMD EPYC 7B13"},
+      {"0x7F gives the vendor", Marque("\x7F" "abc", 4), "GenuineIntel"},
+      {"0x7F alone", Marque("\x7F", 1), "GenuineIntel"},
+      {"0x7F later is a character", Marque("A\x7F", 2), "A\x7F"},
+      {"a leading zero byte: empty, no fallback", Marque("\0abc", 4), ""},
+      {"blanks kept at both ends", Marque("        Intel(R) Pentium(R) 4  ", 31), "        Intel(R) Pentium(R) 4  "},
+      {"any non-zero byte is a character", Marque("\xFF\x01\xE9", 3), "\xFF\x01\xE9"},
+      {"stops at the first zero", Marque("ab\0cd", 5), "ab"},
+      {"48 bytes give 48 characters", Marque(k48.c_str(), 48), k48},
+  };
+  for (const Cas& c : cas) EXPECT_EQ(sondes::NomProcesseur(c.marque, "GenuineIntel"), c.nom) << c.quoi;
+
+  // Bytes past the three leaves never belong to the name.
+  const std::string k64(64, 'y');
+  EXPECT_EQ(sondes::NomProcesseur(Marque(k64.c_str(), 64), "v"), std::string(48, 'y'));
+}
+
+TEST(RangerFeuilleMarque, RegistresEAXEBXECXEDXPetitBoutiste) {
+  OctetsMarque m{};
+  const char texte[49] = "AMD Ryzen 7 5800X 8-Core Processor              ";
+  for (int feuille = 0; feuille < 3; ++feuille) {
+    uint32_t r[4];
+    for (int i = 0; i < 4; ++i) {
+      const auto* o = reinterpret_cast<const unsigned char*>(texte + 16 * feuille + 4 * i);
+      r[i] = o[0] | o[1] << 8 | o[2] << 16 | static_cast<uint32_t>(o[3]) << 24;
+    }
+    sondes::RangerFeuilleMarque(m, feuille, r);
+  }
+  EXPECT_EQ(sondes::NomProcesseur(m, ""), texte);
+  for (size_t i = 48; i < 64; ++i) EXPECT_EQ(m[i], 0) << i;
+}
+
+TEST(OctetsDuFournisseur, EBXPuisEDXPuisECX) {
+  struct Cas {
+    uint32_t ebx, edx, ecx;
+    std::string texte;
+  };
+  const Cas cas[] = {
+      {0x756E6547, 0x49656E69, 0x6C65746E, "GenuineIntel"},
+      {0x68747541, 0x69746E65, 0x444D4163, "AuthenticAMD"},
+      {0x4B4D564B, 0x564B4D56, 0x0000004D, "KVMKVMKVM"},  // zero bytes end the text
+      {0, 0, 0, ""},                                     // no CPUID: the bytes stay zero
+  };
+  for (const Cas& c : cas) {
+    const auto o = sondes::OctetsDuFournisseur(c.ebx, c.edx, c.ecx);
+    EXPECT_EQ(sondes::TexteJusquAuZero(o.data(), o.size()), c.texte) << c.texte;
+  }
+}
+
+}  // namespace

@@ -68,7 +68,7 @@ ComPtr<IDxDiagContainer> PremierEnfant(IDxDiagContainer* parent) {
 
 void LireFournisseur(ResultatsInspection& r, IDxDiagProvider* fournisseur, Valeur& valeur) {
   DXDIAG_INIT_PARAMS init{};
-  init.dwSize = sizeof init;  // the provider checks it against its own 64-bit layout
+  init.dwSize = sizeof init;  // 24 in a 64-bit process; the provider refuses any other size
   init.dwDxDiagHeaderVersion = DXDIAG_DX9_SDK_VERSION;
   init.bAllowWHQLChecks = TRUE;
   init.pReserved = nullptr;

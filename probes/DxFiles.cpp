@@ -29,7 +29,7 @@ HRESULT LireVersionFichier(Plateforme& plateforme, const char* chemin, uint64_t*
 int VersionDxParFichiers(Plateforme& plateforme, uint32_t* majeur, uint32_t* mineur, char* lettre) {
   char repertoire[512] = {};
   const bool aRepertoire = plateforme.GetSystemDirectoryA(repertoire, 260) != 0;
-  // A longer name is cut, so that the longest path still fits a 512-character buffer.
+  // A longer name is cut to 259 characters before the file names are appended.
   repertoire[259] = '\0';
   return EvaluerTableDx(
       [&](const char* fichier) -> std::optional<uint64_t> {

@@ -1,5 +1,7 @@
 #include "app/Cfg.h"
 
+#include "probes/DxFiles.h"
+#include "probes/DxFilesRules.h"
 #include "probes/Sondes.h"
 #include "ui/Screen.h"
 
@@ -89,3 +91,14 @@ int TFichePrinc::LireMemoire() { return sondes::LireMemoire(*this, SysInfo); }
 int TFichePrinc::LireCarteVideo() { return sondes::LireCarteVideo(*this, SysInfo, plateforme_); }
 int TFichePrinc::LireCPU() { return sondes::LireCPU(*this, SysInfo, plateforme_); }
 int TFichePrinc::LireOS() { return sondes::LireOS(*this, plateforme_); }
+
+int TFichePrinc::VersionDxParFichiers(uint32_t* majeur, uint32_t* mineur, char* lettre) {
+  return sondes::VersionDxParFichiers(plateforme_, majeur, mineur, lettre);
+}
+HRESULT TFichePrinc::LireVersionFichier(const char* chemin, uint64_t* version) {
+  return sondes::LireVersionFichier(plateforme_, chemin, version);
+}
+uint64_t TFichePrinc::FaireVersion(uint16_t p1, uint16_t p2, uint16_t p3, uint16_t p4) {
+  return sondes::FaireVersion(p1, p2, p3, p4);
+}
+int TFichePrinc::ComparerVersions(uint64_t x, uint64_t y) { return sondes::ComparerVersions(x, y); }

@@ -48,6 +48,12 @@ class TFichePrinc : public ui::Form, public sondes::ResultatsInspection {
   int Evaluer();
   int RemplirRapport();
 
+  // The DirectX version from system file versions, for when the diagnostic provider is missing.
+  int VersionDxParFichiers(uint32_t* majeur, uint32_t* mineur, char* lettre);
+  HRESULT LireVersionFichier(const char* chemin, uint64_t* version);
+  static uint64_t FaireVersion(uint16_t p1, uint16_t p2, uint16_t p3, uint16_t p4);
+  static int ComparerVersions(uint64_t x, uint64_t y);
+
   // Commands.
   void BtnHelpClick(ui::Control* Sender);
   void CmdAideClick(ui::Control* Sender);

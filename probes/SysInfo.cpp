@@ -2,6 +2,7 @@
 
 #include "probes/CpuRules.h"
 #include "probes/MemoryRules.h"
+#include "probes/VideoRules.h"
 
 namespace sondes {
 
@@ -49,6 +50,16 @@ int32_t TSysInfo::GetInfoLongInt(int32_t index) {
   }
 }
 
-uint8_t TSysInfo::GetColorDepth() { return 0; }
+uint8_t TSysInfo::GetColorDepth() {
+  // The device context goes on every way out, a failed read included.
+  struct Contexte {
+    Plateforme& plateforme;
+    HDC dc;
+    ~Contexte() { plateforme.DeleteDC(dc); }
+  } ecran{plateforme_, plateforme_.CreateDCA("Display")};
+  const int plans = plateforme_.GetDeviceCaps(ecran.dc, PLANES);
+  const int bitsParPixel = plateforme_.GetDeviceCaps(ecran.dc, BITSPIXEL);
+  return ProfondeurCouleur(plans, bitsParPixel);
+}
 
 }  // namespace sondes

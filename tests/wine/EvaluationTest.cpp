@@ -34,52 +34,60 @@ struct Attendu {
   const wchar_t* legende;  // as stored: "&&" for a displayed '&'
 };
 
-void VerifierControles(TFichePrinc& f, std::initializer_list<Attendu> attendus, const char* quoi) {
-  for (const Attendu& a : attendus) {
-    if (a.picture) {
-      EXPECT_EQ(f.Controle<ui::Picture>(a.picture)->ImageIndex(), a.index) << quoi << ", " << a.picture;
-    }
-    auto* label = f.Controle<ui::Label>(a.label);
-    EXPECT_EQ(label->Couleur(), std::optional<COLORREF>(a.couleur)) << quoi << ", " << a.label;
-    EXPECT_EQ(label->Texte(), a.legende) << quoi << ", " << a.label;
-  }
-}
-
 TEST_F(Evaluation, LesVerdictsVontAuxBonsControles) {
-  // Two PCs that differ on every tab, so that a verdict sent to the wrong control shows.
-  fiche->CodeOS = 2;
-  fiche->TotalRAM = 128;
-  fiche->Is3D = 1;
-  fiche->MemoireVideo = 32;
-  fiche->Vitesse = 600;
-  fiche->DxMajeur = 9;
-  fiche->Evaluer();
-  VerifierControles(*fiche, {
-      {"OSPim", 0, "LblCmtOS", kVert, L"Le jeu devrait bien fonctionner !"},
-      {"RAMPim", 2, "LblCmtRAM", kRouge, L"Danger ! Le jeu ne fonctionnera pas !"},
-      {"CGPim", 0, "LblCmtCG", kVert, L"Le jeu devrait bien fonctionner !"},
-      {nullptr, 0, "LblCmtSpecial", kJaune,
-       L"Note: Ce n'est pas parce que votre carte fait du 3D qu'elle supporte le T&&L."},
-      {"CPUPim", 1, "LblCmtCPU", kJaune, L"Le jeu va fonctionner !"},
-      {"PIMDX", 0, "LblCmtDx", kVert, L"Votre version de Directx est assez recente."},
-  }, "Windows 98, 128 MB, 3D with 32 MB, 600 MHz, DirectX 9");
-
-  // Evaluated again from other findings: every control follows.
-  fiche->CodeOS = 1;
-  fiche->TotalRAM = 1024;
-  fiche->Is3D = 0;
-  fiche->EchecVideo = 1;
-  fiche->Vitesse = 1501;
-  fiche->DxMajeur = 7;
-  fiche->Evaluer();
-  VerifierControles(*fiche, {
-      {"OSPim", 1, "LblCmtOS", kJaune, L"Danger ! Le jeux risque de ne pas fonctionner avec cet OS !"},
-      {"RAMPim", 1, "LblCmtRAM", kJaune, L"Danger ! La configuration actuelle ne permet pas de tester le RAM !"},
-      {"CGPim", 2, "LblCmtCG", kRouge, L"Danger ! Votre carte vidéo ne supporte probablement pas T&&L !"},
-      {nullptr, 0, "LblCmtSpecial", kRouge, L"Impossible de détecter votre carte video."},
-      {"CPUPim", 0, "LblCmtCPU", kVert, L"Le jeu devrait bien fonctionner !"},
-      {"PIMDX", 1, "LblCmtDx", kJaune, L"Cette Version de directx est trop ancienne. Veuillez la mettre a jour."},
-  }, "Windows 95, 1024 MB, no 3D and no card, 1501 MHz, DirectX 7");
+  // PCs that differ on every tab, evaluated one after the other on the same window, so that a verdict sent
+  // to the wrong control, or a control left from the run before, shows.
+  struct Pc {
+    const char* quoi;
+    int32_t codeOS, ram;
+    uint8_t is3D, echec;
+    int32_t memoireVideo, vitesse;
+    uint32_t dx;
+    std::vector<Attendu> attendus;
+  };
+  const std::vector<Pc> pcs = {
+      {"Windows 98, 128 MB, 3D with 32 MB, 600 MHz, DirectX 9", 2, 128, 1, 0, 32, 600, 9,
+       {{"OSPim", 0, "LblCmtOS", kVert, L"Le jeu devrait bien fonctionner !"},
+        {"RAMPim", 2, "LblCmtRAM", kRouge, L"Danger ! Le jeu ne fonctionnera pas !"},
+        {"CGPim", 0, "LblCmtCG", kVert, L"Le jeu devrait bien fonctionner !"},
+        {nullptr, 0, "LblCmtSpecial", kJaune,
+         L"Note: Ce n'est pas parce que votre carte fait du 3D qu'elle supporte le T&&L."},
+        {"CPUPim", 1, "LblCmtCPU", kJaune, L"Le jeu va fonctionner !"},
+        {"PIMDX", 0, "LblCmtDx", kVert, L"Votre version de Directx est assez recente."}}},
+      {"Windows 95, 1024 MB, no 3D and no card, 1501 MHz, DirectX 7", 1, 1024, 0, 1, 64, 1501, 7,
+       {{"OSPim", 1, "LblCmtOS", kJaune, L"Danger ! Le jeux risque de ne pas fonctionner avec cet OS !"},
+        {"RAMPim", 1, "LblCmtRAM", kJaune, L"Danger ! La configuration actuelle ne permet pas de tester le RAM !"},
+        {"CGPim", 2, "LblCmtCG", kRouge, L"Danger ! Votre carte vidéo ne supporte probablement pas T&&L !"},
+        {nullptr, 0, "LblCmtSpecial", kRouge, L"Impossible de détecter votre carte video."},
+        {"CPUPim", 0, "LblCmtCPU", kVert, L"Le jeu devrait bien fonctionner !"},
+        {"PIMDX", 1, "LblCmtDx", kJaune, L"Cette Version de directx est trop ancienne. Veuillez la mettre a jour."}}},
+      {"Windows XP, 257 MB, 3D with 33 MB, 599 MHz, no DirectX", 7, 257, 1, 0, 33, 599, 0,
+       {{"OSPim", 0, "LblCmtOS", kVert, L"Le jeu devrait bien fonctionner !"},
+        {"RAMPim", 0, "LblCmtRAM", kVert, L"Le jeu devrait bien fonctionner !"},
+        {"CGPim", 0, "LblCmtCG", kVert, L"Le jeu devrait bien fonctionner !"},
+        {nullptr, 0, "LblCmtSpecial", kVert, L"Votre carte devrait supporter le T&&L."},
+        {"CPUPim", 2, "LblCmtCPU", kRouge, L"Danger ! Le jeu ne fonctionnera pas !"},
+        {"PIMDX", 2, "LblCmtDx", kRouge,
+         L"Impossible de trouver DirectX. Veuillez installer la dernière version disponible."}}},
+  };
+  for (const Pc& pc : pcs) {
+    fiche->CodeOS = pc.codeOS;
+    fiche->TotalRAM = pc.ram;
+    fiche->Is3D = pc.is3D;
+    fiche->EchecVideo = pc.echec;
+    fiche->MemoireVideo = pc.memoireVideo;
+    fiche->Vitesse = pc.vitesse;
+    fiche->DxMajeur = pc.dx;
+    fiche->Evaluer();
+    for (const Attendu& a : pc.attendus) {
+      if (a.picture) {
+        EXPECT_EQ(fiche->Controle<ui::Picture>(a.picture)->ImageIndex(), a.index) << pc.quoi << ", " << a.picture;
+      }
+      auto* label = fiche->Controle<ui::Label>(a.label);
+      EXPECT_EQ(label->Couleur(), std::optional<COLORREF>(a.couleur)) << pc.quoi << ", " << a.label;
+      EXPECT_EQ(label->Texte(), a.legende) << pc.quoi << ", " << a.label;
+    }
+  }
   EXPECT_TRUE(gErreurs.empty());
 }
 

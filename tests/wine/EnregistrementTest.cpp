@@ -124,12 +124,4 @@ TEST(Enregistrement, RemplaceToutOuRien) {
   Vider(dossier);
 }
 
-TEST(Enregistrement, UnContenuVideDonneUnFichierVide) {
-  const std::wstring chemin = Dossier() + L"-vide.txt";
-  Ecrire(chemin, kAncien);
-  rapport::EnregistrerSansPerte(chemin, "");
-  EXPECT_EQ(Lire(chemin), "");
-  DeleteFileW(chemin.c_str());
-}
-
 }  // namespace

@@ -45,9 +45,10 @@ Verdicts Juger(const sondes::ResultatsInspection& r) {
   if (r.Is3D == 1) {
     v.cg = Ok;
     v.cmtCG = Dire(Ok, kBien);
-    v.cmtSpecial = r.MemoireVideo > 32
-                       ? Dire(Ok, L"Votre carte devrait supporter le T&&L.")
-                       : Dire(Attention, L"Note: Ce n'est pas parce que votre carte fait du 3D qu'elle supporte le T&&L.");
+    v.cmtSpecial =
+        r.MemoireVideo > 32
+            ? Dire(Ok, L"Votre carte devrait supporter le T&&L.")
+            : Dire(Attention, L"Note: Ce n'est pas parce que votre carte fait du 3D qu'elle supporte le T&&L.");
     v.SeuilVitesse = 600;
   } else {
     v.cg = Danger;

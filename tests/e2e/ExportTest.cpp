@@ -6,6 +6,8 @@
 #include "Pilote.h"
 #include "app/CfgRules.h"
 
+#include <dlgs.h>  // the common dialogs' control identifiers, after the Windows headers
+
 namespace {
 
 using fichiers::Contenu;
@@ -36,7 +38,7 @@ class Export : public testing::Test {
     pilote::Cliquer(Controle(fiche, "LMDMMButton3"));
     return p.Dialogue(L"Exporter sous...");
   }
-  // Exports to `chemin` through the dialog; false when the dialog did not come up or stay.
+  // Exports to `chemin` through the dialog; false when the dialog did not come up or did not close.
   bool Exporter(const std::wstring& chemin) {
     HWND dialogue = OuvrirDialogue();
     if (!dialogue || !pilote::ChoisirFichier(dialogue, chemin)) return false;
@@ -64,6 +66,10 @@ TEST_F(Export, LeFichierReprendLeRapportCacheOctetPourOctet) {
   HWND dialogue = OuvrirDialogue();
   ASSERT_NE(dialogue, nullptr);
   EXPECT_FALSE(IsWindowEnabled(fiche)) << "the main window takes no input under the dialog";
+  EXPECT_EQ(GetWindow(dialogue, GW_OWNER), FindWindowW(L"TApplication", L"Lecture de configuration"));
+  EXPECT_EQ(pilote::NomPropose(dialogue), L"MesConfigurations.txt");
+  EXPECT_EQ(Texte(GetDlgItem(dialogue, cmb1)), L"Fichier TXT (*.TXT)") << "the one filter";
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialogue, chx1))) << "no read-only box";
   ASSERT_TRUE(pilote::ChoisirFichier(dialogue, chemin));
   ASSERT_TRUE(pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
   EXPECT_TRUE(IsWindowEnabled(fiche));

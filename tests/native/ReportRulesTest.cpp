@@ -77,7 +77,8 @@ TEST(Rapport, TailleEtLegendesParticulieres) {
   const Cas cas[] = {
       {"empty service pack", Valeur::LblAutreInfo, "", "\r\nAUTRE            : \r\n"},
       {"empty processor name", Valeur::LblCPU, "", "\r\nCPU              : \r\n"},
-      {"accented card name", Valeur::LblMarqueVideo, "RADEON 9600 S\xE9rie", "CARTE VIDEO      : RADEON 9600 S\xE9rie\r\n"},
+      {"accented card name", Valeur::LblMarqueVideo, "RADEON 9600 S\xE9rie",
+       "CARTE VIDEO      : RADEON 9600 S\xE9rie\r\n"},
       {"caption with blanks around", Valeur::LblCPU, "  Intel  ", "CPU              :   Intel  \r\n"},
       {"a 10-digit refresh rate", Valeur::LblRefreshRate, "4294967295 Hz", "TAUX RAFFRAI.    : 4294967295 Hz\r\n"},
       {"ampersands stay as they are", Valeur::LblVerDrv, "A&&B", "VERSION PILOTES  : A&&B\r\n"},

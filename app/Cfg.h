@@ -13,6 +13,7 @@
 #include "ui/Memo.h"
 #include "ui/Picture.h"
 #include "ui/PictureButton.h"
+#include "ui/SaveDialog.h"
 #include "ui/StatusBar.h"
 #include "ui/TabControl.h"
 
@@ -35,6 +36,8 @@ class TFichePrinc : public ui::Form, public sondes::ResultatsInspection {
   ui::Picture *CPUPim, *RAMPim, *CGPim, *OSPim, *PIMDX;
 
   // Non-visual components.
+  ui::SaveDialog DlgSave{.Title = L"Exporter sous...", .FileName = L"MesConfigurations.txt",
+                         .Filter = L"Fichier TXT (*.TXT)|*.txt", .DefaultExt = L"*.txt"};
   sondes::TSysInfo SysInfo;
   TLMDOneInstance LMDOneInstance1;
 

@@ -1,4 +1,12 @@
 // The configuration report, built from the value labels into the hidden memo.
 #include "app/Cfg.h"
+#include "assess/ReportRules.h"
 
-int TFichePrinc::RemplirRapport() { return 0; }
+int TFichePrinc::RemplirRapport() {
+  // The captions as the labels show them, units included; never the findings themselves.
+  std::array<std::wstring, kNbValeurs> legendes;
+  for (int i = 0; i < kNbValeurs; ++i)
+    legendes[static_cast<size_t>(i)] = Controle<ui::Label>(kNomsValeurs[i])->Texte();
+  for (const std::wstring& ligne : rapport::LignesRapport(legendes)) MemoConfig->Add(ligne);
+  return 0;
+}

@@ -123,6 +123,18 @@ HWND Processus::Fenetre(const wchar_t* classe, DWORD ms, bool visible) const {
   return trouvee;
 }
 
+HWND Processus::Dialogue(const wchar_t* titre, DWORD ms) const {
+  HWND trouvee = nullptr;
+  Attendre([&] {
+    Recherche r{L"#32770", pid_, true, {}};
+    EnumWindows(Enumerer, reinterpret_cast<LPARAM>(&r));
+    for (HWND h : r.trouvees)
+      if (Texte(h) == titre) trouvee = h;
+    return trouvee != nullptr;
+  }, ms);
+  return trouvee;
+}
+
 std::vector<HWND> Fenetres(const wchar_t* classe) {
   Recherche r{classe, 0, false, {}};
   EnumWindows(Enumerer, reinterpret_cast<LPARAM>(&r));

@@ -32,6 +32,8 @@ class Processus {
   void Suspendre(bool suspendre) const;
   // The top-level window of the process with that class, once it is visible (nullptr after the delay).
   HWND Fenetre(const wchar_t* classe, DWORD ms = 20000, bool visible = true) const;
+  // A visible dialog box of the process (a common dialog, a message box) with that title.
+  HWND Dialogue(const wchar_t* titre, DWORD ms = 10000) const;
 
  private:
   ui::Handle process_;
@@ -47,6 +49,16 @@ std::wstring Texte(HWND fenetre);
 std::vector<std::wstring> Onglets(HWND onglets);
 // Selects a tab by a mouse click on it, as a user does.
 void CliquerOnglet(HWND onglets, int index);
+// Presses a button without waiting for what it starts (a modal dialog, for instance).
+void Cliquer(HWND bouton);
+// The button of a dialog box with that command identifier (IDOK, IDCANCEL...).
+HWND Bouton(HWND dialogue, int id);
+// The text of the file-name field of a save or open dialog.
+std::wstring NomPropose(HWND dialogue);
+// Types a name into the file-name field of a save or open dialog and presses its Save/Open button.
+bool ChoisirFichier(HWND dialogue, const std::wstring& chemin);
+// The message of a message box.
+std::wstring Message(HWND boite);
 // Writes what the screen shows of the window (frame included) to a PNG file; false on failure.
 bool Capturer(HWND fenetre, const std::wstring& fichierPng);
 // The colour the screen shows at a point of the window's client area.

@@ -1,0 +1,21 @@
+#pragma once
+// Naming for the save that never loses the user's file: the new content is written beside the target
+// under a temporary name, then moved over it.
+#include <cstdint>
+#include <string>
+
+namespace rapport {
+
+// The folder part of a full path, its last separator ('\\', '/' or a drive's ':') included; empty when
+// the path has none.
+std::wstring DossierDe(const std::wstring& chemin);
+
+// A temporary file name in the target's folder, so that the final move stays on one volume. `graine`
+// picks one of many names; a name taken already is retried with another seed.
+std::wstring NomTemporaire(const std::wstring& cible, uint32_t graine);
+
+// Replacing the target is tried this many times, this far apart, while someone else briefly holds it.
+constexpr int kEssaisRemplacement = 10;
+constexpr unsigned kPauseRemplacementMs = 50;
+
+}  // namespace rapport

@@ -1,0 +1,222 @@
+// The export of the real program through its real save dialog, driven from outside: the bytes written,
+// cancelling, and the failures that must leave an existing file exactly as it was.
+#include <gtest/gtest.h>
+
+#include "Fichiers.h"
+#include "Pilote.h"
+#include "app/CfgRules.h"
+
+#include <dlgs.h>  // the common dialogs' control identifiers, after the Windows headers
+
+namespace {
+
+using fichiers::Contenu;
+using fichiers::Ecrire;
+using fichiers::Lire;
+using pilote::Controle;
+using pilote::Processus;
+using pilote::Texte;
+
+constexpr wchar_t kReussite[] = L"Sauvegarder effectuée !";
+constexpr wchar_t kDetection[] = L"Détection du matériel effectuée avec succès !";
+const std::string kAncien = "ancien rapport\r\n\xE9t\xE9\r\n";
+
+// The real program, its window up and the inspection done.
+class Export : public testing::Test {
+ protected:
+  void Demarrer(const wchar_t* copie) {
+    p = Processus(pilote::Copie(copie));
+    fiche = p.Fenetre(L"TFichePrinc");
+    ASSERT_NE(fiche, nullptr);
+    ASSERT_EQ(Statut(), kDetection);
+  }
+  std::wstring Statut() const { return Texte(Controle(fiche, "StatusBar")); }
+  std::wstring Rapport() const { return Texte(Controle(fiche, "MemoConfig")); }
+
+  // Clicks the export button and waits for the save dialog.
+  HWND OuvrirDialogue() {
+    pilote::Cliquer(Controle(fiche, "LMDMMButton3"));
+    return p.Dialogue(L"Exporter sous...");
+  }
+  // Exports to `chemin` through the dialog; false when the dialog did not come up or did not close.
+  bool Exporter(const std::wstring& chemin) {
+    HWND dialogue = OuvrirDialogue();
+    if (!dialogue || !pilote::ChoisirFichier(dialogue, chemin)) return false;
+    return pilote::Attendre([&] { return !IsWindow(dialogue); }, 10000);
+  }
+  // The error box of the program: its message, then it is closed with OK.
+  std::wstring BoiteErreur() {
+    HWND boite = p.Dialogue(L"Lecture de configuration");
+    if (!boite) return L"(no error box)";
+    const std::wstring message = pilote::Message(boite);
+    pilote::Cliquer(pilote::Bouton(boite, IDOK));
+    pilote::Attendre([&] { return !IsWindow(boite); }, 5000);
+    return message;
+  }
+
+  Processus p;
+  HWND fiche = nullptr;
+};
+
+TEST_F(Export, LeFichierReprendLeRapportCacheOctetPourOctet) {
+  Demarrer(L"Q_export.exe");
+  const std::wstring dossier = fichiers::DossierVide(L"quorvane-export-octets");
+  const std::wstring chemin = dossier + L"\\rapport.txt";
+
+  HWND dialogue = OuvrirDialogue();
+  ASSERT_NE(dialogue, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(fiche)) << "the main window takes no input under the dialog";
+  EXPECT_EQ(GetWindow(dialogue, GW_OWNER), FindWindowW(L"TApplication", L"Lecture de configuration"));
+  EXPECT_EQ(pilote::NomPropose(dialogue), L"MesConfigurations.txt");
+  EXPECT_EQ(Texte(GetDlgItem(dialogue, cmb1)), L"Fichier TXT (*.TXT)") << "the one filter";
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialogue, chx1))) << "no read-only box";
+  ASSERT_TRUE(pilote::ChoisirFichier(dialogue, chemin));
+  ASSERT_TRUE(pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
+  EXPECT_TRUE(IsWindowEnabled(fiche));
+
+  const auto octets = Lire(chemin);
+  ASSERT_TRUE(octets);
+  EXPECT_EQ(*octets, ui::VersAnsi(Rapport()));
+  // The layout, independently of the memo: an empty first line, 20 lines, separators, the size rule.
+  size_t legendes = 0;
+  for (const char* nom : kNomsValeurs) legendes += ui::VersAnsi(Texte(Controle(fiche, nom))).size();
+  EXPECT_EQ(octets->size(), 529 + legendes);
+  EXPECT_EQ(octets->substr(0, 4), "\r\nCP");
+  size_t lignes = 0;
+  for (size_t i = 0; (i = octets->find("\r\n", i)) != std::string::npos; i += 2) ++lignes;
+  EXPECT_EQ(lignes, 20u);
+  EXPECT_NE(octets->find("\r\n" + std::string(51, '*') + "\r\nTOTAL RAM        : "), std::string::npos);
+  EXPECT_EQ(octets->substr(octets->size() - 2), "\r\n");
+
+  // Again, over an older file: the dialog proposes the path chosen last (it opens in its folder with its
+  // name), and the file is replaced without a question.
+  ASSERT_TRUE(Ecrire(chemin, kAncien));
+  dialogue = OuvrirDialogue();
+  ASSERT_NE(dialogue, nullptr);
+  EXPECT_EQ(pilote::NomPropose(dialogue), L"rapport.txt");
+  pilote::Cliquer(pilote::Bouton(dialogue, IDOK));
+  EXPECT_TRUE(pilote::Attendre([&] { return Lire(chemin) == octets; }, 10000)) << "the second export";
+  EXPECT_EQ(Contenu(dossier), std::vector<std::wstring>{L"rapport.txt"}) << "no temporary file left";
+  EXPECT_EQ(Statut(), kReussite);
+}
+
+TEST_F(Export, AnnulerNEcritRien) {
+  Demarrer(L"Q_annule.exe");
+  const std::wstring rapport = Rapport();
+  const std::wstring proposeIci = L"MesConfigurations.txt";
+  const bool existaitDeja = GetFileAttributesW(proposeIci.c_str()) != INVALID_FILE_ATTRIBUTES;
+
+  HWND dialogue = OuvrirDialogue();
+  ASSERT_NE(dialogue, nullptr);
+  pilote::Cliquer(pilote::Bouton(dialogue, IDCANCEL));
+  ASSERT_TRUE(pilote::Attendre([&] { return !IsWindow(dialogue); }, 10000));
+  Sleep(300);  // whatever a faulty export would do after the dialog
+  EXPECT_EQ(Statut(), kDetection);
+  EXPECT_EQ(Rapport(), rapport);
+  EXPECT_TRUE(IsWindowEnabled(fiche));
+  if (!existaitDeja) {
+    EXPECT_EQ(GetFileAttributesW(proposeIci.c_str()), INVALID_FILE_ATTRIBUTES);
+  }
+  EXPECT_EQ(p.Dialogue(L"Lecture de configuration", 0), nullptr);
+}
+
+// What the folder holds besides the old file, when an export failed: nothing.
+void VerifierIntact(const std::wstring& dossier, const std::wstring& chemin, bool ancienFichier, const char* cas) {
+  if (ancienFichier) {
+    EXPECT_EQ(Lire(chemin), kAncien) << cas << ": the old file stays byte for byte";
+    EXPECT_EQ(Contenu(dossier), std::vector<std::wstring>{L"rapport.txt"}) << cas << ": no temporary file left";
+  } else {
+    EXPECT_EQ(Contenu(dossier), std::vector<std::wstring>{}) << cas << ": nothing written";
+  }
+}
+
+TEST_F(Export, UnEchecMontreLaBoiteEtGardeLAncienFichier) {
+  Demarrer(L"Q_echecs.exe");
+  const std::wstring rapport = Rapport();
+  const std::wstring dossier = fichiers::DossierVide(L"quorvane-export-echecs");
+  const std::wstring chemin = dossier + L"\\rapport.txt";
+  ui::Handle tenu;  // the target, held open without sharing by this process
+
+  struct Cas {
+    const char* nom;
+    std::wstring chemin;
+    bool ancienFichier;
+    void (*preparer)(const std::wstring& chemin, ui::Handle& tenu);
+    void (*defaire)(const std::wstring& chemin, ui::Handle& tenu);
+  };
+  const Cas cas[] = {
+      {"missing folder", dossier + L"\\absent\\rapport.txt", false, nullptr, nullptr},
+      {"read-only target", chemin, true,
+       [](const std::wstring& c, ui::Handle&) { SetFileAttributesW(c.c_str(), FILE_ATTRIBUTE_READONLY); },
+       [](const std::wstring& c, ui::Handle&) { SetFileAttributesW(c.c_str(), FILE_ATTRIBUTE_NORMAL); }},
+      {"target held open without sharing", chemin, true,
+       [](const std::wstring& c, ui::Handle& t) {
+         t = ui::Handle(CreateFileW(c.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+       },
+       [](const std::wstring&, ui::Handle& t) { t.Fermer(); }},
+  };
+  for (const Cas& c : cas) {
+    if (c.ancienFichier) {
+      ASSERT_TRUE(Ecrire(c.chemin, kAncien)) << c.nom;
+    }
+    if (c.preparer) c.preparer(c.chemin, tenu);
+    ASSERT_TRUE(Exporter(c.chemin)) << c.nom;
+    EXPECT_EQ(BoiteErreur(), L"Impossible de créer le fichier " + c.chemin + L".") << c.nom;
+    if (c.defaire) c.defaire(c.chemin, tenu);
+    EXPECT_EQ(Statut(), kDetection) << c.nom;
+    EXPECT_EQ(Rapport(), rapport) << c.nom;
+    VerifierIntact(dossier, c.chemin, c.ancienFichier, c.nom);
+  }
+
+  // The user can export again.
+  ASSERT_TRUE(Exporter(chemin));
+  EXPECT_TRUE(pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
+  EXPECT_EQ(Lire(chemin), ui::VersAnsi(rapport));
+}
+
+// The small volume that the test fixture mounts for this test, or why there is none.
+std::optional<std::wstring> DisquePlein(std::string& pourquoi) {
+  wchar_t linux[MAX_PATH] = {};
+  if (!GetEnvironmentVariableW(L"QUORVANE_DISQUE_PLEIN", linux, MAX_PATH)) {
+    pourquoi = "QUORVANE_DISQUE_PLEIN is not set: run the test through ctest, whose fixture mounts the volume";
+    return std::nullopt;
+  }
+  const std::wstring dossier = fichiers::DepuisLinux(linux);
+  if (auto refus = Lire(dossier + L".refus")) {
+    pourquoi = *refus;
+    return std::nullopt;
+  }
+  return dossier;
+}
+
+TEST_F(Export, UnDisquePleinGardeLAncienFichier) {
+  std::string pourquoi;
+  const auto dossier = DisquePlein(pourquoi);
+  if (!dossier) GTEST_SKIP() << "no full disk to try: " << pourquoi;
+  const std::wstring chemin = *dossier + L"\\rapport.txt";
+  const std::wstring remplissage = *dossier + L"\\remplissage";
+  DeleteFileW(remplissage.c_str());
+  ASSERT_TRUE(Ecrire(chemin, kAncien));
+  fichiers::Remplir(remplissage);
+  ASSERT_FALSE(Ecrire(*dossier + L"\\essai", std::string(600, 'x'))) << "the volume is full";
+  DeleteFileW((*dossier + L"\\essai").c_str());
+
+  Demarrer(L"Q_plein.exe");
+  const std::wstring rapport = Rapport();
+  ASSERT_TRUE(Exporter(chemin));
+  EXPECT_EQ(BoiteErreur(), L"Erreur d'écriture dans le flux.");
+  EXPECT_EQ(Statut(), kDetection);
+  EXPECT_EQ(Rapport(), rapport);
+  EXPECT_EQ(Lire(chemin), kAncien) << "the old file stays byte for byte";
+  EXPECT_EQ(Contenu(*dossier), (std::vector<std::wstring>{L"rapport.txt", L"remplissage"}))
+      << "no temporary file left";
+
+  // Room again: the user can export.
+  DeleteFileW(remplissage.c_str());
+  ASSERT_TRUE(Exporter(chemin));
+  EXPECT_TRUE(pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
+  EXPECT_EQ(Lire(chemin), ui::VersAnsi(rapport));
+  DeleteFileW(chemin.c_str());
+}
+
+}  // namespace

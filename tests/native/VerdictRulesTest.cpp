@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "assess/VerdictRules.h"
+
+namespace {
+
+using evaluation::Commentaire;
+using evaluation::Juger;
+using evaluation::NiveauVerdict;
+
+constexpr uint32_t kVert = 6736896, kJaune = 65535, kRouge = 255;
+constexpr NiveauVerdict kOk = evaluation::Ok, kAttention = evaluation::Attention, kDanger = evaluation::Danger;
+
+const std::wstring kBien = L"Le jeu devrait bien fonctionner !";
+const std::wstring kPasse = L"Le jeu va fonctionner !";
+const std::wstring kEchoue = L"Danger ! Le jeu ne fonctionnera pas !";
+
+// A PC that passes everything, so that each table moves only the fields it is about.
+sondes::ResultatsInspection Bon() {
+  sondes::ResultatsInspection r;
+  r.CodeOS = 7;
+  r.TotalRAM = 512;
+  r.Is3D = 1;
+  r.MemoireVideo = 128;
+  r.Vitesse = 2400;
+  r.DxMajeur = 9;
+  return r;
+}
+
+void Verifier(const Commentaire& c, uint32_t couleur, const std::wstring& legende, const std::string& quoi) {
+  EXPECT_EQ(c.couleur, couleur) << quoi;
+  EXPECT_EQ(std::wstring(c.legende), legende) << quoi;
+}
+
+TEST(Juger, SystemeEtMemoire) {
+  struct Os {
+    int32_t code;
+    bool accepte;
+  };
+  // Windows 98 (2), ME (5), 2000 (6), XP (7); any larger code counts as "at least 5", a negative one does not.
+  const Os systemes[] = {{-1, false}, {0, false}, {1, false}, {2, true}, {3, false},
+                         {4, false},  {5, true},  {6, true},  {7, true}, {8, true}};
+  struct Ram {
+    int32_t mo;
+    NiveauVerdict niveau;
+    uint32_t couleur;
+    const std::wstring& legende;
+  };
+  const Ram memoires[] = {{255, kDanger, kRouge, kEchoue}, {256, kAttention, kJaune, kPasse},
+                          {257, kOk, kVert, kBien},        {-1024, kDanger, kRouge, kEchoue},
+                          {0, kDanger, kRouge, kEchoue},   {65536, kOk, kVert, kBien}};
+  for (const Os& os : systemes) {
+    for (const Ram& ram : memoires) {
+      auto r = Bon();
+      r.CodeOS = os.code;
+      r.TotalRAM = ram.mo;
+      const auto v = Juger(r);
+      const std::string quoi = "CodeOS " + std::to_string(os.code) + ", " + std::to_string(ram.mo) + " MB";
+      if (os.accepte) {
+        EXPECT_EQ(v.os, kOk) << quoi;
+        Verifier(v.cmtOS, kVert, kBien, quoi);
+        EXPECT_EQ(v.ram, ram.niveau) << quoi;
+        Verifier(v.cmtRAM, ram.couleur, ram.legende, quoi);
+      } else {
+        EXPECT_EQ(v.os, kAttention) << quoi;
+        Verifier(v.cmtOS, kJaune, L"Danger ! Le jeux risque de ne pas fonctionner avec cet OS !", quoi);
+        EXPECT_EQ(v.ram, kAttention) << quoi << ": the memory is not judged";
+        Verifier(v.cmtRAM, kJaune, L"Danger ! La configuration actuelle ne permet pas de tester le RAM !", quoi);
+      }
+    }
+  }
+}
+
+TEST(Juger, CarteVideoEtSeuilDuProcesseur) {
+  const std::wstring sansTL = L"Danger ! Votre carte vidéo ne supporte probablement pas T&&L !";
+  struct Cas {
+    uint8_t is3D;
+    int32_t memoire;
+    uint8_t echec;
+    NiveauVerdict cg;
+    uint32_t couleurCG;
+    std::wstring cmtCG;
+    uint32_t couleurSpecial;
+    std::wstring cmtSpecial;
+    int32_t seuil;
+  };
+  const std::wstring supporte = L"Votre carte devrait supporter le T&&L.";
+  const std::wstring note = L"Note: Ce n'est pas parce que votre carte fait du 3D qu'elle supporte le T&&L.";
+  const std::wstring ne = L"Votre carte ne supporte pas T&&L.";
+  const std::wstring inconnue = L"Impossible de détecter votre carte video.";
+  const Cas cas[] = {
+      // With 3D acceleration the memory decides the T&L note and the failure flag is never read.
+      {1, 33, 0, kOk, kVert, kBien, kVert, supporte, 600},
+      {1, 33, 1, kOk, kVert, kBien, kVert, supporte, 600},
+      {1, 32, 0, kOk, kVert, kBien, kJaune, note, 600},
+      {1, 32, 1, kOk, kVert, kBien, kJaune, note, 600},
+      {1, -1, 0, kOk, kVert, kBien, kJaune, note, 600},
+      // Without it the memory is never read and the failure flag picks the lower line.
+      {0, 33, 0, kDanger, kRouge, sansTL, kRouge, ne, 1500},
+      {0, 32, 0, kDanger, kRouge, sansTL, kRouge, ne, 1500},
+      {0, 33, 1, kDanger, kRouge, sansTL, kRouge, inconnue, 1500},
+      {0, 32, 1, kDanger, kRouge, sansTL, kRouge, inconnue, 1500},
+      {0, 0, 255, kDanger, kRouge, sansTL, kRouge, inconnue, 1500},
+      // Only 1 means 3D acceleration, as the "Oui" of its label.
+      {2, 128, 0, kDanger, kRouge, sansTL, kRouge, ne, 1500},
+  };
+  for (const Cas& c : cas) {
+    auto r = Bon();
+    r.Is3D = c.is3D;
+    r.MemoireVideo = c.memoire;
+    r.EchecVideo = c.echec;
+    const auto v = Juger(r);
+    const std::string quoi = "Is3D " + std::to_string(c.is3D) + ", " + std::to_string(c.memoire) + " MB, echec " +
+                             std::to_string(c.echec);
+    EXPECT_EQ(v.cg, c.cg) << quoi;
+    Verifier(v.cmtCG, c.couleurCG, c.cmtCG, quoi + " (upper line)");
+    Verifier(v.cmtSpecial, c.couleurSpecial, c.cmtSpecial, quoi + " (lower line)");
+    EXPECT_EQ(v.SeuilVitesse, c.seuil) << quoi;
+  }
+}
+
+TEST(Juger, VitesseContreLeSeuil) {
+  struct Cas {
+    uint8_t is3D;
+    int32_t vitesse;
+    NiveauVerdict niveau;
+    uint32_t couleur;
+    const std::wstring& legende;
+  };
+  const Cas cas[] = {
+      {1, 599, kDanger, kRouge, kEchoue},     {1, 600, kAttention, kJaune, kPasse}, {1, 601, kOk, kVert, kBien},
+      {0, 1499, kDanger, kRouge, kEchoue},    {0, 1500, kAttention, kJaune, kPasse}, {0, 1501, kOk, kVert, kBien},
+      {1, 1000, kOk, kVert, kBien},           {0, 1000, kDanger, kRouge, kEchoue},
+      {1, 0, kDanger, kRouge, kEchoue},       {0, 0, kDanger, kRouge, kEchoue},
+      {1, -601, kDanger, kRouge, kEchoue},    {0, INT32_MAX, kOk, kVert, kBien},  // signed
+      {1, INT32_MIN, kDanger, kRouge, kEchoue},
+  };
+  for (const Cas& c : cas) {
+    auto r = Bon();
+    r.Is3D = c.is3D;
+    r.Vitesse = c.vitesse;
+    const auto v = Juger(r);
+    const std::string quoi = std::to_string(c.vitesse) + " MHz, Is3D " + std::to_string(c.is3D);
+    EXPECT_EQ(v.cpu, c.niveau) << quoi;
+    Verifier(v.cmtCPU, c.couleur, c.legende, quoi);
+  }
+}
+
+TEST(Juger, DirectXNonSigne) {
+  const std::wstring recente = L"Votre version de Directx est assez recente.";
+  const std::wstring ancienne = L"Cette Version de directx est trop ancienne. Veuillez la mettre a jour.";
+  const std::wstring absente = L"Impossible de trouver DirectX. Veuillez installer la dernière version disponible.";
+  struct Cas {
+    uint32_t majeur;
+    NiveauVerdict niveau;
+    uint32_t couleur;
+    const std::wstring& legende;
+  };
+  const Cas cas[] = {
+      {0, kDanger, kRouge, absente},      {1, kAttention, kJaune, ancienne}, {7, kAttention, kJaune, ancienne},
+      {8, kOk, kVert, recente},           {9, kOk, kVert, recente},
+      {2147483648u, kOk, kVert, recente},  // negative if it were read as signed
+      {0xFFFFFFFFu, kOk, kVert, recente},
+  };
+  for (const Cas& c : cas) {
+    auto r = Bon();
+    r.DxMajeur = c.majeur;
+    r.DxMineur = 99;  // never consulted
+    r.DxLettre = "z";
+    const auto v = Juger(r);
+    EXPECT_EQ(v.dx, c.niveau) << c.majeur;
+    Verifier(v.cmtDx, c.couleur, c.legende, std::to_string(c.majeur));
+  }
+}
+
+TEST(Juger, UnPCSansRienReconnu) {
+  // What the probes leave when they find nothing: every tab says so.
+  const auto v = Juger(sondes::ResultatsInspection{});
+  EXPECT_EQ(v.os, kAttention);
+  EXPECT_EQ(v.ram, kAttention);
+  EXPECT_EQ(v.cg, kDanger);
+  EXPECT_EQ(std::wstring(v.cmtSpecial.legende), L"Votre carte ne supporte pas T&&L.");
+  EXPECT_EQ(v.SeuilVitesse, 1500);
+  EXPECT_EQ(v.cpu, kDanger);
+  EXPECT_EQ(v.dx, kDanger);
+}
+
+}  // namespace

@@ -1,0 +1,127 @@
+// The save that never loses the user's file, on real files under Wine.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "assess/Enregistrement.h"
+#include "ui/Exception.h"
+#include "ui/Win.h"
+
+namespace {
+
+const std::string kAncien = "l'ancien rapport, plus long que le nouveau\r\n";
+const std::string kNouveau = "\r\nCPU              : x\r\n";
+
+std::wstring Dossier() {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  return std::wstring(temp) + L"quorvane-enregistrement";
+}
+
+std::optional<std::string> Lire(const std::wstring& chemin) {
+  ui::Handle f(CreateFileW(chemin.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!f) return std::nullopt;
+  std::string octets(4096, '\0');
+  DWORD lus = 0;
+  ReadFile(f.get(), octets.data(), static_cast<DWORD>(octets.size()), &lus, nullptr);
+  octets.resize(lus);
+  return octets;
+}
+
+void Ecrire(const std::wstring& chemin, const std::string& octets) {
+  ui::Handle f(CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  DWORD ecrits = 0;
+  WriteFile(f.get(), octets.data(), static_cast<DWORD>(octets.size()), &ecrits, nullptr);
+}
+
+// Every name in a folder and its subfolders, relative to it.
+void Lister(const std::wstring& dossier, const std::wstring& prefixe, std::vector<std::wstring>& noms) {
+  WIN32_FIND_DATAW d;
+  HANDLE h = FindFirstFileW((dossier + L"\\*").c_str(), &d);
+  if (h == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring nom = d.cFileName;
+    if (nom == L"." || nom == L"..") continue;
+    noms.push_back(prefixe + nom);
+    if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) Lister(dossier + L"\\" + nom, prefixe + nom + L"\\", noms);
+  } while (FindNextFileW(h, &d));
+  FindClose(h);
+}
+
+void Vider(const std::wstring& dossier) {
+  std::vector<std::wstring> noms;
+  Lister(dossier, L"", noms);
+  for (auto it = noms.rbegin(); it != noms.rend(); ++it) {
+    const std::wstring chemin = dossier + L"\\" + *it;
+    SetFileAttributesW(chemin.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileW(chemin.c_str())) RemoveDirectoryW(chemin.c_str());
+  }
+}
+
+TEST(Enregistrement, RemplaceToutOuRien) {
+  const std::wstring dossier = Dossier();
+  CreateDirectoryW(dossier.c_str(), nullptr);
+  ui::Handle tenu;
+  struct Cas {
+    const char* quoi;
+    std::wstring nom;         // relative to the folder
+    const char* erreur;       // nullptr: the save succeeds; "creer" or "ecrire"
+    void (*preparer)(const std::wstring& chemin, ui::Handle& tenu);
+    std::vector<std::wstring> reste;  // what the folder holds afterwards
+  };
+  const auto ancien = [](const std::wstring& c, ui::Handle&) { Ecrire(c, kAncien); };
+  const Cas cas[] = {
+      {"a new file", L"r.txt", nullptr, nullptr, {L"r.txt"}},
+      {"an older, longer file", L"r.txt", nullptr, ancien, {L"r.txt"}},
+      {"a folder and a name outside the ANSI code page", L"Ελληνικά 日本\\r.txt", nullptr,
+       [](const std::wstring& c, ui::Handle&) { CreateDirectoryW(c.substr(0, c.rfind(L'\\')).c_str(), nullptr); },
+       {L"Ελληνικά 日本", L"Ελληνικά 日本\\r.txt"}},
+      {"a missing folder", L"absent\\r.txt", "creer", nullptr, {}},
+      {"a folder in the target's place", L"r.txt", "creer",
+       [](const std::wstring& c, ui::Handle&) { CreateDirectoryW(c.c_str(), nullptr); }, {L"r.txt"}},
+      {"a read-only target", L"r.txt", "creer",
+       [](const std::wstring& c, ui::Handle& t) {
+         Ecrire(c, kAncien);
+         SetFileAttributesW(c.c_str(), FILE_ATTRIBUTE_READONLY);
+         (void)t;
+       },
+       {L"r.txt"}},
+      {"a target held open without sharing", L"r.txt", "creer",
+       [](const std::wstring& c, ui::Handle& t) {
+         Ecrire(c, kAncien);
+         t = ui::Handle(CreateFileW(c.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+       },
+       {L"r.txt"}},
+  };
+  for (const Cas& c : cas) {
+    Vider(dossier);
+    const std::wstring chemin = dossier + L"\\" + c.nom;
+    if (c.preparer) c.preparer(chemin, tenu);
+    // Read before anyone holds it; a folder or a missing file reads as nothing.
+    const auto avant = tenu ? std::optional<std::string>(kAncien) : Lire(chemin);
+    std::wstring message;
+    const DWORD debut = GetTickCount();
+    try {
+      rapport::EnregistrerSansPerte(chemin, kNouveau);
+    } catch (const ui::Exception& e) {
+      message = e.Message();
+    }
+    const DWORD duree = GetTickCount() - debut;
+    tenu.Fermer();
+    if (!c.erreur) {
+      EXPECT_EQ(message, L"") << c.quoi;
+      EXPECT_EQ(Lire(chemin), kNouveau) << c.quoi;
+    } else {
+      EXPECT_EQ(message, L"Impossible de créer le fichier " + chemin) << c.quoi;
+      EXPECT_EQ(Lire(chemin), avant) << c.quoi << ": the target is untouched";
+    }
+    EXPECT_LT(duree, 2000u) << c.quoi << ": retries stay brief";
+    std::vector<std::wstring> reste;
+    Lister(dossier, L"", reste);
+    std::sort(reste.begin(), reste.end());
+    EXPECT_EQ(reste, c.reste) << c.quoi << ": no temporary file left";
+  }
+  Vider(dossier);
+}
+
+}  // namespace

@@ -1,0 +1,189 @@
+// The verdicts on the window's pictures and comment labels, and the report in the hidden memo.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Outils.h"
+#include "PlateformeScriptee.h"
+#include "app/Cfg.h"
+#include "assess/ReportRules.h"
+#include "assess/VerdictRules.h"
+
+namespace {
+
+constexpr COLORREF kVert = 6736896, kJaune = 65535, kRouge = 255;
+
+class Evaluation : public testing::Test {
+ protected:
+  void SetUp() override {
+    gErreurs.clear();
+    fiche = std::make_unique<TFichePrinc>(plateforme);
+    FichePrinc = fiche.get();
+  }
+  void TearDown() override { FichePrinc = nullptr; }
+
+  PlateformeScriptee plateforme;
+  std::unique_ptr<TFichePrinc> fiche;
+};
+
+struct Attendu {
+  const char* picture;
+  int index;
+  const char* label;
+  COLORREF couleur;
+  const wchar_t* legende;  // as stored: "&&" for a displayed '&'
+};
+
+TEST_F(Evaluation, LesVerdictsVontAuxBonsControles) {
+  // PCs that differ on every tab, evaluated one after the other on the same window, so that a verdict sent
+  // to the wrong control, or a control left from the run before, shows.
+  struct Pc {
+    const char* quoi;
+    int32_t codeOS, ram;
+    uint8_t is3D, echec;
+    int32_t memoireVideo, vitesse;
+    uint32_t dx;
+    std::vector<Attendu> attendus;
+  };
+  const std::vector<Pc> pcs = {
+      {"Windows 98, 128 MB, 3D with 32 MB, 600 MHz, DirectX 9", 2, 128, 1, 0, 32, 600, 9,
+       {{"OSPim", 0, "LblCmtOS", kVert, L"Le jeu devrait bien fonctionner !"},
+        {"RAMPim", 2, "LblCmtRAM", kRouge, L"Danger ! Le jeu ne fonctionnera pas !"},
+        {"CGPim", 0, "LblCmtCG", kVert, L"Le jeu devrait bien fonctionner !"},
+        {nullptr, 0, "LblCmtSpecial", kJaune,
+         L"Note: Ce n'est pas parce que votre carte fait du 3D qu'elle supporte le T&&L."},
+        {"CPUPim", 1, "LblCmtCPU", kJaune, L"Le jeu va fonctionner !"},
+        {"PIMDX", 0, "LblCmtDx", kVert, L"Votre version de Directx est assez recente."}}},
+      {"Windows 95, 1024 MB, no 3D and no card, 1501 MHz, DirectX 7", 1, 1024, 0, 1, 64, 1501, 7,
+       {{"OSPim", 1, "LblCmtOS", kJaune, L"Danger ! Le jeux risque de ne pas fonctionner avec cet OS !"},
+        {"RAMPim", 1, "LblCmtRAM", kJaune, L"Danger ! La configuration actuelle ne permet pas de tester le RAM !"},
+        {"CGPim", 2, "LblCmtCG", kRouge, L"Danger ! Votre carte vidéo ne supporte probablement pas T&&L !"},
+        {nullptr, 0, "LblCmtSpecial", kRouge, L"Impossible de détecter votre carte video."},
+        {"CPUPim", 0, "LblCmtCPU", kVert, L"Le jeu devrait bien fonctionner !"},
+        {"PIMDX", 1, "LblCmtDx", kJaune, L"Cette Version de directx est trop ancienne. Veuillez la mettre a jour."}}},
+      {"Windows XP, 257 MB, 3D with 33 MB, 599 MHz, no DirectX", 7, 257, 1, 0, 33, 599, 0,
+       {{"OSPim", 0, "LblCmtOS", kVert, L"Le jeu devrait bien fonctionner !"},
+        {"RAMPim", 0, "LblCmtRAM", kVert, L"Le jeu devrait bien fonctionner !"},
+        {"CGPim", 0, "LblCmtCG", kVert, L"Le jeu devrait bien fonctionner !"},
+        {nullptr, 0, "LblCmtSpecial", kVert, L"Votre carte devrait supporter le T&&L."},
+        {"CPUPim", 2, "LblCmtCPU", kRouge, L"Danger ! Le jeu ne fonctionnera pas !"},
+        {"PIMDX", 2, "LblCmtDx", kRouge,
+         L"Impossible de trouver DirectX. Veuillez installer la dernière version disponible."}}},
+  };
+  for (const Pc& pc : pcs) {
+    fiche->CodeOS = pc.codeOS;
+    fiche->TotalRAM = pc.ram;
+    fiche->Is3D = pc.is3D;
+    fiche->EchecVideo = pc.echec;
+    fiche->MemoireVideo = pc.memoireVideo;
+    fiche->Vitesse = pc.vitesse;
+    fiche->DxMajeur = pc.dx;
+    fiche->Evaluer();
+    for (const Attendu& a : pc.attendus) {
+      if (a.picture) {
+        EXPECT_EQ(fiche->Controle<ui::Picture>(a.picture)->ImageIndex(), a.index) << pc.quoi << ", " << a.picture;
+      }
+      auto* label = fiche->Controle<ui::Label>(a.label);
+      EXPECT_EQ(label->Couleur(), std::optional<COLORREF>(a.couleur)) << pc.quoi << ", " << a.label;
+      EXPECT_EQ(label->Texte(), a.legende) << pc.quoi << ", " << a.label;
+    }
+  }
+  EXPECT_TRUE(gErreurs.empty());
+}
+
+// The colour the screen shows at a point of a control.
+COLORREF Ecran(HWND controle, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(controle, &p);
+  HDC ecran = GetDC(nullptr);
+  const COLORREF c = GetPixel(ecran, p.x, p.y);
+  ReleaseDC(nullptr, ecran);
+  return c;
+}
+
+TEST_F(Evaluation, UnCommentaireEstUneBandeDeSaCouleurEtMontreTEtL) {
+  fiche->Is3D = 1;
+  fiche->MemoireVideo = 64;
+  fiche->Show();  // the run's own verdicts first, then these
+  fiche->Evaluer();
+  // The video card's page in front, painted.
+  fiche->TabCV->SetVisible(true);
+  SetWindowPos(fiche->TabCV->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  RedrawWindow(fiche->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pomper();
+
+  HWND special = fiche->LblCmtSpecial->Handle();
+  RECT r;
+  GetClientRect(special, &r);
+  // The top row of a line of text is the band itself, from end to end.
+  EXPECT_EQ(Ecran(special, 0, 0), kVert);
+  EXPECT_EQ(Ecran(special, r.right - 1, 0), kVert);
+  EXPECT_EQ(Ecran(fiche->LblCmtCG->Handle(), 1, 0), kVert);
+  // Outside the label the page stays white.
+  EXPECT_EQ(Ecran(special, r.right + 2, 0), RGB(255, 255, 255));
+
+  // The label is as wide as "T&L" drawn once, not as the stored "T&&L".
+  HDC dc = GetDC(special);
+  SIZE affiche{}, double_{};
+  {
+    ui::Selection police(dc, reinterpret_cast<HFONT>(SendMessageW(special, WM_GETFONT, 0, 0)));
+    const std::wstring texte = L"Votre carte devrait supporter le T&L.";
+    GetTextExtentPoint32W(dc, texte.c_str(), static_cast<int>(texte.size()), &affiche);
+    const std::wstring stocke = L"Votre carte devrait supporter le T&&L.";
+    GetTextExtentPoint32W(dc, stocke.c_str(), static_cast<int>(stocke.size()), &double_);
+  }
+  ReleaseDC(special, dc);
+  EXPECT_EQ(r.right, affiche.cx);
+  EXPECT_NE(affiche.cx, double_.cx);
+}
+
+TEST_F(Evaluation, LInspectionJugeEtRemplitLeRapportDepuisLesLibelles) {
+  fiche->Show();
+  ASSERT_TRUE(gErreurs.empty());
+  // The pictures agree with the rule applied to what the probes found.
+  const auto v = evaluation::Juger(*fiche);
+  EXPECT_EQ(fiche->OSPim->ImageIndex(), v.os);
+  EXPECT_EQ(fiche->RAMPim->ImageIndex(), v.ram);
+  EXPECT_EQ(fiche->CGPim->ImageIndex(), v.cg);
+  EXPECT_EQ(fiche->CPUPim->ImageIndex(), v.cpu);
+  EXPECT_EQ(fiche->PIMDX->ImageIndex(), v.dx);
+  EXPECT_EQ(fiche->OSPim->ImageIndex(), 0) << "the scripted platform is Windows XP";
+
+  // The memo: its own empty line, then one line per value label as the label shows it.
+  const auto lignes = fiche->MemoConfig->Lines();
+  ASSERT_EQ(lignes.size(), 20u);
+  EXPECT_EQ(lignes[0], L"");
+  EXPECT_EQ(lignes[1], L"CPU              : " + fiche->LblCPU->Texte());
+  EXPECT_EQ(lignes[10], L"TAILLE           : " + fiche->LblHW->Texte());
+  EXPECT_EQ(lignes[17], L"AUTRE            : Service Pack 2");
+  EXPECT_EQ(lignes[19], L"Version DIRECTX  : " + fiche->LblDxVersion->Texte());
+  const std::wstring texte = fiche->MemoConfig->Texte();
+  for (const wchar_t* verdict : {L"fonctionner", L"T&&L", L"Directx est", L"Impossible de"})
+    EXPECT_EQ(texte.find(verdict), std::wstring::npos) << "no verdict in the report";
+}
+
+TEST_F(Evaluation, LeRapportLitLesLegendesTellesQuAffichees) {
+  // Captions the labels show, whatever the findings: an accented one and an empty one.
+  fiche->LblMarqueVideo->SetTexte(L"RADEON 9600 Série");
+  fiche->LblAutreInfo->SetTexte(L"");
+  fiche->RemplirRapport();
+  const auto lignes = fiche->MemoConfig->Lines();
+  ASSERT_EQ(lignes.size(), 20u);
+  EXPECT_EQ(lignes[2], L"VITESSE          : LblVitesse") << "the label's text, not the finding";
+  EXPECT_EQ(lignes[8], L"CARTE VIDEO      : RADEON 9600 Série");
+  EXPECT_EQ(lignes[17], L"AUTRE            : ");
+  EXPECT_EQ(fiche->MemoConfig->Texte().substr(0, 2), L"\r\n") << "after the memo's own empty line";
+
+  // In the file's code page the accented letter is one byte.
+  const std::string octets = ui::VersAnsi(rapport::TexteLignes(lignes));
+  size_t legendes = 0;
+  for (const char* nom : kNomsValeurs) legendes += ui::VersAnsi(fiche->Controle<ui::Label>(nom)->Texte()).size();
+  EXPECT_EQ(octets.size(), 529 + legendes);
+  if (GetACP() == 1252) {
+    EXPECT_NE(octets.find("CARTE VIDEO      : RADEON 9600 S\xE9rie\r\n"), std::string::npos);
+  } else {
+    ADD_FAILURE() << "the Wine prefix runs with ANSI code page " << GetACP() << ", not Windows-1252";
+  }
+}
+
+}  // namespace

@@ -108,12 +108,16 @@ std::vector<HWND> Fenetres(const wchar_t* classe) {
   return r.trouvees;
 }
 
-HWND Controle(HWND fiche, const char* nom) {
+HWND Controle(HWND fiche, const char* nom) { return Controle(fiche, kFormeFichePrinc, nom); }
+
+void Cliquer(HWND bouton) { PostMessageW(bouton, BM_CLICK, 0, 0); }
+
+HWND Controle(HWND fenetre, const ui::DescFormulaire& forme, const char* nom) {
   struct Cible {
     int id;
     HWND trouve;
-  } cible{ui::IdControle(kFormeFichePrinc, nom), nullptr};
-  EnumChildWindows(fiche, [](HWND h, LPARAM l) -> BOOL {
+  } cible{ui::IdControle(forme, nom), nullptr};
+  EnumChildWindows(fenetre, [](HWND h, LPARAM l) -> BOOL {
     auto& c = *reinterpret_cast<Cible*>(l);
     if (GetDlgCtrlID(h) != c.id) return TRUE;
     c.trouve = h;

@@ -6,7 +6,6 @@
 #include "app/Cfg.h"
 
 namespace pilote {
-namespace {
 
 std::wstring DossierDesTests() {
   wchar_t chemin[MAX_PATH];
@@ -14,6 +13,8 @@ std::wstring DossierDesTests() {
   std::wstring dossier = chemin;
   return dossier.substr(0, dossier.find_last_of(L'\\'));
 }
+
+namespace {
 
 struct Recherche {
   const wchar_t* classe;

@@ -9,6 +9,8 @@
 
 namespace pilote {
 
+// The folder of the test programs, where the build puts Quorvane.exe and its help page.
+std::wstring DossierDesTests();
 // A copy of Quorvane.exe under its own file name, in a folder of its own: its own mutex, and its own
 // per-program Wine settings.
 std::wstring Copie(const std::wstring& nomFichier);

@@ -31,7 +31,7 @@ constexpr ui::DescControle kControles[] = {
      L"Les tests suivent la configuration minimale publiée sur le site officiel du jeu.", Normal, kRetourLigne},
     {Label, "Label4", "Panel1", 8, 216, 0, 0, L"Date de la configuration minimale : 7 mai 2004."},
     {Label, "Label1", "Panel1", 8, 240, 0, 0, L"Site des fans : http://fans.example.org"},
-    {Label, "Label3", "Panel1", 8, 264, 0, 0, L"Site officiel : http://www.example.org"},
+    {Label, "Label3", "Panel1", 8, 264, 0, 0, L"Site officiel du jeu : http://jeu.example.org"},
     {Label, "Label7", "Panel1", 8, 288, 257, 0,
      L"Pour toute question ou tout problème, écrivez à support@example.org", Normal, kRetourLigne},
     {Button, "OKButton", nullptr, 111, 348, 75, 25, L"OK", Normal, ui::kParDefaut | ui::kResultatOk},

@@ -43,20 +43,37 @@ std::vector<std::wstring> Lignes(const std::wstring& fichier) {
   return lignes;
 }
 
-TEST(AideDuProgramme, LeBoutonOuvreLaPageALaRubriqueBienvenue) {
-  const std::wstring exe = pilote::Copie(L"Q_aide.exe");
-  const std::wstring dossier = exe.substr(0, exe.find_last_of(L'\\'));
-  ASSERT_TRUE(CopyFileW((pilote::DossierDesTests() + L"\\Quorvane.html").c_str(),
-                        (dossier + L"\\Quorvane.html").c_str(), FALSE))
-      << "the build puts the help page beside the program";
-  const std::wstring journal = dossier + L"\\navigateur.txt";
-  DeleteFileW(journal.c_str());
-  NavigateurParDefaut navigateur(pilote::DossierDesTests() + L"\\quorvane_faux_navigateur.exe");
+// Starts a copy of the program, with or without its help page beside it, under the stand-in browser, and
+// clicks its help button.
+class AideDuProgramme : public testing::Test {
+ protected:
+  void Demarrer(const wchar_t* nom, bool avecPage) {
+    const std::wstring exe = pilote::Copie(nom);
+    const std::wstring dossier = exe.substr(0, exe.find_last_of(L'\\'));
+    const std::wstring page = dossier + L"\\Quorvane.html";
+    if (avecPage) {
+      ASSERT_TRUE(CopyFileW((pilote::DossierDesTests() + L"\\Quorvane.html").c_str(), page.c_str(), FALSE))
+          << "the build puts the help page beside the program";
+    } else {
+      DeleteFileW(page.c_str());
+    }
+    journal = dossier + L"\\navigateur.txt";
+    DeleteFileW(journal.c_str());
+    p = Processus(exe, SW_SHOWNORMAL, {L"QUORVANE_NAVIGATEUR=" + journal});
+    fiche = p.Fenetre(L"TFichePrinc");
+    ASSERT_NE(fiche, nullptr);
+    pilote::Cliquer(pilote::Controle(fiche, "BtnHelp"));
+  }
+  void TearDown() override { DeleteFileW(journal.c_str()); }
 
-  Processus p(exe, SW_SHOWNORMAL, {L"QUORVANE_NAVIGATEUR=" + journal});
-  HWND fiche = p.Fenetre(L"TFichePrinc");
-  ASSERT_NE(fiche, nullptr);
-  pilote::Cliquer(pilote::Controle(fiche, "BtnHelp"));
+  NavigateurParDefaut navigateur{pilote::DossierDesTests() + L"\\quorvane_faux_navigateur.exe"};
+  std::wstring journal;
+  Processus p;
+  HWND fiche = nullptr;
+};
+
+TEST_F(AideDuProgramme, LeBoutonOuvreLaPageALaRubriqueBienvenue) {
+  ASSERT_NO_FATAL_FAILURE(Demarrer(L"Q_aide.exe", true));
   ASSERT_TRUE(pilote::Attendre([&] { return !Lignes(journal).empty(); }, 10000)) << "no browser was started";
   Sleep(500);
   const auto lignes = Lignes(journal);
@@ -66,25 +83,14 @@ TEST(AideDuProgramme, LeBoutonOuvreLaPageALaRubriqueBienvenue) {
       << testing::PrintToString(lignes[0]);
   // The command returned at once and showed nothing of its own.
   EXPECT_TRUE(IsWindowEnabled(fiche));
-  EXPECT_EQ(pilote::Fenetres(L"#32770").size(), 0u) << "no message box";
-  DeleteFileW(journal.c_str());
+  EXPECT_TRUE(pilote::Fenetres(L"#32770").empty()) << "no message box";
 }
 
-TEST(AideDuProgramme, SansLaPageRienNEstOuvertEtRienNEstDit) {
-  const std::wstring exe = pilote::Copie(L"Q_sansaide.exe");
-  const std::wstring dossier = exe.substr(0, exe.find_last_of(L'\\'));
-  DeleteFileW((dossier + L"\\Quorvane.html").c_str());
-  const std::wstring journal = dossier + L"\\navigateur-sans.txt";
-  DeleteFileW(journal.c_str());
-  NavigateurParDefaut navigateur(pilote::DossierDesTests() + L"\\quorvane_faux_navigateur.exe");
-
-  Processus p(exe, SW_SHOWNORMAL, {L"QUORVANE_NAVIGATEUR=" + journal});
-  HWND fiche = p.Fenetre(L"TFichePrinc");
-  ASSERT_NE(fiche, nullptr);
-  pilote::Cliquer(pilote::Controle(fiche, "BtnHelp"));
+TEST_F(AideDuProgramme, SansLaPageRienNEstOuvertEtRienNEstDit) {
+  ASSERT_NO_FATAL_FAILURE(Demarrer(L"Q_sansaide.exe", false));
   Sleep(1500);
   EXPECT_TRUE(Lignes(journal).empty());
-  EXPECT_EQ(pilote::Fenetres(L"#32770").size(), 0u) << "no message box";
+  EXPECT_TRUE(pilote::Fenetres(L"#32770").empty()) << "no message box";
   PostMessageW(fiche, WM_CLOSE, 0, 0);
   EXPECT_EQ(p.AttendreFin(10000), 0);
 }

@@ -24,12 +24,21 @@ bool Fermee(HWND boite, HWND fiche) {
   return Attendre([&] { return !IsWindowVisible(boite) && IsWindowEnabled(fiche); }, 5000);
 }
 
-TEST(Commandes, LaBoiteAProposEstModaleCentreeEtMontreSesTextes) {
-  Processus p(pilote::Copie(L"Q_apropos.exe"));
-  HWND fiche = p.Fenetre(L"TFichePrinc");
-  ASSERT_NE(fiche, nullptr);
-  HWND boite = Ouvrir(p, fiche);
-  ASSERT_NE(boite, nullptr);
+// The program started, its about box opened by its button.
+class AProposOuverte : public testing::Test {
+ protected:
+  void SetUp() override {
+    fiche = p.Fenetre(L"TFichePrinc");
+    ASSERT_NE(fiche, nullptr);
+    boite = Ouvrir(p, fiche);
+    ASSERT_NE(boite, nullptr);
+  }
+
+  Processus p{pilote::Copie(L"Q_apropos.exe")};
+  HWND fiche = nullptr, boite = nullptr;
+};
+
+TEST_F(AProposOuverte, LaBoiteEstModaleCentreeEtMontreSesTextes) {
 
   EXPECT_EQ(Texte(boite), L"A propos");
   EXPECT_FALSE(IsWindowEnabled(fiche)) << "the main window takes no input while the box is shown";
@@ -82,12 +91,7 @@ TEST(Commandes, LaBoiteAProposEstModaleCentreeEtMontreSesTextes) {
   EXPECT_EQ(p.AttendreFin(0), -1) << "closing the box leaves the program running";
 }
 
-TEST(Commandes, LaBoiteAProposRevientOuOnLaLaissee) {
-  Processus p(pilote::Copie(L"Q_place.exe"));
-  HWND fiche = p.Fenetre(L"TFichePrinc");
-  ASSERT_NE(fiche, nullptr);
-  HWND boite = Ouvrir(p, fiche);
-  ASSERT_NE(boite, nullptr);
+TEST_F(AProposOuverte, LaBoiteRevientOuOnLaLaissee) {
   SetWindowPos(boite, nullptr, 37, 54, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ASSERT_TRUE(Attendre([&] {
     RECT r;

@@ -8,19 +8,6 @@
 namespace ui {
 namespace {
 
-std::wstring DossierProgramme() {
-  std::wstring chemin(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameW(nullptr, chemin.data(), static_cast<DWORD>(chemin.size()));
-    if (n < chemin.size()) {
-      chemin.resize(n);
-      break;
-    }
-    chemin.resize(chemin.size() * 2);
-  }
-  return chemin.substr(0, chemin.find_last_of(L'\\'));
-}
-
 bool Existe(const std::wstring& fichier) {
   const DWORD attributs = GetFileAttributesW(fichier.c_str());
   return attributs != INVALID_FILE_ATTRIBUTES && !(attributs & FILE_ATTRIBUTE_DIRECTORY);

@@ -58,19 +58,10 @@ std::wstring TApplication::Title() const {
 void TApplication::SetTitle(const std::wstring& titre) { SetWindowTextW(handle_, titre.c_str()); }
 
 bool TApplication::HelpCommand(UINT commande, ULONG_PTR donnees) {
-  HWND proprietaire = nullptr;
-  const std::string* fichier = nullptr;
-  if (auto* active = dynamic_cast<Form*>(Control::Depuis(GetActiveWindow())); active && !active->HelpFile.empty()) {
-    proprietaire = active->Handle();
-    fichier = &active->HelpFile;
-  } else if (!fichierAide_.empty()) {
-    proprietaire = MainForm() ? MainForm()->Handle() : handle_;
-    fichier = &fichierAide_;
-  } else {
-    return false;
-  }
+  if (fichierAide_.empty()) return false;
+  HWND proprietaire = MainForm() ? MainForm()->Handle() : handle_;
   MoteurAide& moteur = moteurAide_ ? *moteurAide_ : navigateur_;
-  return moteur.WinHelp(proprietaire, *fichier, commande, donnees);
+  return moteur.WinHelp(proprietaire, fichierAide_, commande, donnees);
 }
 
 bool TApplication::HelpJump(const std::string& sujet) {

@@ -28,9 +28,9 @@ class TApplication {
   void SetTitle(const std::wstring& titre);
   const std::string& HelpFile() const { return fichierAide_; }
   void SetHelpFile(std::string nom) { fichierAide_ = std::move(nom); }
-  // Every request to the help engine goes through here: the active form's own help file and window when
-  // it has one, else the application's help file and the main form (the hidden window before there is
-  // one); with no help file at all, nothing is sent and the result is false.
+  // Every request to the help engine goes through here: the application's help file, owned by the main
+  // form (the hidden window before there is one). No form has a help file of its own. With no help file,
+  // nothing is sent and the result is false.
   bool HelpCommand(UINT commande, ULONG_PTR donnees);
   // The help file's contents, then its topic (JumpID); when the contents request fails nothing more is
   // sent and the jump counts as done. Otherwise the result is the jump's.

@@ -21,8 +21,6 @@ class Form : public Container {
   ~Form() override;
 
   const DescFormulaire& Description() const { return desc_; }
-  // A help file of the form's own, used instead of the application's while the form is active.
-  std::string HelpFile;
   Control* Trouver(std::string_view nom) const;
   // The control of that name, of that kind; a missing one is a fault of the description.
   template <class T>

@@ -10,18 +10,10 @@
 namespace ui {
 namespace {
 
-constexpr int kHautCorps = 24;     // the body's frame runs along this row, under the tabs
-constexpr int kHautOnglet = 5;     // top of a tab not on show; the tab on show rises 3 pixels higher
+constexpr int kHautOnglet = 5;     // top of a tab not on show
 constexpr int kMarge = 9;          // blank on each side of a caption
 constexpr int kLargeurMin = 36;
 constexpr int kEcart = 1;          // between two tabs
-
-std::wstring DossierProgramme() {
-  wchar_t chemin[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, chemin, MAX_PATH);
-  std::wstring dossier = chemin;
-  return dossier.substr(0, dossier.find_last_of(L'\\'));
-}
 
 }  // namespace
 
@@ -95,10 +87,11 @@ void TabControl::Disposer() {
 }
 
 int TabControl::Toucher(POINT p) const {
-  // The tab on show stands higher than the others.
+  // The tab on show stands higher than the others, as it is drawn.
+  const auto choisi = static_cast<size_t>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0));
   for (size_t i = 0; i < onglets_.size(); ++i) {
     RECT r = onglets_[i];
-    if (static_cast<int>(i) == actif_) r.top -= 3;
+    if (i == choisi) r.top -= kLeve;
     if (PtInRect(&r, p)) return static_cast<int>(i);
   }
   return -1;

@@ -39,6 +39,9 @@ class TabControl : public Control {
   bool SurNotification(const NMHDR& nm, LRESULT& resultat) override;
 
  private:
+  static constexpr int kHautCorps = 24;  // the body's frame runs along this row, under the tabs
+  static constexpr int kLeve = 3;        // the tab on show stands this much higher than the others
+
   static LRESULT CALLBACK SousClasse(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR donnees);
   LRESULT Intercepter(UINT msg, WPARAM wp, LPARAM lp);
   void Disposer();

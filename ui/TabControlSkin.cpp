@@ -6,7 +6,6 @@
 namespace ui {
 namespace {
 
-constexpr int kHautCorps = 24;  // as in TabControl.cpp: the body's frame row
 constexpr int kFichierMax = 64 * 1024;
 
 COLORREF Melange(COLORREF a, COLORREF b, int pourcent) {
@@ -87,7 +86,7 @@ void TabControl::PeindreOnglet(HDC dc, int index, bool actif) const {
   const LONG g = r.left, d = r.right - 1;
   if (actif) {
     // The tab on show stands higher and opens into the body, over the frame's row.
-    r.top -= 3;
+    r.top -= kLeve;
     Remplir(dc, RECT{g + 1, r.top + 1, d, kHautCorps + 1}, style_.corps);
     Remplir(dc, RECT{g + 2, r.top + 1, d - 1, r.top + 3}, style_.accent);
     Trait(dc, {{g + 1, r.top + 3}, {d - 1, r.top + 3}}, Melange(style_.accent, style_.corps, 50));

@@ -1,4 +1,5 @@
-// Writes one PNG per tab of the main window (and the window as it comes up), for review:
+// Writes one PNG per tab of the main window and one of the about box (or the window as it comes up), for
+// review:
 //   quorvane_captures.exe FOLDER [--seule]
 // --seule writes only the window as it first shows, to FOLDER\quorvane.png.
 #include <objbase.h>
@@ -26,15 +27,15 @@ int wmain(int argc, wchar_t** argv) {
   }
   Sleep(500);  // the first paint
   int ecrits = 0;
-  auto capturer = [&](const std::wstring& nom) {
+  auto capturer = [&](const std::wstring& nom, HWND fenetre) {
     const std::wstring fichier = dossier + L"\\" + nom + L".png";
-    if (pilote::Capturer(fiche, fichier)) {
+    if (pilote::Capturer(fenetre, fichier)) {
       std::wprintf(L"%ls\n", fichier.c_str());
       ++ecrits;
     }
   };
   if (seule) {
-    capturer(L"quorvane");
+    capturer(L"quorvane", fiche);
     return ecrits == 1 ? 0 : 1;
   }
   const wchar_t* noms[] = {L"onglet-1-cpu", L"onglet-2-memoire", L"onglet-3-graphiques", L"onglet-4-os",
@@ -42,7 +43,13 @@ int wmain(int argc, wchar_t** argv) {
   HWND onglets = pilote::Controle(fiche, "Tabs");
   for (int i = 0; i < 5; ++i) {
     pilote::CliquerOnglet(onglets, i);
-    capturer(noms[i]);
+    capturer(noms[i], fiche);
   }
-  return ecrits == 5 ? 0 : 1;
+  pilote::Cliquer(pilote::Controle(fiche, "LMDMMButton2"));
+  if (HWND boite = quorvane.Fenetre(L"TAboutBox", 10000)) {
+    Sleep(300);
+    capturer(L"a-propos", boite);
+    PostMessageW(boite, WM_CLOSE, 0, 0);
+  }
+  return ecrits == 6 ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include "ui/AideRules.h"
 #include "ui/Exception.h"
 #include "ui/TextRules.h"
 
@@ -35,6 +36,8 @@ TApplication::TApplication() {
 
 TApplication::~TApplication() {
   while (!formes_.empty()) formes_.pop_back();
+  // Closes a help window that the program opened.
+  if (!fichierAide_.empty()) HelpCommand(HELP_QUIT, 0);
   if (handle_) DestroyWindow(handle_);
   if (comInitialise_) CoUninitialize();
   if (Application == this) Application = nullptr;
@@ -53,6 +56,19 @@ std::wstring TApplication::Title() const {
 }
 
 void TApplication::SetTitle(const std::wstring& titre) { SetWindowTextW(handle_, titre.c_str()); }
+
+bool TApplication::HelpCommand(UINT commande, ULONG_PTR donnees) {
+  if (fichierAide_.empty()) return false;
+  HWND proprietaire = MainForm() ? MainForm()->Handle() : handle_;
+  MoteurAide& moteur = moteurAide_ ? *moteurAide_ : navigateur_;
+  return moteur.WinHelp(proprietaire, fichierAide_, commande, donnees);
+}
+
+bool TApplication::HelpJump(const std::string& sujet) {
+  if (!HelpCommand(HELP_CONTENTS, 0)) return true;
+  const std::string commande = CommandeSaut(sujet);
+  return HelpCommand(HELP_COMMAND, reinterpret_cast<ULONG_PTR>(commande.c_str()));
+}
 
 void TApplication::Run(int commandeAffichage) {
   if (Form* principale = MainForm(); principale && ShowMainForm) {

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/Aide.h"
 #include "ui/Form.h"
 
 namespace ui {
@@ -27,6 +28,15 @@ class TApplication {
   void SetTitle(const std::wstring& titre);
   const std::string& HelpFile() const { return fichierAide_; }
   void SetHelpFile(std::string nom) { fichierAide_ = std::move(nom); }
+  // Every request to the help engine goes through here: the application's help file, owned by the main
+  // form (the hidden window before there is one). No form has a help file of its own. With no help file,
+  // nothing is sent and the result is false.
+  bool HelpCommand(UINT commande, ULONG_PTR donnees);
+  // The help file's contents, then its topic (JumpID); when the contents request fails nothing more is
+  // sent and the jump counts as done. Otherwise the result is the jump's.
+  bool HelpJump(const std::string& sujet);
+  // Replaces the help engine (nullptr: the browser again); tests install one that records the requests.
+  void SetMoteurAide(MoteurAide* moteur) { moteurAide_ = moteur; }
 
   // Forms are destroyed in the reverse order of their creation; the first one is the main form.
   template <class F, class... A>
@@ -64,6 +74,8 @@ class TApplication {
 
   HWND handle_ = nullptr;
   std::string fichierAide_;
+  MoteurNavigateur navigateur_;
+  MoteurAide* moteurAide_ = nullptr;
   std::vector<std::unique_ptr<Form>> formes_;
   bool comInitialise_ = false;
 };

@@ -41,6 +41,7 @@ Form::Form(const DescFormulaire& desc) : Container(std::string(), GetSysColor(CO
   CreateWindowExW(styleEtendu, desc.classe, desc.legende, style, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
                   r.bottom - r.top, proprietaire, nullptr, GetModuleHandleW(nullptr), static_cast<Control*>(this));
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(PoliceDe(Police::Normal)), FALSE);
+  if (principale) PoserIcone();
   CreerControles();
 }
 
@@ -78,7 +79,10 @@ void Form::CreerControles() {
       }
       case Genre::Label: controle = std::make_unique<Label>(c); break;
       case Genre::Panel: controle = std::make_unique<Panneau>(c, L"TPanel", Couleur()); break;
-      case Genre::Button: controle = std::make_unique<Button>(c); break;
+      case Genre::Button:
+        if (d.options & kParDefaut) idDefaut_ = c.id;
+        controle = std::make_unique<Button>(c);
+        break;
     }
     controles_.push_back(std::move(controle));
   }
@@ -128,6 +132,7 @@ void Form::DeclencherOnShow() {
 }
 
 void Form::Show() {
+  if (!montre_ && desc_.placement == Placement::CentreEcran) CentrerSurLEcran();
   if (!montre_) DeclencherOnShow();
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   UpdateWindow(hwnd_);
@@ -136,31 +141,6 @@ void Form::Show() {
 void Form::ShowMinimiseDiffere() {
   onShowEnAttente_ = true;
   ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
-}
-
-int Form::ShowModal() {
-  Form* principale = Application ? Application->MainForm() : nullptr;
-  HWND appelant = (principale && principale != this) ? principale->Handle() : nullptr;
-  if (appelant) EnableWindow(appelant, FALSE);
-  ModalResult = 0;
-  modal_ = true;
-  Show();
-  MSG msg;
-  while (ModalResult == 0) {
-    if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
-      PostQuitMessage(static_cast<int>(msg.wParam));  // the loop above must see it too
-      break;
-    }
-    if (IsDialogMessageW(hwnd_, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  modal_ = false;
-  // Re-enabled before this form hides, so that the activation returns to the caller.
-  if (appelant) EnableWindow(appelant, TRUE);
-  ShowWindow(hwnd_, SW_HIDE);
-  if (appelant) SetActiveWindow(appelant);
-  return ModalResult;
 }
 
 int Form::Top() const {
@@ -230,6 +210,9 @@ LRESULT Form::Message(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     }
+    case DM_GETDEFID:
+      // The dialog manager asks for the button that Enter presses.
+      return idDefaut_ ? MAKELRESULT(idDefaut_, DC_HASDEFID) : 0;
     case WM_QUERYOPEN:
       // First restore after a minimised start: the show handler runs before the window comes up.
       if (onShowEnAttente_) {

@@ -35,7 +35,8 @@ class Form : public Container {
   void Show();
   // The show of a minimised start: on the taskbar, minimised, OnShow held back until the first restore.
   void ShowMinimiseDiffere();
-  // Modal run: the other forms take no input until ModalResult is set; the form is then hidden.
+  // Modal run: the main form takes no input until ModalResult is set; the form is then hidden. The focus
+  // starts on the first control that takes it.
   int ShowModal();
   int ModalResult = 0;
   void Close() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
@@ -61,6 +62,8 @@ class Form : public Container {
 
  private:
   void CreerControles();
+  void PoserIcone();
+  void CentrerSurLEcran();
   void DeclencherOnShow();
   void Deplacer(int top, int left);
 
@@ -73,6 +76,7 @@ class Form : public Container {
   bool montre_ = false;
   bool onShowEnAttente_ = false;
   bool modal_ = false;
+  int idDefaut_ = 0;  // the default button's identifier, 0 for none
   // Where a minimised form was moved to; applied when it is restored.
   std::optional<POINT> placeRestauree_;
 };

@@ -34,6 +34,7 @@ enum Option : uint16_t {
   kEtire = 1 << 4,         // picture: stretched to the control
   kParDefaut = 1 << 5,     // button: the default button (Enter)
   kBiseaux = 1 << 6,       // panel: raised inner and lowered outer bevel
+  kResultatOk = 1 << 7,    // button: closes its modal form with the result OK
 };
 
 struct DescControle {
@@ -60,6 +61,11 @@ struct DescImages {
   int largeur, hauteur;
 };
 
+enum class Placement : uint8_t {
+  Libre,        // where it is put (the main form places itself)
+  CentreEcran,  // centred on the primary screen when first shown; afterwards where the user left it
+};
+
 struct DescFormulaire {
   const wchar_t* classe;   // window class name, the class name of the form
   const wchar_t* legende;  // caption
@@ -67,6 +73,7 @@ struct DescFormulaire {
   Bordure bordure;
   std::span<const DescControle> controles;
   std::span<const DescImages> images;
+  Placement placement = Placement::Libre;
 };
 
 // Control identifiers follow the table order, so that tools outside the process can find a control.

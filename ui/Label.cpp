@@ -32,16 +32,19 @@ HBRUSH Label::SurCouleur(HDC dc) {
 void Label::Ajuster() {
   if (options_ & kTailleFixe) return;
   const RECT cadre = Cadre();
-  RECT r{0, 0, (options_ & kRetourLigne) ? cadre.right - cadre.left : 0, 0};
+  const bool retour = options_ & kRetourLigne;
+  RECT r{0, 0, retour ? cadre.right - cadre.left : 0, 0};
   HDC dc = GetDC(hwnd_);
   {
     Selection police(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
     const std::wstring texte = Texte();
-    const UINT format = (options_ & kRetourLigne) ? DT_WORDBREAK : DT_SINGLELINE;
+    const UINT format = retour ? DT_WORDBREAK : DT_SINGLELINE;
     DrawTextW(dc, texte.empty() ? L" " : texte.c_str(), -1, &r, DT_CALCRECT | format);
     if (texte.empty()) r.right = 0;
   }
   ReleaseDC(hwnd_, dc);
+  // A word-wrapped label keeps its width and grows downwards, whatever its longest line.
+  if (retour) r.right = cadre.right - cadre.left;
   SetWindowPos(hwnd_, nullptr, 0, 0, r.right, r.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

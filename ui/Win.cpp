@@ -25,4 +25,17 @@ std::string VersAnsi(const std::wstring& texte) {
   return ansi;
 }
 
+std::wstring DossierProgramme() {
+  std::wstring chemin(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, chemin.data(), static_cast<DWORD>(chemin.size()));
+    if (n < chemin.size()) {
+      chemin.resize(n);
+      break;
+    }
+    chemin.resize(chemin.size() * 2);  // a long path was cut: room for it
+  }
+  return chemin.substr(0, chemin.find_last_of(L'\\'));
+}
+
 }  // namespace ui

@@ -15,6 +15,9 @@ std::string VersAnsi(const std::wstring& texte);
 // The program's own texts are UTF-8 in the sources.
 std::wstring DepuisUtf8(const std::string& texte);
 
+// The folder of the running program, without a final backslash.
+std::wstring DossierProgramme();
+
 // Owner of one GDI object (font, brush, bitmap), deleted with it.
 template <class T>
 class ObjetGdi {

@@ -9,7 +9,6 @@
 #include "app/Cfg.h"
 
 namespace pilote {
-namespace {
 
 std::wstring DossierDesTests() {
   wchar_t chemin[MAX_PATH];
@@ -17,6 +16,8 @@ std::wstring DossierDesTests() {
   std::wstring dossier = chemin;
   return dossier.substr(0, dossier.find_last_of(L'\\'));
 }
+
+namespace {
 
 struct Recherche {
   const wchar_t* classe;
@@ -141,12 +142,16 @@ std::vector<HWND> Fenetres(const wchar_t* classe) {
   return r.trouvees;
 }
 
-HWND Controle(HWND fiche, const char* nom) {
+HWND Controle(HWND fiche, const char* nom) { return Controle(fiche, kFormeFichePrinc, nom); }
+
+void Cliquer(HWND bouton) { PostMessageW(bouton, BM_CLICK, 0, 0); }
+
+HWND Controle(HWND fenetre, const ui::DescFormulaire& forme, const char* nom) {
   struct Cible {
     int id;
     HWND trouve;
-  } cible{ui::IdControle(kFormeFichePrinc, nom), nullptr};
-  EnumChildWindows(fiche, [](HWND h, LPARAM l) -> BOOL {
+  } cible{ui::IdControle(forme, nom), nullptr};
+  EnumChildWindows(fenetre, [](HWND h, LPARAM l) -> BOOL {
     auto& c = *reinterpret_cast<Cible*>(l);
     if (GetDlgCtrlID(h) != c.id) return TRUE;
     c.trouve = h;

@@ -4,10 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "ui/FormDescription.h"
 #include "ui/Win.h"
 
 namespace pilote {
 
+// The folder of the test programs, where the build puts Quorvane.exe and its help page.
+std::wstring DossierDesTests();
 // A copy of Quorvane.exe under its own file name, in a folder of its own: its own mutex, and its own
 // per-program Wine settings.
 std::wstring Copie(const std::wstring& nomFichier, const std::wstring& sousDossier = L"");
@@ -44,6 +47,10 @@ class Processus {
 std::vector<HWND> Fenetres(const wchar_t* classe);
 // A control of the main window, by its name in the form description.
 HWND Controle(HWND fiche, const char* nom);
+// A control of another form (the about box), by its name in that form's description.
+HWND Controle(HWND fenetre, const ui::DescFormulaire& forme, const char* nom);
+// Clicks a button the way an accessibility tool does (BM_CLICK, posted: a click may open a modal box).
+void Cliquer(HWND bouton);
 std::wstring Texte(HWND fenetre);
 // The captions of a tab control of another process, read through its own memory.
 std::vector<std::wstring> Onglets(HWND onglets);

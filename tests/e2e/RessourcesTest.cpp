@@ -1,0 +1,80 @@
+// What Windows reads from Quorvane.exe: its version, its manifest and its icon.
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+#include "Pilote.h"
+
+namespace {
+
+class Ressources : public testing::Test {
+ protected:
+  void SetUp() override {
+    exe = pilote::DossierDesTests() + L"\\Quorvane.exe";
+    module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(module, nullptr);
+  }
+  void TearDown() override {
+    if (module) FreeLibrary(module);
+  }
+  std::string_view Donnees(const wchar_t* nom, const wchar_t* genre) const {
+    HRSRC r = FindResourceW(module, nom, genre);
+    if (!r) return {};
+    return {static_cast<const char*>(LockResource(LoadResource(module, r))), SizeofResource(module, r)};
+  }
+
+  std::wstring exe;
+  HMODULE module = nullptr;
+};
+
+TEST_F(Ressources, LaVersionEstCelleDeQuorvane2) {
+  DWORD inutile = 0;
+  std::vector<BYTE> bloc(GetFileVersionInfoSizeW(exe.c_str(), &inutile));
+  ASSERT_FALSE(bloc.empty());
+  ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(bloc.size()), bloc.data()));
+  VS_FIXEDFILEINFO* fixe = nullptr;
+  UINT taille = 0;
+  ASSERT_TRUE(VerQueryValueW(bloc.data(), L"\\", reinterpret_cast<void**>(&fixe), &taille));
+  EXPECT_EQ(fixe->dwProductVersionMS, 0x00020000u);
+  EXPECT_EQ(fixe->dwFileVersionMS, 0x00020000u);
+  for (auto [cle, attendu] : {std::pair{L"ProductName", L"Quorvane"}, std::pair{L"ProductVersion", L"2.0"}}) {
+    wchar_t* valeur = nullptr;
+    const std::wstring chemin = std::wstring(L"\\StringFileInfo\\040C04B0\\") + cle;
+    ASSERT_TRUE(VerQueryValueW(bloc.data(), chemin.c_str(), reinterpret_cast<void**>(&valeur), &taille)) << cle;
+    EXPECT_STREQ(valeur, attendu);
+  }
+}
+
+TEST_F(Ressources, LeManifesteDemandeLesControlesCommuns6SansConscienceDuDpi) {
+  const std::string_view manifeste = Donnees(MAKEINTRESOURCEW(1), RT_MANIFEST);
+  EXPECT_NE(manifeste.find("Microsoft.Windows.Common-Controls"), std::string_view::npos);
+  EXPECT_NE(manifeste.find("version=\"6.0.0.0\""), std::string_view::npos);
+  EXPECT_EQ(manifeste.find("dpiAware>true"), std::string_view::npos);
+  EXPECT_EQ(manifeste.find("dpiAwareness"), std::string_view::npos);
+}
+
+#pragma pack(push, 2)
+struct EntreeGroupe {
+  BYTE largeur, hauteur, couleurs, reserve;
+  WORD plans, bits;
+  DWORD octets;
+  WORD id;
+};
+#pragma pack(pop)
+
+TEST_F(Ressources, LIconeA32x32En16CouleursEtLesGrandesTailles) {
+  const std::string_view groupe = Donnees(MAKEINTRESOURCEW(1), RT_GROUP_ICON);
+  ASSERT_GE(groupe.size(), 6u);
+  const auto n = *reinterpret_cast<const WORD*>(groupe.data() + 4);
+  ASSERT_EQ(groupe.size(), 6u + n * sizeof(EntreeGroupe));
+  bool seize = false, grande = false;
+  for (WORD i = 0; i < n; ++i) {
+    const auto& e = *reinterpret_cast<const EntreeGroupe*>(groupe.data() + 6 + i * sizeof(EntreeGroupe));
+    seize = seize || (e.largeur == 32 && e.hauteur == 32 && e.bits == 4);
+    grande = grande || e.largeur == 0;  // 256 pixels
+  }
+  EXPECT_TRUE(seize) << "32 x 32 in 16 colours";
+  EXPECT_TRUE(grande) << "256 x 256";
+}
+
+}  // namespace

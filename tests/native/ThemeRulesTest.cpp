@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "ui/ThemeRules.h"
+
+namespace {
+
+using ui::StyleOnglets;
+
+constexpr uint32_t Rgb(uint32_t r, uint32_t g, uint32_t b) { return r | (g << 8) | (b << 16); }
+
+TEST(LireTheme, UnFichierCompletRemplaceChaqueValeur) {
+  const auto style = ui::LireTheme(
+      "\xEF\xBB\xBF; thème vert\r\n"
+      "[Onglets]\r\n"
+      "Bordure = #102030\r\n"
+      "corps=1,2,3\r\n"
+      "Haut = 124, 196, 106  ; en haut\r\n"
+      "Bas=#286E1E\r\n"
+      "\tTexte = #FFFFFF\r\n"
+      "TexteActif = 0,0,0\r\n"
+      "ACCENT = #ff8000\r\n"
+      "Decalage = 4\r\n");
+  ASSERT_TRUE(style);
+  EXPECT_EQ(style->bordure, Rgb(0x10, 0x20, 0x30));
+  EXPECT_EQ(style->corps, Rgb(1, 2, 3));
+  EXPECT_EQ(style->haut, Rgb(124, 196, 106));
+  EXPECT_EQ(style->bas, Rgb(0x28, 0x6E, 0x1E));
+  EXPECT_EQ(style->texte, Rgb(255, 255, 255));
+  EXPECT_EQ(style->texteActif, 0u);
+  EXPECT_EQ(style->accent, Rgb(255, 128, 0));
+  EXPECT_EQ(style->decalage, 4);
+}
+
+TEST(LireTheme, UnFichierPartielGardeLeStyleIntegrePourLeReste) {
+  const StyleOnglets integre;
+  EXPECT_EQ(integre.bordure, 8092539u);
+  EXPECT_EQ(integre.decalage, 10);
+  EXPECT_EQ(integre.corps, Rgb(255, 255, 255));
+
+  const auto style = ui::LireTheme(
+      "Auteur = quelqu'un\n"      // before any section: skipped
+      "[Autre]\nHaut = n'importe quoi\n"
+      "[Onglets]\nHaut=#000080\nLueur = #FFFFFF\n"  // an unknown key is skipped
+      "[Fin]\n");
+  ASSERT_TRUE(style);
+  EXPECT_EQ(style->haut, Rgb(0, 0, 0x80));
+  EXPECT_EQ(style->bas, integre.bas);
+  EXPECT_EQ(style->bordure, integre.bordure);
+  EXPECT_EQ(style->decalage, integre.decalage);
+
+  const auto vide = ui::LireTheme("[onglets]\n");
+  ASSERT_TRUE(vide);
+  EXPECT_EQ(vide->accent, integre.accent);
+}
+
+TEST(LireTheme, UnFichierMalFormeEstRefuse) {
+  const std::string_view cas[] = {
+      "",                                          // no section
+      "Haut = #000080\n",                          // keys, but no [Onglets]
+      "[Onglets\nHaut = #000080\n",                // unclosed section
+      "[Onglets]\nHaut #000080\n",                 // no '='
+      "[Onglets]\n= #000080\n",                    // no key
+      "[Onglets]\nHaut = #00080\n",                // five digits
+      "[Onglets]\nHaut = #0000GG\n",
+      "[Onglets]\nHaut = 1, 2\n",
+      "[Onglets]\nHaut = 1, 2, 256\n",
+      "[Onglets]\nHaut = -1, 2, 3\n",
+      "[Onglets]\nHaut = 1, 2, 3, 4\n",
+      "[Onglets]\nHaut =\n",
+      "[Onglets]\nDecalage = 101\n",
+      "[Onglets]\nDecalage = dix\n",
+      std::string_view("[Onglets]\nHaut = #000080\n\0\0\x01\x02", 28),  // binary tail
+      "\x89PNG\r\n\x1A\n\0\0\0\rIHDR",
+      "MZ\x90\0\x03\0\0\0",
+  };
+  for (std::string_view texte : cas) EXPECT_FALSE(ui::LireTheme(texte)) << texte;
+}
+
+}  // namespace

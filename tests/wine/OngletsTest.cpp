@@ -1,0 +1,138 @@
+// The skinned tab control: where its tabs are, what it paints, and which theme file it takes.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+#include "Outils.h"
+#include "PlateformeScriptee.h"
+#include "app/Cfg.h"
+
+namespace {
+
+class Onglets : public testing::Test {
+ protected:
+  void SetUp() override { fiche = std::make_unique<TFichePrinc>(plateforme); }
+
+  HWND Handle() const { return fiche->Tabs->Handle(); }
+  RECT Onglet(int i) const {
+    RECT r{};
+    EXPECT_TRUE(SendMessageW(Handle(), TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r)));
+    return r;
+  }
+  int Toucher(int x, int y) const {
+    TCHITTESTINFO essai{{x, y}, 0};
+    return static_cast<int>(SendMessageW(Handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&essai)));
+  }
+
+  PlateformeScriptee plateforme;
+  std::unique_ptr<TFichePrinc> fiche;
+};
+
+TEST_F(Onglets, LePremierOngletEstA10PixelsEtChaqueOngletSeToucheOuIlEstDessine) {
+  EXPECT_EQ(Onglet(0).left, 10);
+  RECT corps;
+  GetClientRect(Handle(), &corps);
+  for (int i = 0; i < 5; ++i) {
+    const RECT r = Onglet(i);
+    if (i > 0) {
+      EXPECT_GT(r.left, Onglet(i - 1).right - 1) << i;
+    }
+    EXPECT_LE(r.right, corps.right) << "tab " << i << " within the control";
+    EXPECT_GE(r.right - r.left, 30) << i;
+    EXPECT_EQ(Toucher((r.left + r.right) / 2, (r.top + r.bottom) / 2), i);
+  }
+  EXPECT_EQ(Toucher(5, 15), -1) << "left of the first tab";
+  EXPECT_EQ(Toucher(100, 200), -1) << "in the body";
+  EXPECT_FALSE(SendMessageW(Handle(), TCM_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&corps)));
+}
+
+// What the control paints of itself (its pages not included), in a 32-bit picture.
+class Image {
+ public:
+  explicit Image(HWND h) {
+    RECT r;
+    GetClientRect(h, &r);
+    largeur_ = r.right;
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof bi.bmiHeader, r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    bitmap_ = ui::ObjetGdi<HBITMAP>(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    pixels_ = static_cast<const DWORD*>(bits);
+    HDC dc = CreateCompatibleDC(nullptr);
+    {
+      ui::Selection sel(dc, bitmap_.get());
+      SendMessageW(h, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    }
+    DeleteDC(dc);
+    GdiFlush();
+  }
+  COLORREF operator()(int x, int y) const {
+    const DWORD p = pixels_[y * largeur_ + x];  // 0x00RRGGBB
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+  }
+
+ private:
+  ui::ObjetGdi<HBITMAP> bitmap_;
+  const DWORD* pixels_ = nullptr;
+  int largeur_ = 0;
+};
+
+TEST_F(Onglets, LeCorpsEstBlancBordeDeGrisEtLOngletChoisiSOuvreDessus) {
+  fiche->Show();
+  Pomper();
+  const Image image(Handle());
+  RECT client;
+  GetClientRect(Handle(), &client);
+  const COLORREF gris = 8092539;
+  EXPECT_EQ(image(0, 150), gris) << "left side of the frame";
+  EXPECT_EQ(image(client.right - 1, 150), gris);
+  EXPECT_EQ(image(150, client.bottom - 1), gris);
+  EXPECT_EQ(image(client.right - 2, 26), RGB(255, 255, 255)) << "the body, between frame and page";
+  const RECT choisi = Onglet(0), autre = Onglet(2);
+  const int xChoisi = (choisi.left + choisi.right) / 2;
+  EXPECT_EQ(image(xChoisi, 24), RGB(255, 255, 255)) << "the tab on show opens into the body";
+  EXPECT_EQ(image((autre.left + autre.right) / 2, 24), gris) << "the frame runs under the others";
+  const COLORREF face = image(autre.left + 3, 20);
+  EXPECT_GT(GetBValue(face), GetRValue(face) + 40) << "the built-in style's tabs are blue";
+}
+
+TEST(Theme, LePremierFichierTrouveDecide) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring dossier = std::wstring(temp) + L"quorvane-theme";
+  const std::wstring programme = dossier + L"\\programme", absolu = dossier + L"\\absolu\\Onglets.ini";
+  CreateDirectoryW(dossier.c_str(), nullptr);
+  CreateDirectoryW(programme.c_str(), nullptr);
+  CreateDirectoryW((dossier + L"\\absolu").c_str(), nullptr);
+  const std::wstring aCote = programme + L"\\Onglets.ini";
+  auto ecrire = [](const std::wstring& chemin, const char* texte) {
+    DeleteFileW(chemin.c_str());
+    if (texte) std::ofstream(chemin.c_str(), std::ios::binary) << texte;
+  };
+  const ui::StyleOnglets integre;
+  struct Cas {
+    const char* absolu;  // nullptr: no file
+    const char* aCote;
+    int decalage;
+  };
+  const Cas cas[] = {
+      {nullptr, nullptr, integre.decalage},
+      {"[Onglets]\nDecalage = 3\n", "[Onglets]\nDecalage = 4\n", 3},
+      {nullptr, "[Onglets]\nDecalage = 4\n", 4},
+      {"[Onglets]\nDecalage = trois\n", "[Onglets]\nDecalage = 4\n", integre.decalage},  // malformed: built-in
+      {nullptr, "\x01\x02garbage", integre.decalage},
+      {"[Onglets]\nHaut = #FF0000\n", nullptr, integre.decalage},  // partial
+  };
+  for (const Cas& c : cas) {
+    ecrire(absolu, c.absolu);
+    ecrire(aCote, c.aCote);
+    EXPECT_EQ(ui::ChargerTheme(absolu, programme).decalage, c.decalage)
+        << (c.absolu ? c.absolu : "-") << " / " << (c.aCote ? c.aCote : "-");
+  }
+  EXPECT_EQ(ui::ChargerTheme(absolu, programme).haut, RGB(255, 0, 0));
+  ecrire(absolu, nullptr);
+  ecrire(aCote, nullptr);
+}
+
+}  // namespace

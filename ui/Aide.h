@@ -1,0 +1,28 @@
+#pragma once
+// The help engine behind the application's help requests. The system's WinHelp engine is gone from
+// Windows, so the program's help is an HTML page beside it, shown in the default browser.
+#include <string>
+
+#include "ui/Win.h"
+
+namespace ui {
+
+// Takes the requests of WinHelpA: the owner window, the help file, the command and its data.
+class MoteurAide {
+ public:
+  virtual ~MoteurAide() = default;
+  virtual bool WinHelp(HWND proprietaire, const std::string& fichier, UINT commande, ULONG_PTR donnees) = 0;
+};
+
+// The real engine: the page of the help file (its name with ".html", in the program's folder) at the
+// topic of a JumpID macro. It returns at once and reports nothing; a failure is a false result.
+class MoteurNavigateur : public MoteurAide {
+ public:
+  // HELP_CONTENTS: whether the page is there. A browser shows one page per request, and the jump to the
+  // topic always follows, so the page is shown by the jump alone.
+  // HELP_COMMAND: shows the page at the topic of a JumpID("","topic") macro.
+  // HELP_QUIT: accepted; the browser's window belongs to the user.
+  bool WinHelp(HWND proprietaire, const std::string& fichier, UINT commande, ULONG_PTR donnees) override;
+};
+
+}  // namespace ui

@@ -144,8 +144,6 @@ std::vector<HWND> Fenetres(const wchar_t* classe) {
 
 HWND Controle(HWND fiche, const char* nom) { return Controle(fiche, kFormeFichePrinc, nom); }
 
-void Cliquer(HWND bouton) { PostMessageW(bouton, BM_CLICK, 0, 0); }
-
 HWND Controle(HWND fenetre, const ui::DescFormulaire& forme, const char* nom) {
   struct Cible {
     int id;

@@ -56,8 +56,6 @@ std::wstring Texte(HWND fenetre);
 std::vector<std::wstring> Onglets(HWND onglets);
 // Selects a tab by a mouse click on it, as a user does.
 void CliquerOnglet(HWND onglets, int index);
-// Presses a button without waiting for what it starts (a modal dialog, for instance).
-void Cliquer(HWND bouton);
 // The button of a dialog box with that command identifier (IDOK, IDCANCEL...).
 HWND Bouton(HWND dialogue, int id);
 // The text of the file-name field of a save or open dialog.

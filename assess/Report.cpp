@@ -7,6 +7,6 @@ int TFichePrinc::RemplirRapport() {
   std::array<std::wstring, kNbValeurs> legendes;
   for (int i = 0; i < kNbValeurs; ++i)
     legendes[static_cast<size_t>(i)] = Controle<ui::Label>(kNomsValeurs[i])->Texte();
-  for (const std::wstring& ligne : rapport::LignesRapport(legendes)) MemoConfig->Add(ligne);
+  MemoConfig->Add(rapport::LignesRapport(legendes));
   return 0;
 }

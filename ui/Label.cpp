@@ -2,15 +2,32 @@
 
 namespace ui {
 
-Label::Label(const Creation& c) : Control(c.desc.nom), options_(c.desc.options) {
+namespace {
+
+// One memory device context measures every label: a window's own DC costs far more under Wine, and a
+// measure needs no screen.
+HDC DcDeMesure() {
+  static const HDC dc = CreateCompatibleDC(nullptr);
+  return dc;
+}
+
+}  // namespace
+
+Label::Label(const Creation& c) : Control(c.desc.nom), options_(c.desc.options), police_(c.police) {
   const DWORD style = (options_ & kRetourLigne) ? SS_LEFT : SS_LEFTNOWORDWRAP;
-  Creer(c, L"Static", style | SS_NOTIFY);
-  Ajuster();
+  // Created at the size its text needs, so that it is not resized straight away.
+  DescControle desc = c.desc;
+  if (!(options_ & kTailleFixe)) {
+    const SIZE taille = Taille(desc.texte ? desc.texte : L"", desc.largeur);
+    desc.largeur = taille.cx;
+    desc.hauteur = taille.cy;
+  }
+  Creer(Creation{desc, c.forme, c.parent, c.id, c.police}, L"Static", style | SS_NOTIFY);
 }
 
 void Label::SetTexte(const std::wstring& texte) {
   Control::SetTexte(texte);
-  Ajuster();
+  Ajuster(texte);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
@@ -29,23 +46,25 @@ HBRUSH Label::SurCouleur(HDC dc) {
   return pinceau_.get();
 }
 
-void Label::Ajuster() {
+SIZE Label::Taille(const std::wstring& texte, int largeurDonnee) const {
+  const bool retour = options_ & kRetourLigne;
+  RECT r{0, 0, retour ? largeurDonnee : 0, 0};
+  HDC dc = DcDeMesure();
+  {
+    Selection police(dc, police_ ? police_ : GetStockObject(DEFAULT_GUI_FONT));
+    DrawTextW(dc, texte.empty() ? L" " : texte.c_str(), -1, &r, DT_CALCRECT | (retour ? DT_WORDBREAK : DT_SINGLELINE));
+  }
+  if (texte.empty()) r.right = 0;
+  // A word-wrapped label keeps its width and grows downwards, whatever its longest line.
+  if (retour) r.right = largeurDonnee;
+  return SIZE{r.right, r.bottom};
+}
+
+void Label::Ajuster(const std::wstring& texte) {
   if (options_ & kTailleFixe) return;
   const RECT cadre = Cadre();
-  const bool retour = options_ & kRetourLigne;
-  RECT r{0, 0, retour ? cadre.right - cadre.left : 0, 0};
-  HDC dc = GetDC(hwnd_);
-  {
-    Selection police(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
-    const std::wstring texte = Texte();
-    const UINT format = retour ? DT_WORDBREAK : DT_SINGLELINE;
-    DrawTextW(dc, texte.empty() ? L" " : texte.c_str(), -1, &r, DT_CALCRECT | format);
-    if (texte.empty()) r.right = 0;
-  }
-  ReleaseDC(hwnd_, dc);
-  // A word-wrapped label keeps its width and grows downwards, whatever its longest line.
-  if (retour) r.right = cadre.right - cadre.left;
-  SetWindowPos(hwnd_, nullptr, 0, 0, r.right, r.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE taille = Taille(texte, cadre.right - cadre.left);
+  SetWindowPos(hwnd_, nullptr, 0, 0, taille.cx, taille.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace ui

@@ -20,9 +20,12 @@ class Label : public Control {
   HBRUSH SurCouleur(HDC dc) override;
 
  private:
-  void Ajuster();
+  // The size the text needs: its own width on one line, or the given width when it wraps its words.
+  SIZE Taille(const std::wstring& texte, int largeurDonnee) const;
+  void Ajuster(const std::wstring& texte);
 
   uint16_t options_;
+  HFONT police_;
   std::optional<COLORREF> couleur_;
   ObjetGdi<HBRUSH> pinceau_;
 };

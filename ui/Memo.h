@@ -12,6 +12,7 @@ class Memo : public Control {
 
   std::vector<std::wstring> Lines() const;
   void Add(const std::wstring& ligne);
+  void Add(const std::vector<std::wstring>& lignes);
 };
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #include "probes/DxFiles.h"
 #include "probes/Sondes.h"
 #include "probes/VideoRules.h"
+#include "ui/Screen.h"
 #include "ui/Win.h"
 
 #include <oleauto.h>
@@ -90,9 +91,6 @@ void LireFournisseur(ResultatsInspection& r, IDxDiagProvider* fournisseur, Valeu
   r.DxVersion = TexteVersionFournisseur(r.DxMajeur, r.DxMineur, r.DxLettre);
 }
 
-// Without multiple-monitor support in the user library, the desktop is the primary screen.
-bool MultiEcran() { return GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetMonitorInfoA") != nullptr; }
-
 }  // namespace
 
 int LireCarteVideo(ResultatsInspection& r, TSysInfo& sysInfo, Plateforme& plateforme) {
@@ -121,7 +119,7 @@ int LireCarteVideo(ResultatsInspection& r, TSysInfo& sysInfo, Plateforme& platef
   plateforme.EnumDisplaySettingsA(mode);  // a failed query leaves the frequency at 0
   r.BitsCouleur = sysInfo.GetColorDepth();
   r.RefreshRate = mode.dmDisplayFrequency;
-  const bool multi = MultiEcran();
+  const bool multi = ui::MultiEcran();  // else the desktop is the primary screen
   r.HauteurEcran = plateforme.GetSystemMetrics(multi ? SM_CYVIRTUALSCREEN : SM_CYSCREEN);
   r.LargeurEcran = plateforme.GetSystemMetrics(multi ? SM_CXVIRTUALSCREEN : SM_CXSCREEN);
   return 0;

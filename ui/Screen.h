@@ -4,5 +4,7 @@ namespace ui {
 
 int LargeurBureau();
 int HauteurBureau();
+// Whether the user library supports several monitors; without it only the primary screen exists.
+bool MultiEcran();
 
 }  // namespace ui

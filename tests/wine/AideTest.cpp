@@ -37,24 +37,20 @@ class Enregistreur : public ui::MoteurAide {
   bool sommaireReussi = true;
 };
 
-class Aide : public testing::Test {
+class Aide : public FicheScriptee {
  protected:
   void SetUp() override {
-    gErreurs.clear();
     ui::Application->SetHelpFile("C:\\Program Files\\FastHelp\\Quorvane\\WinHelp\\Quorvane.hlp");
     ui::Application->SetMoteurAide(&moteur);
-    fiche = std::make_unique<TFichePrinc>(plateforme);
-    FichePrinc = fiche.get();
+    FicheScriptee::SetUp();
   }
   void TearDown() override {
-    FichePrinc = nullptr;
+    FicheScriptee::TearDown();
     ui::Application->SetMoteurAide(nullptr);
     ui::Application->SetHelpFile("");
   }
 
-  PlateformeScriptee plateforme;
   Enregistreur moteur;
-  std::unique_ptr<TFichePrinc> fiche;
 };
 
 TEST_F(Aide, LeBoutonDemandeLeSommaireEtLeSujetDuFichierNu) {

@@ -13,18 +13,7 @@ namespace {
 
 constexpr COLORREF kVert = 6736896, kJaune = 65535, kRouge = 255;
 
-class Evaluation : public testing::Test {
- protected:
-  void SetUp() override {
-    gErreurs.clear();
-    fiche = std::make_unique<TFichePrinc>(plateforme);
-    FichePrinc = fiche.get();
-  }
-  void TearDown() override { FichePrinc = nullptr; }
-
-  PlateformeScriptee plateforme;
-  std::unique_ptr<TFichePrinc> fiche;
-};
+using Evaluation = FicheScriptee;
 
 struct Attendu {
   const char* picture;
@@ -91,16 +80,6 @@ TEST_F(Evaluation, LesVerdictsVontAuxBonsControles) {
   EXPECT_TRUE(gErreurs.empty());
 }
 
-// The colour the screen shows at a point of a control.
-COLORREF Ecran(HWND controle, int x, int y) {
-  POINT p{x, y};
-  ClientToScreen(controle, &p);
-  HDC ecran = GetDC(nullptr);
-  const COLORREF c = GetPixel(ecran, p.x, p.y);
-  ReleaseDC(nullptr, ecran);
-  return c;
-}
-
 TEST_F(Evaluation, UnCommentaireEstUneBandeDeSaCouleurEtMontreTEtL) {
   fiche->Is3D = 1;
   fiche->MemoireVideo = 64;
@@ -116,11 +95,11 @@ TEST_F(Evaluation, UnCommentaireEstUneBandeDeSaCouleurEtMontreTEtL) {
   RECT r;
   GetClientRect(special, &r);
   // The top row of a line of text is the band itself, from end to end.
-  EXPECT_EQ(Ecran(special, 0, 0), kVert);
-  EXPECT_EQ(Ecran(special, r.right - 1, 0), kVert);
-  EXPECT_EQ(Ecran(fiche->LblCmtCG->Handle(), 1, 0), kVert);
+  EXPECT_EQ(PixelEcran(special, 0, 0), kVert);
+  EXPECT_EQ(PixelEcran(special, r.right - 1, 0), kVert);
+  EXPECT_EQ(PixelEcran(fiche->LblCmtCG->Handle(), 1, 0), kVert);
   // Outside the label the page stays white.
-  EXPECT_EQ(Ecran(special, r.right + 2, 0), RGB(255, 255, 255));
+  EXPECT_EQ(PixelEcran(special, r.right + 2, 0), RGB(255, 255, 255));
 
   // The label is as wide as "T&L" drawn once, not as the stored "T&&L".
   HDC dc = GetDC(special);

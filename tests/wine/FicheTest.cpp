@@ -9,19 +9,9 @@
 
 namespace {
 
-class Fiche : public testing::Test {
+class Fiche : public FicheScriptee {
  protected:
-  void SetUp() override {
-    gErreurs.clear();
-    fiche = std::make_unique<TFichePrinc>(plateforme);
-    FichePrinc = fiche.get();
-  }
-  void TearDown() override { FichePrinc = nullptr; }
-
   std::wstring Texte(const char* nom) { return fiche->Trouver(nom)->Texte(); }
-
-  PlateformeScriptee plateforme;
-  std::unique_ptr<TFichePrinc> fiche;
 };
 
 struct Place {

@@ -10,9 +10,8 @@
 
 namespace {
 
-class Onglets : public testing::Test {
+class Onglets : public FicheScriptee {
  protected:
-  void SetUp() override { fiche = std::make_unique<TFichePrinc>(plateforme); }
 
   HWND Handle() const { return fiche->Tabs->Handle(); }
   RECT Onglet(int i) const {
@@ -25,8 +24,6 @@ class Onglets : public testing::Test {
     return static_cast<int>(SendMessageW(Handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&essai)));
   }
 
-  PlateformeScriptee plateforme;
-  std::unique_ptr<TFichePrinc> fiche;
 };
 
 TEST_F(Onglets, LePremierOngletEstA10PixelsEtChaqueOngletSeToucheOuIlEstDessine) {

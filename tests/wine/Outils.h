@@ -1,8 +1,13 @@
 #pragma once
 // Helpers shared by the in-process tests.
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "PlateformeScriptee.h"
+#include "app/Cfg.h"
 #include "ui/Win.h"
 
 // Messages that reached the application's top-level handler during the test run.
@@ -22,3 +27,27 @@ inline std::wstring TexteFenetre(HWND h) {
   GetWindowTextW(h, texte, 512);
   return texte;
 }
+
+// The colour the screen shows at a point of a window's client area.
+inline COLORREF PixelEcran(HWND fenetre, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(fenetre, &p);
+  HDC ecran = GetDC(nullptr);
+  const COLORREF c = GetPixel(ecran, p.x, p.y);
+  ReleaseDC(nullptr, ecran);
+  return c;
+}
+
+// A main window on the scripted platform, made anew for each test.
+class FicheScriptee : public testing::Test {
+ protected:
+  void SetUp() override {
+    gErreurs.clear();
+    fiche = std::make_unique<TFichePrinc>(plateforme);
+    FichePrinc = fiche.get();
+  }
+  void TearDown() override { FichePrinc = nullptr; }
+
+  PlateformeScriptee plateforme;
+  std::unique_ptr<TFichePrinc> fiche;
+};

@@ -3,6 +3,7 @@
 #include "ui/Win.h"
 
 namespace ui {
+
 bool MultiEcran() { return GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetMonitorInfoA") != nullptr; }
 
 int LargeurBureau() { return GetSystemMetrics(MultiEcran() ? SM_CXVIRTUALSCREEN : SM_CXSCREEN); }

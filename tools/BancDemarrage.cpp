@@ -1,9 +1,8 @@
-// Start-up benchmark: starts the real program N times (5 by default) and prints, one line per run, the
-// milliseconds from CreateProcess to the main window existing (still hidden) and to it being visible, and
-// the speed it shows; then times Wine's dxdiag writing its full text report, as a peer. One run of each
-// comes first and is not reported: it pays for the Wine session's own start (services, caches).
-//   quorvane_banc_demarrage.exe [N]
-// Output lines: "run <created ms> <visible ms> <speed text>", then "dxdiag <ms>".
+// Start-up benchmark, one kind of run N times (1 by default):
+//   quorvane_banc_demarrage.exe quorvane [N]  the real program: from CreateProcess to its main window
+//       existing (still hidden) and to it being visible; prints "run <created ms> <visible ms> <speed text>"
+//   quorvane_banc_demarrage.exe dxdiag [N]    the peer, Wine's dxdiag writing its full text report;
+//       prints "dxdiag <ms>"
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -28,12 +27,9 @@ HWND AttendreFiche(const pilote::Processus& p, bool visible) {
   return nullptr;
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-  const int fois = argc > 1 ? std::wcstol(argv[1], nullptr, 10) : 5;
+void Quorvane(int fois) {
   const std::wstring exe = pilote::Copie(L"Q_demarrage.exe");
-  for (int i = -1; i < fois; ++i) {
+  for (int i = 0; i < fois; ++i) {
     LARGE_INTEGER debut;
     QueryPerformanceCounter(&debut);
     pilote::Processus quorvane(exe);
@@ -43,20 +39,21 @@ int wmain(int argc, wchar_t** argv) {
     const double tVisible = Millisecondes(debut);
     if (!creee || !visible) {
       std::fwprintf(stderr, L"run %d: the main window did not come up\n", i + 1);
-      return 1;
+      return;
     }
-    if (i >= 0)
-      std::wprintf(L"run %.1f %.1f %ls\n", tCreee, tVisible,
-                   pilote::Texte(pilote::Controle(visible, "LblVitesse")).c_str());
+    std::wprintf(L"run %.1f %.1f %ls\n", tCreee, tVisible, pilote::Texte(pilote::Controle(visible, "LblVitesse")).c_str());
     std::fflush(stdout);
     PostMessageW(visible, WM_CLOSE, 0, 0);
     quorvane.AttendreFin(10000);
   }
-  // The peer: Wine's dxdiag writing a full system report to a text file.
+}
+
+// The peer: Wine's dxdiag writing a full system report to a text file.
+void Dxdiag(int fois) {
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   const std::wstring ligne = L"dxdiag.exe /t \"" + std::wstring(temp) + L"quorvane-dxdiag.txt\"";
-  for (int i = -1; i < fois; ++i) {
+  for (int i = 0; i < fois; ++i) {
     LARGE_INTEGER debut;
     QueryPerformanceCounter(&debut);
     STARTUPINFOW si{};
@@ -65,10 +62,20 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring commande = ligne;
     if (!CreateProcessW(nullptr, commande.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) break;
     WaitForSingleObject(pi.hProcess, 60000);
-    if (i >= 0) std::wprintf(L"dxdiag %.1f\n", Millisecondes(debut));
+    std::wprintf(L"dxdiag %.1f\n", Millisecondes(debut));
     std::fflush(stdout);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
   }
+  }
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring quoi = argc > 1 ? argv[1] : L"";
+  const int fois = argc > 2 ? std::wcstol(argv[2], nullptr, 10) : 1;
+  if (quoi == L"quorvane") Quorvane(fois);
+  else if (quoi == L"dxdiag") Dxdiag(fois);
+  else return 2;
   return 0;
 }

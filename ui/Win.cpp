@@ -18,10 +18,10 @@ std::wstring DepuisUtf8(const std::string& texte) { return VersLarge(CP_UTF8, te
 
 std::string VersAnsi(const std::wstring& texte) {
   if (texte.empty()) return {};
-  const int n = WideCharToMultiByte(CP_ACP, 0, texte.data(), static_cast<int>(texte.size()), nullptr, 0,
-                                    nullptr, nullptr);
+  const int longueur = static_cast<int>(texte.size());
+  const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, texte.data(), longueur, nullptr, 0, nullptr, nullptr);
   std::string ansi(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, texte.data(), static_cast<int>(texte.size()), ansi.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, texte.data(), longueur, ansi.data(), n, nullptr, nullptr);
   return ansi;
 }
 

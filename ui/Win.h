@@ -10,7 +10,7 @@ namespace ui {
 
 // Texts of the platform come in the system's ANSI code page; display is always wide.
 std::wstring DepuisAnsi(const std::string& texte);
-// Characters without a mapping become the code page's default character.
+// Characters without a mapping become the code page's default character (no look-alike: "Ω" is not "O").
 std::string VersAnsi(const std::wstring& texte);
 // The program's own texts are UTF-8 in the sources.
 std::wstring DepuisUtf8(const std::string& texte);

@@ -94,10 +94,11 @@ TEST_F(Video, LesTextesLargesPassentAuCodeAnsi) {
   CPINFO info{};
   GetCPInfo(CP_ACP, &info);
   const char defaut = static_cast<char>(info.DefaultChar[0]);
-  ecran->Texte(L"szDescription", L"GPU \u6F22 \u00E9\u2122");  // no Windows-1252 byte, not even a best fit
+  // No Windows-1252 byte for the ideogram, and no look-alike for omega either: both become the default.
+  ecran->Texte(L"szDescription", L"GPU \u6F22 \u03A9 \u00E9\u2122");
   ecran->Texte(L"szDriverVersion", L"");
   Lire();
-  EXPECT_EQ(r.MarqueVideo, std::string("GPU ") + defaut + " \xE9\x99");
+  EXPECT_EQ(r.MarqueVideo, std::string("GPU ") + defaut + " " + defaut + " \xE9\x99");
   EXPECT_EQ(r.VerDrv, "");
   Construire();
   ecran->Texte(L"szDescription", nullptr);  // a null BSTR is an empty text

@@ -7,6 +7,7 @@
 #include <wrl/client.h>
 
 #include "app/Cfg.h"
+#include "tests/Pixel.h"
 
 namespace pilote {
 
@@ -216,14 +217,7 @@ void CliquerOnglet(HWND onglets, int index) {
   Sleep(200);  // let the page repaint
 }
 
-COLORREF Pixel(HWND fenetre, int x, int y) {
-  POINT p{x, y};
-  ClientToScreen(fenetre, &p);
-  HDC ecran = GetDC(nullptr);
-  const COLORREF c = GetPixel(ecran, p.x, p.y);
-  ReleaseDC(nullptr, ecran);
-  return c;
-}
+COLORREF Pixel(HWND fenetre, int x, int y) { return PixelEcran(fenetre, x, y); }
 
 bool Capturer(HWND fenetre, const std::wstring& fichierPng) {
   using Microsoft::WRL::ComPtr;

@@ -8,6 +8,7 @@
 
 #include "PlateformeScriptee.h"
 #include "app/Cfg.h"
+#include "tests/Pixel.h"
 #include "ui/Win.h"
 
 // Messages that reached the application's top-level handler during the test run.
@@ -26,16 +27,6 @@ inline std::wstring TexteFenetre(HWND h) {
   wchar_t texte[512] = {};
   GetWindowTextW(h, texte, 512);
   return texte;
-}
-
-// The colour the screen shows at a point of a window's client area.
-inline COLORREF PixelEcran(HWND fenetre, int x, int y) {
-  POINT p{x, y};
-  ClientToScreen(fenetre, &p);
-  HDC ecran = GetDC(nullptr);
-  const COLORREF c = GetPixel(ecran, p.x, p.y);
-  ReleaseDC(nullptr, ecran);
-  return c;
 }
 
 // A main window on the scripted platform, made anew for each test.

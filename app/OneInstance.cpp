@@ -18,15 +18,17 @@ TGardeInstance::TGardeInstance() {
 
 void TLMDOneInstance::Verifier() const {
   if (!GardeProcessus || !GardeProcessus->InstancePrecedente() || !ui::Application) return;
-  const std::string titre = ui::VersAnsi(ui::Application->Title());
+  const auto titre = ui::VersAnsi(ui::Application->Title());
   SetWindowTextA(ui::Application->Handle(), "");
-  if (HWND precedente = FindWindowA("TApplication", titre.c_str())) {
-    // A running instance that stopped answering must not hang this one: restoring it would wait on it.
-    DWORD_PTR reponse;
-    if (SendMessageTimeoutW(precedente, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, 1000, &reponse)) {
-      if (IsIconic(precedente)) ShowWindow(precedente, SW_RESTORE);
-      else SetForegroundWindow(precedente);
-    }
+  if (HWND precedente = titre ? FindWindowA("TApplication", titre->c_str()) : nullptr) {
+    // Nothing here waits on the running instance: it may be in its inspection run, or hung. The user
+    // started this instance, so its right to the foreground goes to the running one, which brings its
+    // window forward when its loop takes these requests.
+    DWORD processus = 0;
+    GetWindowThreadProcessId(precedente, &processus);
+    AllowSetForegroundWindow(processus);
+    if (IsIconic(precedente)) ShowWindowAsync(precedente, SW_RESTORE);
+    else SetForegroundWindow(precedente);
   }
   // No window of its own, no inspection: the event loop ends on this request.
   ui::Application->ShowMainForm = false;

@@ -79,6 +79,30 @@ TEST(Demarrage, UnSecondDemarrageSeRetireSansFenetre) {
   EXPECT_EQ(Texte(Controle(fiche, "StatusBar")), L"Détection du matériel effectuée avec succès !");
 }
 
+// A double-click starts two instances a moment apart. The second hands over without waiting for the
+// first, still in its inspection run (more than a second without reading its messages), and the first
+// comes up in front when it is done.
+TEST(Demarrage, UnSecondDemarragePendantLInspectionNAttendPas) {
+  const std::wstring exe = pilote::Copie(L"Q_doubleclic.exe");
+  Processus premier(exe);
+  // Its application window exists just before the inspection starts.
+  ASSERT_TRUE(pilote::Attendre([] { return FindWindowW(L"TApplication", L"Lecture de configuration") != nullptr; },
+                               10000));
+  const DWORD debut = GetTickCount();
+  Processus second(exe);
+  EXPECT_EQ(second.AttendreFin(10000), 0);
+  EXPECT_LT(GetTickCount() - debut, 1000u) << "the second start waits for nothing";
+
+  HWND fiche = premier.Fenetre(L"TFichePrinc");
+  ASSERT_NE(fiche, nullptr);
+  EXPECT_FALSE(IsIconic(fiche));
+  std::vector<HWND> visibles;
+  for (HWND h : pilote::Fenetres(L"TFichePrinc"))
+    if (IsWindowVisible(h)) visibles.push_back(h);
+  EXPECT_EQ(visibles, std::vector<HWND>{fiche});
+  EXPECT_TRUE(pilote::Attendre([&] { return GetForegroundWindow() == fiche; }, 5000)) << "in front";
+}
+
 TEST(Demarrage, UnSecondDemarrageRestaureLaPremiereInstanceMinimisee) {
   const std::wstring exe = pilote::Copie(L"Q_restaure.exe");
   Processus premier(exe);

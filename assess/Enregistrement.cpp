@@ -1,89 +1,170 @@
 #include "assess/Enregistrement.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "assess/EnregistrementRules.h"
 #include "ui/Exception.h"
-#include "ui/Win.h"
 
 namespace rapport {
 namespace {
 
+ui::Exception ErreurCreation(const std::wstring& chemin) {
+  return ui::Exception(L"Impossible de créer le fichier " + chemin);
+}
+ui::Exception ErreurEcriture() { return ui::Exception(L"Erreur d'écriture dans le flux"); }
+
+// An open file of the file system, closed with its owner unless closed first.
+class Ouvert {
+ public:
+  Ouvert(Fichiers& f, HANDLE h) : f_(f), h_(h) {}
+  ~Ouvert() { Fermer(); }
+  Ouvert(const Ouvert&) = delete;
+  Ouvert& operator=(const Ouvert&) = delete;
+
+  explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return h_; }
+  void Prendre(HANDLE h) {
+    Fermer();
+    h_ = h;
+  }
+  // A close can still report a failed delayed write.
+  bool Fermer() {
+    const bool ferme = h_ == INVALID_HANDLE_VALUE || f_.CloseHandle(h_);
+    h_ = INVALID_HANDLE_VALUE;
+    return ferme;
+  }
+
+ private:
+  Fichiers& f_;
+  HANDLE h_;
+};
+
+// Every byte on the disk, then closed; false otherwise.
+bool EcrireTout(Fichiers& f, Ouvert& fichier, std::string_view octets) {
+  while (!octets.empty()) {
+    DWORD ecrits = 0;
+    const auto morceau = static_cast<DWORD>(std::min<size_t>(octets.size(), 1u << 30));
+    if (!f.WriteFile(fichier.get(), octets.data(), morceau, &ecrits) || ecrits == 0) return false;
+    octets.remove_prefix(ecrits);
+  }
+  return f.FlushFileBuffers(fichier.get()) && fichier.Fermer();
+}
+
 // The temporary file: open while it is written, removed unless it became the target.
 class Temporaire {
  public:
-  explicit Temporaire(const std::wstring& cible) {
+  Temporaire(Fichiers& f, const std::wstring& cible) : f_(f), fichier_(f, INVALID_HANDLE_VALUE) {
     const uint32_t graine = GetTickCount() ^ (GetCurrentProcessId() << 16);
     for (uint32_t essai = 0; essai < 64; ++essai) {
-      nom_ = NomTemporaire(cible, graine + essai);
+      // Beside the target its name may pass MAX_PATH where the target's does not.
+      nom_ = CheminPourWindows(NomTemporaire(cible, graine + essai));
       // A new name only: never write into a file someone else owns.
-      fichier_ = CreateFileW(nom_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+      const HANDLE h = f.CreateFileW(nom_, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
       const DWORD erreur = GetLastError();
-      if (fichier_ != INVALID_HANDLE_VALUE || (erreur != ERROR_FILE_EXISTS && erreur != ERROR_ALREADY_EXISTS)) break;
+      if (h != INVALID_HANDLE_VALUE) {
+        fichier_.Prendre(h);
+        return;
+      }
+      if (erreur != ERROR_FILE_EXISTS && erreur != ERROR_ALREADY_EXISTS) break;
     }
-    if (fichier_ == INVALID_HANDLE_VALUE) nom_.clear();
+    nom_.clear();
   }
   ~Temporaire() {
-    Fermer();
-    if (!nom_.empty()) DeleteFileW(nom_.c_str());
+    fichier_.Fermer();
+    if (!nom_.empty()) f_.DeleteFileW(nom_);
   }
   Temporaire(const Temporaire&) = delete;
   Temporaire& operator=(const Temporaire&) = delete;
 
   bool Cree() const { return !nom_.empty(); }
   const std::wstring& Nom() const { return nom_; }
-
-  // Every byte on the disk, or false.
-  bool Ecrire(std::string_view octets) {
-    while (!octets.empty()) {
-      DWORD ecrits = 0;
-      const auto morceau = static_cast<DWORD>(std::min<size_t>(octets.size(), 1u << 30));
-      if (!WriteFile(fichier_, octets.data(), morceau, &ecrits, nullptr) || ecrits == 0) return false;
-      octets.remove_prefix(ecrits);
-    }
-    // A close can still report a failed delayed write.
-    return FlushFileBuffers(fichier_) && Fermer();
-  }
-
+  bool Ecrire(std::string_view octets) { return EcrireTout(f_, fichier_, octets); }
   // The file is now the target's: nothing left to remove.
   void Garder() { nom_.clear(); }
 
  private:
-  bool Fermer() {
-    const bool ferme = fichier_ == INVALID_HANDLE_VALUE || CloseHandle(fichier_);
-    fichier_ = INVALID_HANDLE_VALUE;
-    return ferme;
-  }
-
+  Fichiers& f_;
+  Ouvert fichier_;
   std::wstring nom_;
-  HANDLE fichier_ = INVALID_HANDLE_VALUE;  // closed before the file is moved or removed
 };
 
-bool RemplacementARefaire(DWORD erreur) {
+bool ARefaire(DWORD erreur) {
   // Someone (a scanner, an indexer, an editor) may hold the target for a moment.
-  return erreur == ERROR_SHARING_VIOLATION || erreur == ERROR_LOCK_VIOLATION || erreur == ERROR_ACCESS_DENIED;
+  return erreur == ERROR_SHARING_VIOLATION || erreur == ERROR_LOCK_VIOLATION || erreur == ERROR_ACCESS_DENIED ||
+         erreur == ERROR_UNABLE_TO_REMOVE_REPLACED;
 }
 
-bool Remplacer(const std::wstring& source, const std::wstring& cible) {
-  // A read-only file is the user's choice to keep it, and a move would ignore that; a folder is never
-  // replaced. Neither needs the retries.
-  const DWORD attributs = GetFileAttributesW(cible.c_str());
-  if (attributs != INVALID_FILE_ATTRIBUTES && (attributs & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-    return false;
+// Whether the target can be replaced now: a replace needs to delete it, which someone holding it without
+// sharing deletion prevents. Asked first, so that a held target never reaches ReplaceFileW, which under
+// Wine leaves a file of its own beside the target when it fails.
+bool Libre(Fichiers& f, const std::wstring& cible) {
+  const Ouvert fichier(f, f.CreateFileW(cible, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL));
+  return static_cast<bool>(fichier);
+}
+
+// ReplaceFileW keeps the replaced file's security, creation time, attributes and streams, which a move
+// would drop; a new target is a move.
+bool Remplacer(Fichiers& f, const std::wstring& source, const std::wstring& cible, bool existe) {
+  constexpr DWORD kGarder = REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS;
   for (int essai = 1;; ++essai) {
-    if (MoveFileExW(source.c_str(), cible.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-    if (essai == kEssaisRemplacement || !RemplacementARefaire(GetLastError())) return false;
-    Sleep(kPauseRemplacementMs);
+    const BOOL fait = existe ? Libre(f, cible) && f.ReplaceFileW(cible, source, kGarder)
+                             : f.MoveFileExW(source, cible, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (fait) return true;
+    if (essai == kEssaisRemplacement || !ARefaire(GetLastError())) return false;
+    f.Sleep(kPauseRemplacementMs);
   }
+}
+
+// The file a symbolic link leads to; nothing when it cannot be reached.
+std::optional<std::wstring> CheminFinal(Fichiers& f, const std::wstring& lien) {
+  Ouvert fichier(f, f.CreateFileW(lien, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL));
+  if (!fichier) return std::nullopt;
+  std::wstring chemin(32768, L'\0');
+  const DWORD n = f.GetFinalPathNameByHandleW(fichier.get(), chemin.data(), static_cast<DWORD>(chemin.size()),
+                                              FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  if (n == 0 || n >= chemin.size()) return std::nullopt;
+  chemin.resize(n);
+  return chemin;
+}
+
+// A plain program's save: the existing file truncated and written.
+void EcrireSurPlace(Fichiers& f, const std::wstring& cible, std::string_view octets, const std::wstring& chemin) {
+  Ouvert fichier(f, f.CreateFileW(cible, GENERIC_WRITE, 0, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL));
+  if (!fichier) throw ErreurCreation(chemin);
+  if (!EcrireTout(f, fichier, octets)) throw ErreurEcriture();
 }
 
 }  // namespace
 
-void EnregistrerSansPerte(const std::wstring& chemin, std::string_view octets) {
-  Temporaire temporaire(chemin);
-  if (!temporaire.Cree()) throw ui::Exception(L"Impossible de créer le fichier " + chemin);
-  if (!temporaire.Ecrire(octets)) throw ui::Exception(L"Erreur d'écriture dans le flux");
-  if (!Remplacer(temporaire.Nom(), chemin)) throw ui::Exception(L"Impossible de créer le fichier " + chemin);
+void EnregistrerSansPerte(const std::wstring& chemin, std::string_view octets, Fichiers& f) {
+  std::wstring cible = CheminPourWindows(chemin);
+  DWORD attributs = f.GetFileAttributesW(cible);
+  const bool fichier = attributs != INVALID_FILE_ATTRIBUTES && !(attributs & FILE_ATTRIBUTE_DIRECTORY);
+  if (fichier && (attributs & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    // A symbolic link: its file is the one saved, so that the link stays.
+    const auto final = CheminFinal(f, cible);
+    if (!final) throw ErreurCreation(chemin);
+    cible = CheminPourWindows(*final);
+    attributs = f.GetFileAttributesW(cible);
+  }
+  // A read-only file is the user's choice to keep it; Windows refuses a plain create over a hidden or system
+  // file; a folder is never replaced.
+  constexpr DWORD kIntouchable =
+      FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+  const bool existe = attributs != INVALID_FILE_ATTRIBUTES;
+  if (existe && (attributs & kIntouchable)) throw ErreurCreation(chemin);
+
+  Temporaire temporaire(f, cible);
+  if (!temporaire.Cree()) {
+    if (!existe) throw ErreurCreation(chemin);
+    EcrireSurPlace(f, cible, octets, chemin);
+    return;
+  }
+  if (!temporaire.Ecrire(octets)) throw ErreurEcriture();
+  if (!Remplacer(f, temporaire.Nom(), cible, existe)) throw ErreurCreation(chemin);
   temporaire.Garder();
 }
 

@@ -14,6 +14,12 @@ std::wstring DossierDe(const std::wstring& chemin);
 // picks one of many names; a name taken already is retried with another seed.
 std::wstring NomTemporaire(const std::wstring& cible, uint32_t graine);
 
+// A path that Windows takes whatever its length: from MAX_PATH (260) characters, counting the final zero,
+// the long form "\\?\C:\..." or "\\?\UNC\server\share\...", in which the system no longer turns '/'
+// into '\', so this does. A shorter path, a path in the long form already, and a path that is not
+// absolute are returned as they are.
+std::wstring CheminPourWindows(const std::wstring& chemin);
+
 // Replacing the target is tried this many times, this far apart, while someone else briefly holds it.
 constexpr int kEssaisRemplacement = 10;
 constexpr unsigned kPauseRemplacementMs = 50;

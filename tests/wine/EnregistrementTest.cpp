@@ -1,9 +1,12 @@
 // The save that never loses the user's file, on real files under Wine.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 
+#include "Documente.h"
 #include "assess/Enregistrement.h"
+#include "assess/EnregistrementRules.h"
 #include "ui/Exception.h"
 #include "ui/Win.h"
 
@@ -122,6 +125,58 @@ TEST(Enregistrement, RemplaceToutOuRien) {
     EXPECT_EQ(reste, c.reste) << c.quoi << ": no temporary file left";
   }
   Vider(dossier);
+}
+
+// What Windows keeps, and what it refuses, on the documented file system.
+TEST(Enregistrement, CeQueWindowsGardeEtCeQuIlRefuse) {
+  using F = FichiersDocumentes::Fichier;
+  const std::wstring dossier = L"C:\\Rapports\\";
+  const std::wstring r = dossier + L"r.txt";
+  // 254 characters: the target's path fits MAX_PATH, the temporary file's beside it (15 characters of name)
+  // does not.
+  const std::wstring profond = L"C:\\" + std::wstring(245, L'd') + L"\\r.txt";
+  const std::wstring vrai = L"C:\\Ailleurs\\vrai.txt";
+  const F ancien{kAncien, FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED, 7, {L"Zone.Identifier"}, L""};
+  F nouveau = ancien;
+  nouveau.contenu = kNouveau;
+  const F cree{kNouveau, FILE_ATTRIBUTE_NORMAL, 101, {}, L""};  // the fake's first new file
+  F cache = ancien, systeme = ancien;
+  cache.attributs |= FILE_ATTRIBUTE_HIDDEN;
+  systeme.attributs |= FILE_ATTRIBUTE_SYSTEM;
+  const F lien{"", FILE_ATTRIBUTE_ARCHIVE, 3, {}, vrai};
+
+  struct Cas {
+    const char* quoi;
+    std::wstring chemin;
+    std::map<std::wstring, F> avant;
+    bool sansCreation;  // the folder lets the user change files, not add any
+    bool refuse;        // "Impossible de créer le fichier <chemin>", nothing changed
+    std::map<std::wstring, F> apres;
+  };
+  const Cas cas[] = {
+      {"a new file", r, {}, false, false, {{r, cree}}},
+      {"a replaced file keeps its attributes, creation time and streams", r, {{r, ancien}}, false, false, {{r, nouveau}}},
+      {"a folder so deep that only the long form reaches the temporary file", profond, {}, false, false, {{profond, cree}}},
+      {"a file in a folder where nothing can be added is written in place", r, {{r, ancien}}, true, false, {{r, nouveau}}},
+      {"a new file in such a folder", r, {}, true, true, {}},
+      {"a hidden file", r, {{r, cache}}, false, true, {{r, cache}}},
+      {"a system file", r, {{r, systeme}}, false, true, {{r, systeme}}},
+      {"a symbolic link is written through and stays", r, {{r, lien}, {vrai, ancien}}, false, false,
+       {{r, lien}, {vrai, nouveau}}},
+  };
+  for (const Cas& c : cas) {
+    FichiersDocumentes f;
+    f.fichiers = c.avant;
+    if (c.sansCreation) f.sansCreation.insert(rapport::DossierDe(c.chemin));
+    std::wstring message;
+    try {
+      rapport::EnregistrerSansPerte(c.chemin, kNouveau, f);
+    } catch (const ui::Exception& e) {
+      message = e.Message();
+    }
+    EXPECT_EQ(message, c.refuse ? L"Impossible de créer le fichier " + c.chemin : L"") << c.quoi;
+    EXPECT_TRUE(f.fichiers == c.apres) << c.quoi << ": " << f.fichiers.size() << " files";
+  }
 }
 
 }  // namespace

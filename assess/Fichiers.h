@@ -1,0 +1,30 @@
+#pragma once
+// The file calls of the safe save, one road to the file system: Windows in the program, a fake in tests
+// that plays what Windows documents where Wine or a root account cannot show it (folder rights, path
+// lengths, what a replace keeps, links). Methods keep the platform's names and arguments.
+#include <string>
+
+#include "ui/Win.h"
+
+namespace rapport {
+
+class Fichiers {
+ public:
+  virtual ~Fichiers() = default;
+  virtual DWORD GetFileAttributesW(const std::wstring& chemin);
+  // No security attributes and no template; `options` are the flags and attributes.
+  virtual HANDLE CreateFileW(const std::wstring& chemin, DWORD acces, DWORD partage, DWORD creation, DWORD options);
+  virtual BOOL WriteFile(HANDLE fichier, const void* octets, DWORD taille, DWORD* ecrits);
+  virtual BOOL FlushFileBuffers(HANDLE fichier);
+  virtual BOOL CloseHandle(HANDLE fichier);
+  virtual DWORD GetFinalPathNameByHandleW(HANDLE fichier, wchar_t* chemin, DWORD taille, DWORD options);
+  virtual BOOL MoveFileExW(const std::wstring& source, const std::wstring& cible, DWORD options);
+  // No backup file.
+  virtual BOOL ReplaceFileW(const std::wstring& remplace, const std::wstring& remplacant, DWORD options);
+  virtual BOOL DeleteFileW(const std::wstring& chemin);
+  virtual void Sleep(DWORD millisecondes);
+};
+
+Fichiers& FichiersDuSysteme();
+
+}  // namespace rapport

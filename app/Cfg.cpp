@@ -3,6 +3,7 @@
 #include "probes/DxFiles.h"
 #include "probes/DxFilesRules.h"
 #include "probes/Sondes.h"
+#include "ui/Exception.h"
 #include "ui/Screen.h"
 
 TFichePrinc* FichePrinc = nullptr;
@@ -77,7 +78,11 @@ void TFichePrinc::FormShow(ui::Control*) {
 
 void TFichePrinc::EcrireValeurs() {
   const auto textes = TextesValeurs(*this);
-  for (size_t i = 0; i < textes.size(); ++i) valeurs_[i]->SetTexte(ui::DepuisAnsi(textes[i]));
+  for (size_t i = 0; i < textes.size(); ++i) {
+    const auto texte = ui::DepuisAnsi(textes[i]);
+    if (!texte) throw ui::Exception(L"Erreur de conversion du texte");
+    valeurs_[i]->SetTexte(*texte);
+  }
 }
 
 int TFichePrinc::PlacerFenetre() {

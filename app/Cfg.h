@@ -64,6 +64,8 @@ class TFichePrinc : public ui::Form, public sondes::ResultatsInspection {
   void CmdAboutClick(ui::Control* Sender);
   void LMDMMButton3Click(ui::Control* Sender);
   void CmdExporterClick(ui::Control* Sender);
+  // The export's step after the dialog: the report's bytes saved to `chemin`, then the status message.
+  void ExporterVers(const std::wstring& chemin);
   void LMDMMButton1Click(ui::Control* Sender);
   void BtnCheckClick(ui::Control* Sender);
   void LBtnXClick(ui::Control* Sender);

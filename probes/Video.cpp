@@ -26,7 +26,8 @@ class Valeur {
 
   std::optional<std::string> Texte(IDxDiagContainer* c, const wchar_t* nom) {
     if (!Lire(c, nom, VT_BSTR)) return std::nullopt;
-    return V_BSTR(&v_) ? ui::VersAnsi(V_BSTR(&v_)) : std::string();  // a null BSTR is an empty text
+    // A null BSTR is an empty text; a text the code page cannot take counts as not given.
+    return V_BSTR(&v_) ? ui::VersAnsi(V_BSTR(&v_)) : std::string();
   }
   std::optional<uint32_t> Entier(IDxDiagContainer* c, const wchar_t* nom) {
     if (!Lire(c, nom, VT_UI4)) return std::nullopt;

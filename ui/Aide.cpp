@@ -1,9 +1,7 @@
 #include "ui/Aide.h"
 
-#include <shellapi.h>
-#include <shlwapi.h>
-
 #include "ui/AideRules.h"
+#include "ui/Systeme.h"
 
 namespace ui {
 namespace {
@@ -14,24 +12,24 @@ bool Existe(const std::wstring& fichier) {
 }
 
 // The browser's own command for web addresses: handing it the URL keeps the anchor, which opening the
-// file through its association would drop.
+// file through its association would drop. ASSOCF_IS_PROTOCOL asks for the handler the user chose
+// (Windows 8 and later); without it the answer may be the protocol's legacy handler, which is all that
+// Windows 7 knows.
 bool OuvrirDansLeNavigateur(const std::wstring& url) {
-  wchar_t modele[2048];
-  DWORD taille = ARRAYSIZE(modele);
-  if (FAILED(AssocQueryStringW(ASSOCF_NONE, ASSOCSTR_COMMAND, L"http", L"open", modele, &taille))) return false;
-  std::wstring ligne = LigneNavigateur(modele, url);
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
-  Handle processus(pi.hProcess), fil(pi.hThread);
-  return true;
+  constexpr ASSOCF kProtocole = 0x00001000;  // ASSOCF_IS_PROTOCOL, which the Windows 7 headers lack
+  for (const ASSOCF options : {kProtocole, ASSOCF(ASSOCF_NONE)}) {
+    wchar_t modele[2048];
+    DWORD taille = ARRAYSIZE(modele);
+    if (Sys().AssocQueryStringW(options, ASSOCSTR_COMMAND, L"http", L"open", modele, &taille) == S_OK)
+      return Sys().CreateProcessW(LigneNavigateur(modele, url));
+  }
+  return false;
 }
 
 }  // namespace
 
 bool MoteurNavigateur::WinHelp(HWND proprietaire, const std::string& fichier, UINT commande, ULONG_PTR donnees) {
-  const std::wstring page = PageAide(DossierProgramme(), DepuisAnsi(fichier));
+  const std::wstring page = PageAide(dossier_, DepuisAnsi(fichier).value_or(L""));
   switch (commande) {
     case HELP_CONTENTS:
       return Existe(page);
@@ -39,10 +37,9 @@ bool MoteurNavigateur::WinHelp(HWND proprietaire, const std::string& fichier, UI
       if (!donnees) return false;
       const auto sujet = SujetDuSaut(reinterpret_cast<const char*>(donnees));
       if (!sujet || !Existe(page)) return false;
-      if (OuvrirDansLeNavigateur(UrlLocale(page, DepuisAnsi(*sujet)))) return true;
+      if (OuvrirDansLeNavigateur(UrlLocale(page, DepuisAnsi(*sujet).value_or(L"")))) return true;
       // No browser registered for web addresses: the page through its own association, at its top.
-      return reinterpret_cast<INT_PTR>(ShellExecuteW(proprietaire, L"open", page.c_str(), nullptr, nullptr,
-                                                     SW_SHOWNORMAL)) > 32;
+      return Sys().ShellExecuteW(proprietaire, page);
     }
     case HELP_QUIT:
       return true;

@@ -2,6 +2,7 @@
 // The help engine behind the application's help requests. The system's WinHelp engine is gone from
 // Windows, so the program's help is an HTML page beside it, shown in the default browser.
 #include <string>
+#include <utility>
 
 #include "ui/Win.h"
 
@@ -18,11 +19,17 @@ class MoteurAide {
 // topic of a JumpID macro. It returns at once and reports nothing; a failure is a false result.
 class MoteurNavigateur : public MoteurAide {
  public:
+  // The page is looked for in `dossier`, the program's folder unless a test gives another.
+  explicit MoteurNavigateur(std::wstring dossier = DossierProgramme()) : dossier_(std::move(dossier)) {}
+
   // HELP_CONTENTS: whether the page is there. A browser shows one page per request, and the jump to the
   // topic always follows, so the page is shown by the jump alone.
   // HELP_COMMAND: shows the page at the topic of a JumpID("","topic") macro.
   // HELP_QUIT: accepted; the browser's window belongs to the user.
   bool WinHelp(HWND proprietaire, const std::string& fichier, UINT commande, ULONG_PTR donnees) override;
+
+ private:
+  std::wstring dossier_;
 };
 
 }  // namespace ui

@@ -7,6 +7,7 @@
 #include "ui/Picture.h"
 #include "ui/PictureButton.h"
 #include "ui/StatusBar.h"
+#include "ui/Systeme.h"
 #include "ui/TabControl.h"
 
 namespace ui {
@@ -143,32 +144,40 @@ void Form::ShowMinimiseDiffere() {
   ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
 }
 
-int Form::Top() const {
+RECT Form::RectangleNormal() const {
+  RECT r{};
+  if (!IsIconic(hwnd_)) {
+    GetWindowRect(hwnd_, &r);
+    return r;
+  }
+  // Minimised: the place it will be restored to, which the placement gives in workspace coordinates.
   WINDOWPLACEMENT wp{};
   wp.length = sizeof wp;
-  GetWindowPlacement(hwnd_, &wp);
-  return wp.rcNormalPosition.top;
+  Sys().GetWindowPlacement(hwnd_, &wp);
+  const POINT origine = Sys().OrigineEspaceTravail(hwnd_);
+  r = wp.rcNormalPosition;
+  OffsetRect(&r, origine.x, origine.y);
+  return r;
 }
 
-int Form::Left() const {
-  WINDOWPLACEMENT wp{};
-  wp.length = sizeof wp;
-  GetWindowPlacement(hwnd_, &wp);
-  return wp.rcNormalPosition.left;
-}
+int Form::Top() const { return RectangleNormal().top; }
+int Form::Left() const { return RectangleNormal().left; }
 
 void Form::SetTop(int top) { Deplacer(top, Left()); }
 void Form::SetLeft(int left) { Deplacer(Top(), left); }
 
 void Form::Deplacer(int top, int left) {
-  WINDOWPLACEMENT wp{};
-  wp.length = sizeof wp;
-  GetWindowPlacement(hwnd_, &wp);
-  OffsetRect(&wp.rcNormalPosition, left - wp.rcNormalPosition.left, top - wp.rcNormalPosition.top);
   if (IsIconic(hwnd_)) {
-    // Minimised: move the place it will be restored to, and stay minimised.
+    // Minimised: move the place it will be restored to, and stay minimised. The placement takes workspace
+    // coordinates, which a taskbar at the top or the left shifts from the screen's.
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    Sys().GetWindowPlacement(hwnd_, &wp);
+    const POINT origine = Sys().OrigineEspaceTravail(hwnd_);
+    OffsetRect(&wp.rcNormalPosition, left - origine.x - wp.rcNormalPosition.left,
+               top - origine.y - wp.rcNormalPosition.top);
     wp.showCmd = SW_SHOWMINNOACTIVE;
-    SetWindowPlacement(hwnd_, &wp);
+    Sys().SetWindowPlacement(hwnd_, &wp);
     // A restore under way may have read the old place already (the show handler of a minimised start
     // runs inside it): the restore's own move is corrected when it comes.
     placeRestauree_ = POINT{left, top};

@@ -41,7 +41,7 @@ class Form : public Container {
   int ModalResult = 0;
   void Close() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
-  // Outer position on the screen; while minimised it is the position the window is restored to.
+  // Outer position in screen coordinates; while minimised it is the position the window is restored to.
   int Top() const;
   int Left() const;
   void SetTop(int top);
@@ -66,6 +66,7 @@ class Form : public Container {
   void CentrerSurLEcran();
   void DeclencherOnShow();
   void Deplacer(int top, int left);
+  RECT RectangleNormal() const;  // screen coordinates, also while minimised
 
   const DescFormulaire& desc_;
   std::vector<std::unique_ptr<Control>> controles_;

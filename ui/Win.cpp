@@ -1,27 +1,50 @@
 #include "ui/Win.h"
 
+#include <limits>
+
+#include "ui/TextRules.h"
+
 namespace ui {
 namespace {
 
-std::wstring VersLarge(UINT page, const std::string& texte) {
-  if (texte.empty()) return {};
-  const int n = MultiByteToWideChar(page, 0, texte.data(), static_cast<int>(texte.size()), nullptr, 0);
+Conversion gSysteme;
+Conversion* gConversion = &gSysteme;
+
+bool TropLong(size_t taille) { return taille > static_cast<size_t>(std::numeric_limits<int>::max()); }
+
+std::optional<std::wstring> VersLarge(UINT page, std::string_view texte) {
+  if (texte.empty()) return std::wstring();
+  if (TropLong(texte.size())) return std::nullopt;
+  const int longueur = static_cast<int>(texte.size());
+  const int n = gConversion->MultiByteToWideChar(page, 0, texte.data(), longueur, nullptr, 0);
+  if (n <= 0) return std::nullopt;
   std::wstring large(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(page, 0, texte.data(), static_cast<int>(texte.size()), large.data(), n);
+  if (gConversion->MultiByteToWideChar(page, 0, texte.data(), longueur, large.data(), n) != n) return std::nullopt;
   return large;
 }
 
 }  // namespace
 
-std::wstring DepuisAnsi(const std::string& texte) { return VersLarge(CP_ACP, texte); }
-std::wstring DepuisUtf8(const std::string& texte) { return VersLarge(CP_UTF8, texte); }
+void RemplacerConversion(Conversion* conversion) { gConversion = conversion ? conversion : &gSysteme; }
 
-std::string VersAnsi(const std::wstring& texte) {
-  if (texte.empty()) return {};
+std::optional<std::wstring> DepuisAnsi(std::string_view texte) { return VersLarge(gConversion->GetACP(), texte); }
+
+std::wstring DepuisUtf8(const std::string& texte) {
+  // The sources' own texts: valid UTF-8, so a failure is a fault of the program.
+  return VersLarge(CP_UTF8, texte).value_or(L"");
+}
+
+std::optional<std::string> VersAnsi(std::wstring_view texte) {
+  if (texte.empty()) return std::string();
+  if (TropLong(texte.size())) return std::nullopt;
+  // The flags depend on the code page itself: CP_ACP would hide that it is UTF-8.
+  const UINT page = gConversion->GetACP();
+  const DWORD options = OptionsVersOctets(page);
   const int longueur = static_cast<int>(texte.size());
-  const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, texte.data(), longueur, nullptr, 0, nullptr, nullptr);
+  const int n = gConversion->WideCharToMultiByte(page, options, texte.data(), longueur, nullptr, 0);
+  if (n <= 0) return std::nullopt;
   std::string ansi(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, texte.data(), longueur, ansi.data(), n, nullptr, nullptr);
+  if (gConversion->WideCharToMultiByte(page, options, texte.data(), longueur, ansi.data(), n) != n) return std::nullopt;
   return ansi;
 }
 

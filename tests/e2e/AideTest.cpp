@@ -48,7 +48,8 @@ std::vector<std::wstring> Lignes(const std::wstring& fichier) {
 class AideDuProgramme : public testing::Test {
  protected:
   void Demarrer(const wchar_t* nom, bool avecPage) {
-    const std::wstring exe = pilote::Copie(nom);
+    // A folder whose name has blanks, an accent and '#', each of which a URL must escape.
+    const std::wstring exe = pilote::Copie(nom, L"Jeux vid\u00E9o #1");
     const std::wstring dossier = exe.substr(0, exe.find_last_of(L'\\'));
     const std::wstring page = dossier + L"\\Quorvane.html";
     if (avecPage) {
@@ -79,7 +80,7 @@ TEST_F(AideDuProgramme, LeBoutonOuvreLaPageALaRubriqueBienvenue) {
   const auto lignes = Lignes(journal);
   ASSERT_EQ(lignes.size(), 1u) << "one page, shown once";
   EXPECT_NE(lignes[0].find(L"\"file:///"), std::wstring::npos) << testing::PrintToString(lignes[0]);
-  EXPECT_NE(lignes[0].find(L"/quorvane-e2e/Quorvane.html#Bienvenue\""), std::wstring::npos)
+  EXPECT_NE(lignes[0].find(L"/quorvane-e2e/Jeux%20vid%C3%A9o%20%231/Quorvane.html#Bienvenue\""), std::wstring::npos)
       << testing::PrintToString(lignes[0]);
   // The command returned at once and showed nothing of its own.
   EXPECT_TRUE(IsWindowEnabled(fiche));

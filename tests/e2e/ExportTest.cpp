@@ -76,10 +76,10 @@ TEST_F(Export, LeFichierReprendLeRapportCacheOctetPourOctet) {
 
   const auto octets = Lire(chemin);
   ASSERT_TRUE(octets);
-  EXPECT_EQ(*octets, ui::VersAnsi(Rapport()));
+  EXPECT_EQ(*octets, ui::VersAnsi(Rapport()).value());
   // The layout, independently of the memo: an empty first line, 20 lines, separators, the size rule.
   size_t legendes = 0;
-  for (const char* nom : kNomsValeurs) legendes += ui::VersAnsi(Texte(Controle(fiche, nom))).size();
+  for (const char* nom : kNomsValeurs) legendes += ui::VersAnsi(Texte(Controle(fiche, nom))).value().size();
   EXPECT_EQ(octets->size(), 529 + legendes);
   EXPECT_EQ(octets->substr(0, 4), "\r\nCP");
   size_t lignes = 0;
@@ -171,7 +171,7 @@ TEST_F(Export, UnEchecMontreLaBoiteEtGardeLAncienFichier) {
   // The user can export again.
   ASSERT_TRUE(Exporter(chemin));
   EXPECT_TRUE(pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
-  EXPECT_EQ(Lire(chemin), ui::VersAnsi(rapport));
+  EXPECT_EQ(Lire(chemin), ui::VersAnsi(rapport).value());
 }
 
 // The small volume that the test fixture mounts for this test, or why there is none.
@@ -215,7 +215,7 @@ TEST_F(Export, UnDisquePleinGardeLAncienFichier) {
   DeleteFileW(remplissage.c_str());
   ASSERT_TRUE(Exporter(chemin));
   EXPECT_TRUE(pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
-  EXPECT_EQ(Lire(chemin), ui::VersAnsi(rapport));
+  EXPECT_EQ(Lire(chemin), ui::VersAnsi(rapport).value());
   DeleteFileW(chemin.c_str());
 }
 

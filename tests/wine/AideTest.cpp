@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "Documente.h"
 #include "Outils.h"
 #include "PlateformeScriptee.h"
 #include "app/Cfg.h"
@@ -119,6 +120,42 @@ TEST(AideFin, LaFinDuProgrammeDitAuMoteurDeQuitter) {
       EXPECT_TRUE(moteur.requetes.empty()) << "no help file, nothing to close";
     }
   }
+}
+
+// The page in the browser that the user chose, at the welcome topic, from a program folder whose name has
+// blanks, an accent and '#': each escaped in the URL, the anchor kept.
+TEST(Navigateur, LeChoixDeLUtilisateurOuvreLaPageALaRubrique) {
+  const std::wstring dossier = L"C:\\Jeux vid\u00E9o #1";
+  const std::wstring page = dossier + L"\\Quorvane.html";
+  CreateDirectoryW(dossier.c_str(), nullptr);
+  CloseHandle(CreateFileW(page.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  const std::wstring url = L"file:///C:/Jeux%20vid%C3%A9o%20%231/Quorvane.html#Bienvenue";
+  const std::wstring choisi = L"\"C:\\Navigateur\\choisi.exe\" -url \"%1\"";
+  const std::wstring ancien = L"\"C:\\IE\\iexplore.exe\" %1";
+  struct Cas {
+    const char* quoi;
+    std::wstring choixUtilisateur, ancien;
+    std::vector<std::wstring> processus, documents;
+  };
+  const Cas cas[] = {
+      {"the user's choice, not the legacy handler", choisi, ancien,
+       {L"\"C:\\Navigateur\\choisi.exe\" -url \"" + url + L"\""}, {}},
+      {"only the legacy handler, as on Windows 7", L"", ancien, {L"\"C:\\IE\\iexplore.exe\" " + url}, {}},
+      {"no handler: the page through the shell, at its top", L"", L"", {}, {page}},
+  };
+  for (const Cas& c : cas) {
+    AssociationsDocumentees systeme;
+    systeme.choixUtilisateur = c.choixUtilisateur;
+    systeme.ancien = c.ancien;
+    ui::MoteurNavigateur moteur(dossier);
+    EXPECT_TRUE(moteur.WinHelp(nullptr, "Quorvane.hlp", HELP_COMMAND,
+                               reinterpret_cast<ULONG_PTR>("JumpID(\"\",\"Bienvenue\")")))
+        << c.quoi;
+    EXPECT_EQ(systeme.processus, c.processus) << c.quoi;
+    EXPECT_EQ(systeme.documents, c.documents) << c.quoi;
+  }
+  DeleteFileW(page.c_str());
+  RemoveDirectoryW(dossier.c_str());
 }
 
 }  // namespace

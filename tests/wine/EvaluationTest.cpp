@@ -154,9 +154,9 @@ TEST_F(Evaluation, LeRapportLitLesLegendesTellesQuAffichees) {
   EXPECT_EQ(fiche->MemoConfig->Texte().substr(0, 2), L"\r\n") << "after the memo's own empty line";
 
   // In the file's code page the accented letter is one byte.
-  const std::string octets = ui::VersAnsi(rapport::TexteLignes(lignes));
+  const std::string octets = ui::VersAnsi(rapport::TexteLignes(lignes)).value();
   size_t legendes = 0;
-  for (const char* nom : kNomsValeurs) legendes += ui::VersAnsi(fiche->Controle<ui::Label>(nom)->Texte()).size();
+  for (const char* nom : kNomsValeurs) legendes += ui::VersAnsi(fiche->Controle<ui::Label>(nom)->Texte()).value().size();
   EXPECT_EQ(octets.size(), 529 + legendes);
   if (GetACP() == 1252) {
     EXPECT_NE(octets.find("CARTE VIDEO      : RADEON 9600 S\xE9rie\r\n"), std::string::npos);

@@ -162,3 +162,19 @@ HRESULT FauxFournisseur::GetRootContainer(IDxDiagContainer** conteneur) {
 HRESULT FauxInconnu::QueryInterface(REFIID iid, void** objet) { return Interroger(this, iid, IID_IUnknown, objet); }
 ULONG FauxInconnu::AddRef() { return Prendre(refs_); }
 ULONG FauxInconnu::Release() { return Lacher(this, refs_); }
+
+Microsoft::WRL::ComPtr<FauxFournisseur> FournisseurDeCarte(const wchar_t* description) {
+  Microsoft::WRL::ComPtr<FauxFournisseur> fournisseur;
+  fournisseur.Attach(new FauxFournisseur);
+  fournisseur->racine.Attach(new FauxConteneur);
+  FauxConteneur* ecran = fournisseur->racine->Ajouter(L"DxDiag_DisplayDevices")->Ajouter(L"0");
+  ecran->Texte(L"szDescription", description);
+  ecran->Texte(L"szDisplayMemoryEnglish", L"64.0 MB");
+  ecran->Booleen(L"b3DAccelerationExists", VARIANT_TRUE);
+  ecran->Texte(L"szDriverVersion", L"6.14.10.4410");
+  FauxConteneur* systeme = fournisseur->racine->Ajouter(L"DxDiag_SystemInfo");
+  systeme->Entier(L"dwDirectXVersionMajor", 9);
+  systeme->Entier(L"dwDirectXVersionMinor", 0);
+  systeme->Texte(L"szDirectXVersionLetter", L"c");
+  return fournisseur;
+}

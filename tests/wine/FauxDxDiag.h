@@ -74,3 +74,7 @@ class FauxInconnu final : public IUnknown {
  private:
   ULONG refs_ = 1;
 };
+
+// A provider as a real one answers: one display device of that description, 64 MB, 3D acceleration and
+// driver 6.14.10.4410, and DirectX 9.0c.
+Microsoft::WRL::ComPtr<FauxFournisseur> FournisseurDeCarte(const wchar_t* description);

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "Documente.h"
 #include "Outils.h"
 #include "PlateformeScriptee.h"
 #include "app/Cfg.h"
@@ -171,19 +172,45 @@ TEST_F(Fiche, LInspectionEcritChaqueLibelle) {
   EXPECT_EQ(Texte("LblIs3D"), fiche->Is3D ? L"Oui" : L"Non");
   const auto attendus = TextesValeurs(*fiche);
   for (int i = 0; i < kNbValeurs; ++i)
-    EXPECT_EQ(Texte(kNomsValeurs[i]), ui::DepuisAnsi(attendus[static_cast<size_t>(i)])) << kNomsValeurs[i];
+    EXPECT_EQ(Texte(kNomsValeurs[i]), ui::DepuisAnsi(attendus[static_cast<size_t>(i)]).value()) << kNomsValeurs[i];
   // A label fits its new text.
   const RECT r = fiche->LblVerOS->Cadre();
   EXPECT_GT(r.right - r.left, 40);
 }
 
-TEST_F(Fiche, LaPlaceSuitLeBureauVirtuel) {
-  fiche->Show();
-  const Position p = CalculerPosition(GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN), 568, 515);
-  RECT fenetre;
-  GetWindowRect(fiche->Handle(), &fenetre);
-  EXPECT_EQ(fenetre.top, p.top);
-  EXPECT_EQ(fenetre.left, p.left);
+// The window lands where the rule puts it on the screen, whatever bar narrows the work area: on this
+// 1024 x 768 desktop, left 228 and top 84, for a normal start and for a minimised start restored later.
+TEST_F(Fiche, LaPlaceEstCelleDeLaRegleSurLEcranMemeAvecUneBarre) {
+  ASSERT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), 1024);
+  ASSERT_EQ(GetSystemMetrics(SM_CYVIRTUALSCREEN), 768);
+  struct Cas {
+    const char* quoi;
+    POINT origine;  // of the work area
+    bool minimise;
+  };
+  const Cas cas[] = {
+      {"no bar", {0, 0}, false},
+      {"a 40-pixel taskbar at the top", {0, 40}, false},
+      {"a 60-pixel bar at the left", {60, 0}, false},
+      {"a taskbar at the top, minimised start", {0, 40}, true},
+      {"a bar at the left, minimised start", {60, 0}, true},
+  };
+  for (const Cas& c : cas) {
+    BureauAvecBarre barre(c.origine);
+    TFichePrinc f(plateforme);
+    if (c.minimise) {
+      f.ShowMinimiseDiffere();
+      Pomper();
+      ShowWindow(f.Handle(), SW_RESTORE);
+    } else {
+      f.Show();
+    }
+    Pomper();
+    RECT r;
+    GetWindowRect(f.Handle(), &r);
+    EXPECT_EQ(r.left, 228) << c.quoi;
+    EXPECT_EQ(r.top, 84) << c.quoi;
+  }
 }
 
 TEST_F(Fiche, UneExceptionDUneSondeArreteLInspectionACetteEtape) {

@@ -1,0 +1,97 @@
+#pragma once
+// Fakes of the program's roads to Windows that play what Windows documents where Wine answers otherwise,
+// or where a root account cannot show it. Each names the documented rule it plays.
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "assess/Fichiers.h"
+#include "ui/Systeme.h"
+#include "ui/Win.h"
+
+// A code page the Wine prefix does not run, converted with Windows' strictness: on UTF-8 and GB18030,
+// WideCharToMultiByte fails with ERROR_INVALID_FLAGS for any flag but WC_ERR_INVALID_CHARS (Wine takes
+// them). With `echec`, every conversion fails.
+class ConversionDocumentee : public ui::Conversion {
+ public:
+  explicit ConversionDocumentee(UINT page) : page_(page) { ui::RemplacerConversion(this); }
+  ~ConversionDocumentee() override { ui::RemplacerConversion(nullptr); }
+  bool echec = false;
+
+  UINT GetACP() override { return page_; }
+  int WideCharToMultiByte(UINT page, DWORD options, const wchar_t* large, int n, char* octets, int taille) override;
+  int MultiByteToWideChar(UINT page, DWORD options, const char* octets, int n, wchar_t* large, int taille) override;
+
+ private:
+  UINT page_;
+};
+
+// A taskbar or an application bar at the top or the left of the screen: GetWindowPlacement and
+// SetWindowPlacement give and take rcNormalPosition in workspace coordinates, whose (0, 0) is the corner of
+// the work area (Wine uses screen coordinates there).
+class BureauAvecBarre : public ui::Systeme {
+ public:
+  explicit BureauAvecBarre(POINT origine) : origine_(origine) { ui::RemplacerSysteme(this); }
+  ~BureauAvecBarre() override { ui::RemplacerSysteme(nullptr); }
+
+  BOOL GetWindowPlacement(HWND fenetre, WINDOWPLACEMENT* placement) override;
+  BOOL SetWindowPlacement(HWND fenetre, const WINDOWPLACEMENT* placement) override;
+  POINT OrigineEspaceTravail(HWND) override { return origine_; }
+
+ private:
+  POINT origine_;
+};
+
+// Associations as Windows 8 and later answer them: the handler of a protocol that the user chose is given
+// only with ASSOCF_IS_PROTOCOL; without it, the protocol's legacy handler (Wine ignores the flag). Processes
+// and documents are recorded, not started.
+class AssociationsDocumentees : public ui::Systeme {
+ public:
+  AssociationsDocumentees() { ui::RemplacerSysteme(this); }
+  ~AssociationsDocumentees() override { ui::RemplacerSysteme(nullptr); }
+  std::wstring choixUtilisateur;  // command of the browser the user chose; empty: none
+  std::wstring ancien;            // command of the legacy handler; empty: none
+  std::vector<std::wstring> processus, documents;
+
+  HRESULT AssocQueryStringW(ASSOCF options, ASSOCSTR quoi, const wchar_t* association, const wchar_t* verbe,
+                            wchar_t* sortie, DWORD* taille) override;
+  bool CreateProcessW(std::wstring ligne) override;
+  bool ShellExecuteW(HWND, const std::wstring& document) override;
+};
+
+// An in-memory file system with Windows' documented rules: a path of MAX_PATH characters or more needs the
+// long form "\\?\"; a folder may let the user change files but not create any; ReplaceFileW keeps the
+// replaced file's attributes, creation time and streams, where MoveFileExW puts the moved file in the
+// target's place; a symbolic link is followed when a file is opened, but moved and replaced as a link.
+class FichiersDocumentes : public rapport::Fichiers {
+ public:
+  struct Fichier {
+    std::string contenu;
+    DWORD attributs = FILE_ATTRIBUTE_ARCHIVE;
+    int creation = 0;                // kept by a replace, new with a create
+    std::set<std::wstring> flux;     // alternate data streams
+    std::wstring lien;               // a symbolic link to that path; empty for a file
+    bool operator==(const Fichier&) const = default;
+  };
+  std::map<std::wstring, Fichier> fichiers;   // by full path, without the long-form prefix
+  std::set<std::wstring> sansCreation;        // folders (with their final '\') where no file may be added
+
+  DWORD GetFileAttributesW(const std::wstring& chemin) override;
+  HANDLE CreateFileW(const std::wstring& chemin, DWORD acces, DWORD partage, DWORD creation, DWORD options) override;
+  BOOL WriteFile(HANDLE fichier, const void* octets, DWORD taille, DWORD* ecrits) override;
+  BOOL FlushFileBuffers(HANDLE) override { return TRUE; }
+  BOOL CloseHandle(HANDLE fichier) override;
+  DWORD GetFinalPathNameByHandleW(HANDLE fichier, wchar_t* chemin, DWORD taille, DWORD options) override;
+  BOOL MoveFileExW(const std::wstring& source, const std::wstring& cible, DWORD options) override;
+  BOOL ReplaceFileW(const std::wstring& remplace, const std::wstring& remplacant, DWORD options) override;
+  BOOL DeleteFileW(const std::wstring& chemin) override;
+  void Sleep(DWORD) override {}
+
+ private:
+  // The path without its long form; false (with the error set) when a short form passes MAX_PATH.
+  bool Chemin(const std::wstring& demande, std::wstring& chemin) const;
+  std::map<HANDLE, std::wstring> ouverts_;
+  int horloge_ = 100;
+  intptr_t prochain_ = 0x1000;
+};

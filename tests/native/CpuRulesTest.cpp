@@ -41,6 +41,7 @@ TEST(NomProcesseur, MarqueOuFournisseur) {
     const char* quoi;
     OctetsMarque marque;
     std::string nom;
+    uint32_t feuilleMax = 0x80000004;  // EAX of leaf 0x80000000
   };
   const Cas cas[] = {
       {"brand text", Marque("AMD EPYC 7B13", 13), "AMD EPYC 7B13"},
@@ -52,12 +53,14 @@ TEST(NomProcesseur, MarqueOuFournisseur) {
       {"any non-zero byte is a character", Marque("\xFF\x01\xE9", 3), "\xFF\x01\xE9"},
       {"stops at the first zero", Marque("ab\0cd", 5), "ab"},
       {"48 bytes give 48 characters", Marque(k48.c_str(), 48), k48},
+      {"leaves up to 0x80000003 only: the vendor", Marque("AMD", 3), "GenuineIntel", 0x80000003},
   };
-  for (const Cas& c : cas) EXPECT_EQ(sondes::NomProcesseur(c.marque, "GenuineIntel"), c.nom) << c.quoi;
+  for (const Cas& c : cas)
+    EXPECT_EQ(sondes::NomProcesseur(c.feuilleMax, c.marque, "GenuineIntel"), c.nom) << c.quoi;
 
   // Bytes past the three leaves never belong to the name.
   const std::string k64(64, 'y');
-  EXPECT_EQ(sondes::NomProcesseur(Marque(k64.c_str(), 64), "v"), std::string(48, 'y'));
+  EXPECT_EQ(sondes::NomProcesseur(0x80000004, Marque(k64.c_str(), 64), "v"), std::string(48, 'y'));
 }
 
 TEST(RangerFeuilleMarque, RegistresEAXEBXECXEDXPetitBoutiste) {
@@ -71,7 +74,7 @@ TEST(RangerFeuilleMarque, RegistresEAXEBXECXEDXPetitBoutiste) {
     }
     sondes::RangerFeuilleMarque(m, feuille, r);
   }
-  EXPECT_EQ(sondes::NomProcesseur(m, ""), texte);
+  EXPECT_EQ(sondes::NomProcesseur(0x80000008, m, ""), texte);
   for (size_t i = 48; i < 64; ++i) EXPECT_EQ(m[i], 0) << i;
 }
 

@@ -17,7 +17,7 @@ TEST(MemoireVideoSelonTexte, FormesDuFournisseurEtTextesRefuses) {
   const Cas cas[] = {
       {"64.0 MB", 64},          {"1024.0 MB", 1024},     {"64.5 MB", 64},
       {"8072 MB", 8072},        {"4289.7 MB", 4289},     {"12345", 12345},
-      {"abc.0 MB", 0},          {"", 0},
+      {"abc.0 MB", 0},          {"", 0},                 {std::string_view{}, 0},  // no data at all
       {"99999999999 MB", 0},    {"2147483647 MB", 2147483647}, {"2147483648 MB", 0},
       {"00000000000000000064 MB", 64},  // leading zeros are not an overflow
       {"   128.0 MB  ", 128},   {"\t256\t", 256},        {"64.0MB", 64},          {"64 MB ", 64},

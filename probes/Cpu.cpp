@@ -49,6 +49,9 @@ int LireCPU(ResultatsInspection& r, TSysInfo& sysInfo, Plateforme& plateforme) {
     r.Vitesse = static_cast<int32_t>(std::min<uint32_t>(megahertz, std::numeric_limits<int32_t>::max()));
     return 0;
   }
+  uint32_t etendues[4] = {};
+  plateforme.Cpuid(0x80000000u, etendues);  // EAX: the highest extended leaf
+  // Leaves past the highest one are read all the same (CPUID answers any leaf); the name rule ignores them.
   OctetsMarque marque{};
   for (int i = 0; i < 3; ++i) {
     uint32_t registres[4] = {};
@@ -56,7 +59,7 @@ int LireCPU(ResultatsInspection& r, TSysInfo& sysInfo, Plateforme& plateforme) {
     RangerFeuilleMarque(marque, i, registres);
   }
   const uint32_t vitesse = VitesseMHz(TicksPendantLaPause(plateforme));
-  r.NomCPU = NomProcesseur(marque, sysInfo.ProcessorInfo().GetString(0));
+  r.NomCPU = NomProcesseur(etendues[0], marque, sysInfo.ProcessorInfo().GetString(0));
   r.Vitesse = static_cast<int32_t>(vitesse);  // at most 8589
   return 0;
 }

@@ -32,8 +32,10 @@ std::string TexteJusquAuZero(const char* octets, size_t taille) {
   return std::string(octets, n);
 }
 
-std::string NomProcesseur(const OctetsMarque& marque, const std::string& fournisseur) {
-  if (marque[0] == 0x7F) return fournisseur;
+std::string NomProcesseur(uint32_t feuilleMax, const OctetsMarque& marque, const std::string& fournisseur) {
+  // Without extended leaves, leaf 0x80000000 answers with another leaf's EAX (a P6 gives leaf 2's, which
+  // has no high bit) and the brand leaves hold that leaf's registers, not text.
+  if (feuilleMax < 0x80000004u || marque[0] == 0x7F) return fournisseur;
   // Three leaves give 48 bytes; the rest of the buffer is never part of the name.
   return TexteJusquAuZero(reinterpret_cast<const char*>(marque.data()), 48);
 }

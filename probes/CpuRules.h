@@ -22,9 +22,10 @@ OctetsFournisseur OctetsDuFournisseur(uint32_t ebx, uint32_t edx, uint32_t ecx);
 // Bytes up to, not including, the first zero byte, at most `taille` of them.
 std::string TexteJusquAuZero(const char* octets, size_t taille);
 
-// The processor's name: the vendor text when the brand starts with 0x7F, else the brand text as it is
-// (blanks kept, any non-zero byte taken).
-std::string NomProcesseur(const OctetsMarque& marque, const std::string& fournisseur);
+// The processor's name: the vendor text when the brand leaves do not exist (`feuilleMax`, EAX of leaf
+// 0x80000000, below 0x80000004) or the brand starts with 0x7F, else the brand text as it is (blanks kept,
+// any non-zero byte taken).
+std::string NomProcesseur(uint32_t feuilleMax, const OctetsMarque& marque, const std::string& fournisseur);
 
 // MHz from the tick difference over the pause: only its low 32 bits count, divided unsigned and truncated.
 uint32_t VitesseMHz(uint64_t ecartTicks);

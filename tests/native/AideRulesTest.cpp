@@ -74,6 +74,10 @@ TEST(UrlLocale, CheminsEncodesEtAncre) {
       {L"\\\\serveur\\partage\\Quorvane.html", L"Bienvenue", L"file://serveur/partage/Quorvane.html#Bienvenue"},
       {L"C:\\x.html", L"a b#c", L"file:///C:/x.html#a%20b%23c"},
       {L"C:\\\u20AC.html", L"", L"file:///C:/%E2%82%AC.html"},
+      // UTF-16 units written one by one, so that the rows mean the same with a 32-bit wchar_t.
+      {L"C:\\\xD83D\xDE00.html", L"", L"file:///C:/%F0%9F%98%80.html"},  // a pair: U+1F600
+      {L"C:\\\xD83Dx.html", L"", L"file:///C:/%EF%BF%BDx.html"},         // a high one alone: U+FFFD
+      {L"C:\\\xDE00\xD83D.html", L"", L"file:///C:/%EF%BF%BD%EF%BF%BD.html"},  // reversed: two U+FFFD
   };
   for (const Cas& c : cas) EXPECT_EQ(ui::UrlLocale(c.chemin, c.ancre), c.url) << c.chemin;
 }
@@ -81,7 +85,7 @@ TEST(UrlLocale, CheminsEncodesEtAncre) {
 TEST(LigneNavigateur, LaCommandeEnregistreeRecoitLUrl) {
   const wchar_t* url = L"file:///C:/Q/Quorvane.html#Bienvenue";
   struct Cas {
-    const wchar_t* modele;
+    std::wstring_view modele;
     const wchar_t* ligne;
   };
   const Cas cas[] = {
@@ -92,8 +96,10 @@ TEST(LigneNavigateur, LaCommandeEnregistreeRecoitLUrl) {
       {L"iexplore.exe %L", L"iexplore.exe file:///C:/Q/Quorvane.html#Bienvenue"},
       {L"\"C:\\b.exe\"", L"\"C:\\b.exe\" \"file:///C:/Q/Quorvane.html#Bienvenue\""},
       {L"b.exe 100% %2", L"b.exe 100% %2 \"file:///C:/Q/Quorvane.html#Bienvenue\""},
+      // A '%' last in the template; the '1' past the end of the view is not part of it.
+      {std::wstring_view(L"b.exe %1", 7), L"b.exe % \"file:///C:/Q/Quorvane.html#Bienvenue\""},
   };
-  for (const Cas& c : cas) EXPECT_EQ(ui::LigneNavigateur(c.modele, url), c.ligne) << c.modele;
+  for (const Cas& c : cas) EXPECT_EQ(ui::LigneNavigateur(c.modele, url), c.ligne) << std::wstring(c.modele);
 }
 
 }  // namespace

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "probes/CpuRules.h"
 
@@ -41,6 +46,7 @@ TEST(NomProcesseur, MarqueOuFournisseur) {
     const char* quoi;
     OctetsMarque marque;
     std::string nom;
+    uint32_t feuilleMax = 0x80000004;  // EAX of leaf 0x80000000
   };
   const Cas cas[] = {
       {"brand text", Marque("AMD EPYC 7B13", 13), "AMD EPYC 7B13"},
@@ -52,12 +58,66 @@ TEST(NomProcesseur, MarqueOuFournisseur) {
       {"any non-zero byte is a character", Marque("\xFF\x01\xE9", 3), "\xFF\x01\xE9"},
       {"stops at the first zero", Marque("ab\0cd", 5), "ab"},
       {"48 bytes give 48 characters", Marque(k48.c_str(), 48), k48},
+      {"leaves up to 0x80000003 only: the vendor", Marque("AMD", 3), "GenuineIntel", 0x80000003},
   };
-  for (const Cas& c : cas) EXPECT_EQ(sondes::NomProcesseur(c.marque, "GenuineIntel"), c.nom) << c.quoi;
+  for (const Cas& c : cas)
+    EXPECT_EQ(sondes::NomProcesseur(c.feuilleMax, c.marque, "GenuineIntel"), c.nom) << c.quoi;
 
   // Bytes past the three leaves never belong to the name.
   const std::string k64(64, 'y');
-  EXPECT_EQ(sondes::NomProcesseur(Marque(k64.c_str(), 64), "v"), std::string(48, 'y'));
+  EXPECT_EQ(sondes::NomProcesseur(0x80000004, Marque(k64.c_str(), 64), "v"), std::string(48, 'y'));
+}
+
+struct ProcesseurReel {
+  std::string quoi;
+  std::map<uint32_t, std::array<uint32_t, 4>> feuilles;  // leaf -> EAX, EBX, ECX, EDX
+  std::string fournisseur, nom;
+};
+
+std::string EntreGuillemets(const std::string& ligne) {
+  const size_t debut = ligne.find('"'), fin = ligne.rfind('"');
+  return debut < fin ? ligne.substr(debut + 1, fin - debut - 1) : "(no quoted text: " + ligne + ")";
+}
+
+std::vector<ProcesseurReel> LireProcesseursReels() {
+  std::vector<ProcesseurReel> processeurs;
+  std::ifstream fichier(QUORVANE_PROCESSEURS_REELS);
+  for (std::string ligne; std::getline(fichier, ligne);) {
+    if (ligne.empty() || ligne[0] == '#') continue;
+    std::istringstream mots(ligne);
+    std::string cle;
+    mots >> cle;
+    if (cle == "processeur") {
+      processeurs.push_back({ligne.substr(cle.size() + 1), {}, {}, {}});
+    } else if (processeurs.empty()) {
+      ADD_FAILURE() << "before any processor: " << ligne;
+    } else if (cle == "fournisseur") {
+      processeurs.back().fournisseur = EntreGuillemets(ligne);
+    } else if (cle == "nom") {
+      processeurs.back().nom = EntreGuillemets(ligne);
+    } else {
+      auto& r = processeurs.back().feuilles[static_cast<uint32_t>(std::stoul(cle, nullptr, 16))];
+      mots >> std::hex >> r[0] >> r[1] >> r[2] >> r[3];
+      if (!mots) ADD_FAILURE() << "not a leaf: " << ligne;
+    }
+  }
+  return processeurs;
+}
+
+// Each dump decoded as the processor probe does: the vendor from leaf 0, the name from 0x80000000-4.
+TEST(NomProcesseur, ProcesseursReels) {
+  const std::vector<ProcesseurReel> processeurs = LireProcesseursReels();
+  ASSERT_FALSE(processeurs.empty()) << QUORVANE_PROCESSEURS_REELS;
+  for (const ProcesseurReel& p : processeurs) {
+    const auto& f0 = p.feuilles.at(0);
+    const auto octets = sondes::OctetsDuFournisseur(f0[1], f0[3], f0[2]);
+    const std::string fournisseur = sondes::TexteJusquAuZero(octets.data(), octets.size());
+    OctetsMarque marque{};
+    for (uint32_t i = 0; i < 3; ++i)
+      sondes::RangerFeuilleMarque(marque, static_cast<int>(i), p.feuilles.at(0x80000002 + i).data());
+    EXPECT_EQ(fournisseur, p.fournisseur) << p.quoi;
+    EXPECT_EQ(sondes::NomProcesseur(p.feuilles.at(0x80000000)[0], marque, fournisseur), p.nom) << p.quoi;
+  }
 }
 
 TEST(RangerFeuilleMarque, RegistresEAXEBXECXEDXPetitBoutiste) {
@@ -71,7 +131,7 @@ TEST(RangerFeuilleMarque, RegistresEAXEBXECXEDXPetitBoutiste) {
     }
     sondes::RangerFeuilleMarque(m, feuille, r);
   }
-  EXPECT_EQ(sondes::NomProcesseur(m, ""), texte);
+  EXPECT_EQ(sondes::NomProcesseur(0x80000008, m, ""), texte);
   for (size_t i = 48; i < 64; ++i) EXPECT_EQ(m[i], 0) << i;
 }
 

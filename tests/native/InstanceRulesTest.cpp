@@ -19,6 +19,7 @@ TEST(NomMutexInstance, NomDeFichierEnMajuscules) {
       {"C:\\Jeux\\", ""},
       {"C:\\Jeux\\r\xE9sum\xE9.exe", "R\xE9SUM\xE9.EXE"},  // bytes above ASCII stay as they are
       {"C:\\a/b.exe", "A/B.EXE"},                              // only '\' and ':' separate
+      {"C:\\Jeux\\`az{@AZ[.exe", "`AZ{@AZ[.EXE"},  // a-z end where they do: '`' and '{' stay
   };
   for (const Cas& c : cas) EXPECT_EQ(NomMutexInstance(c.chemin), c.nom) << c.chemin;
 }

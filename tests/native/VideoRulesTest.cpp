@@ -1,22 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 #include "probes/VideoRules.h"
 
 namespace {
 
-using namespace std::string_literals;
+using namespace std::string_view_literals;
 
 TEST(MemoireVideoSelonTexte, FormesDuFournisseurEtTextesRefuses) {
   struct Cas {
-    const char* texte;
+    std::string_view texte;
     int32_t attendu;
   };
   const Cas cas[] = {
       {"64.0 MB", 64},          {"1024.0 MB", 1024},     {"64.5 MB", 64},
       {"8072 MB", 8072},        {"4289.7 MB", 4289},     {"12345", 12345},
-      {"n/a", 0},               {"abc.0 MB", 0},         {"", 0},
+      {"abc.0 MB", 0},          {"", 0},                 {std::string_view{}, 0},  // no data at all
       {"99999999999 MB", 0},    {"2147483647 MB", 2147483647}, {"2147483648 MB", 0},
       {"00000000000000000064 MB", 64},  // leading zeros are not an overflow
       {"   128.0 MB  ", 128},   {"\t256\t", 256},        {"64.0MB", 64},          {"64 MB ", 64},
@@ -24,10 +25,34 @@ TEST(MemoireVideoSelonTexte, FormesDuFournisseurEtTextesRefuses) {
       {"64 GB", 0},             {"64 MBx", 0},           {"64 MB MB", 0},         {"-64 MB", 0},
       {"+64 MB", 0},            {"0x40", 0},             {"$40", 0},              {"64 mb", 0},
       {"MB", 0},                {"   ", 0},              {"1 2 MB", 0},           {"64\n", 0},
+      {"64\0 MB"sv, 0},  // a text cut short by a zero is not a number followed by nothing
   };
   for (const Cas& c : cas) EXPECT_EQ(sondes::MemoireVideoSelonTexte(c.texte), c.attendu) << '"' << c.texte << '"';
-  // A text cut short by a zero is not a number followed by nothing.
-  EXPECT_EQ(sondes::MemoireVideoSelonTexte("64\0 MB"s), 0);
+}
+
+TEST(MemoireVideoSelonTexte, TextesDeRapportsDxDiagReels) {
+  struct Cas {
+    const char* texte;
+    int32_t attendu;
+  };
+  // "Display Memory" lines of DxDiag reports pasted in public threads.
+  const Cas cas[] = {
+      // Ubuntu Forums, "Ubuntu 7.10 cannot install on HP Pavillion n5210", 2008-03-14: S3 Savage/IX, XP SP2
+      {"4.0 MB", 4},
+      // Ubuntu Forums, "Making a boot floppy", 2008-04-02: SiS M760GX, XP SP2; the pasted line ends in a blank
+      {"64.0 MB ", 64},
+      // Ubuntu Forums, "Installation freezes on HP Server", 2009-07-27: Matrox G200e, Server 2003 x64
+      {"n/a", 0},
+      // blawar/ooot issue #312: Intel 82945G Express
+      {"256 MB", 256},
+      // rcmaehl/WhyNotWin11 issue #58: Intel HD Graphics P630
+      {"16413 MB", 16413},
+      // Dark-Basic-Software-Limited/GameGuruRepo issue #1649: AMD Radeon R9 200 Series
+      {"20422 MB", 20422},
+      // Dark-Basic-Software-Limited/GameGuruRepo issue #6273: NVIDIA GeForce RTX 4060
+      {"24247 MB", 24247},
+  };
+  for (const Cas& c : cas) EXPECT_EQ(sondes::MemoireVideoSelonTexte(c.texte), c.attendu) << '"' << c.texte << '"';
 }
 
 TEST(Is3DSelon, ToutBooleenNonNulEstVrai) {

@@ -118,6 +118,7 @@ TEST(LireCPU, LeNomVientDeLaMarqueOuDuFournisseur) {
     std::string marque;
     std::array<uint32_t, 4> feuille0;
     std::string nom;
+    uint32_t feuilleMax = 0x80000004;  // EAX of leaf 0x80000000
   };
   const Cas cas[] = {
       {"0x7F: the vendor", std::string("\x7F" "ignored brand", 14), {0xD, 0x68747541, 0x444D4163, 0x69746E65},
@@ -127,11 +128,15 @@ TEST(LireCPU, LeNomVientDeLaMarqueOuDuFournisseur) {
        "   Intel(R) Core(TM) i7 "},
       {"leading zero byte", std::string("\0Brand", 6), {0xD, 0x756E6547, 0x6C65746E, 0x49656E69}, ""},
       {"48 bytes", k48, {0xD, 0x756E6547, 0x6C65746E, 0x49656E69}, k48},
+      // A Pentium III answers 0x80000000-4 with a copy of leaf 2.
+      {"no brand leaves: the vendor", std::string("\x01\x01\x02\x03", 4), {2, 0x756E6547, 0x6C65746E, 0x49656E69},
+       "GenuineIntel", 0x03020101},
   };
   for (const Cas& c : cas) {
     PlateformeScriptee p;
     DefinirMarque(p, c.marque.data(), c.marque.size());
     p.feuilles[0] = c.feuille0;
+    p.feuilles[0x80000000][0] = c.feuilleMax;
     sondes::TSysInfo sysInfo(p);
     sondes::ResultatsInspection r;
     sondes::LireCPU(r, sysInfo, p);

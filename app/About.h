@@ -2,7 +2,9 @@
 // The about box: only its controls, no logic of its own.
 #include "ui/Form.h"
 
-extern const ui::DescFormulaire kFormeAboutBox;
+namespace appli {
+
+extern const ui::FormDesc kFormeAboutBox;
 
 class TAboutBox : public ui::Form {
  public:
@@ -10,3 +12,5 @@ class TAboutBox : public ui::Form {
 };
 
 extern TAboutBox* AboutBox;
+
+}  // namespace appli

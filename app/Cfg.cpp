@@ -3,8 +3,10 @@
 #include "probes/DxFiles.h"
 #include "probes/DxFilesRules.h"
 #include "probes/Sondes.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 #include "ui/Screen.h"
+
+namespace appli {
 
 TFichePrinc* FichePrinc = nullptr;
 
@@ -12,53 +14,47 @@ TFichePrinc::TFichePrinc(sondes::Plateforme& plateforme)
     : ui::Form(kFormeFichePrinc), SysInfo(plateforme), plateforme_(plateforme) {
   LierControles();
   OnShow = [this](ui::Control* sender) { FormShow(sender); };
-  BtnHelp->onClick = [this](ui::Control* s) { BtnHelpClick(s); };
-  LMDMMButton2->onClick = [this](ui::Control* s) { LMDMMButton2Click(s); };
-  LMDMMButton3->onClick = [this](ui::Control* s) { LMDMMButton3Click(s); };
-  LMDMMButton1->onClick = [this](ui::Control* s) { LMDMMButton1Click(s); };
-  BtnCheck->onClick = [this](ui::Control* s) { BtnCheckClick(s); };
-  LBtnX->onClick = [this](ui::Control* s) { LBtnXClick(s); };
+  BtnHelp->OnClick = [this](ui::Control* s) { BtnHelpClick(s); };
+  LMDMMButton2->OnClick = [this](ui::Control* s) { LMDMMButton2Click(s); };
+  LMDMMButton3->OnClick = [this](ui::Control* s) { LMDMMButton3Click(s); };
+  LMDMMButton1->OnClick = [this](ui::Control* s) { LMDMMButton1Click(s); };
+  BtnCheck->OnClick = [this](ui::Control* s) { BtnCheckClick(s); };
+  LBtnX->OnClick = [this](ui::Control* s) { LBtnXClick(s); };
   // The guard acts once the window exists, while it is still being created.
   LMDOneInstance1.Verifier();
 }
 
 void TFichePrinc::LierControles() {
-  auto lier = [this](auto*& membre, const char* nom) {
-    membre = Controle<std::remove_reference_t<decltype(*membre)>>(nom);
-  };
-  lier(Image1, "Image1");
-  lier(BtnHelp, "BtnHelp");
-  lier(LMDMMButton2, "LMDMMButton2");
-  lier(LMDMMButton3, "LMDMMButton3");
-  lier(LMDMMButton1, "LMDMMButton1");
-  lier(BtnCheck, "BtnCheck");
-  lier(LBtnX, "LBtnX");
-  lier(MemoConfig, "MemoConfig");
-  lier(StatusBar, "StatusBar");
-  lier(Tabs, "Tabs");
-  lier(TabCPU, "TabCPU");
-  lier(TabMemoire, "TabMemoire");
-  lier(TabCV, "TabCV");
-  lier(TabOS, "TabOS");
-  lier(TabDX, "TabDX");
-  ui::Label** const valeurs[kNbValeurs] = {&LblCPU, &LblVitesse, &LblTotalRAM, &LblVirtuel, &LblPage,
-                                           &LblMarqueVideo, &LblHW, &LblRes, &LblMemoireVideo, &LblRefreshRate,
-                                           &LblVerDrv, &LblIs3D, &LblVerOS, &LblAutreInfo, &LblDxVersion};
-  for (int i = 0; i < kNbValeurs; ++i) {
-    lier(*valeurs[i], kNomsValeurs[i]);
-    valeurs_[static_cast<size_t>(i)] = *valeurs[i];
-  }
-  lier(LblCmtCPU, "LblCmtCPU");
-  lier(LblCmtRAM, "LblCmtRAM");
-  lier(LblCmtCG, "LblCmtCG");
-  lier(LblCmtSpecial, "LblCmtSpecial");
-  lier(LblCmtOS, "LblCmtOS");
-  lier(LblCmtDx, "LblCmtDx");
-  lier(CPUPim, "CPUPim");
-  lier(RAMPim, "RAMPim");
-  lier(CGPim, "CGPim");
-  lier(OSPim, "OSPim");
-  lier(PIMDX, "PIMDX");
+  // Each member takes the control of its own name.
+#define LIER(membre) membre = Component<std::remove_reference_t<decltype(*membre)>>(#membre)
+  LIER(Image1);
+  LIER(BtnHelp);
+  LIER(LMDMMButton2);
+  LIER(LMDMMButton3);
+  LIER(LMDMMButton1);
+  LIER(BtnCheck);
+  LIER(LBtnX);
+  LIER(MemoConfig);
+  LIER(StatusBar);
+  LIER(Tabs);
+  LIER(TabCPU);
+  LIER(TabMemoire);
+  LIER(TabCV);
+  LIER(TabOS);
+  LIER(TabDX);
+  LIER(LblCmtCPU);
+  LIER(LblCmtRAM);
+  LIER(LblCmtCG);
+  LIER(LblCmtSpecial);
+  LIER(LblCmtOS);
+  LIER(LblCmtDx);
+  LIER(CPUPim);
+  LIER(RAMPim);
+  LIER(CGPim);
+  LIER(OSPim);
+  LIER(PIMDX);
+#undef LIER
+  for (size_t i = 0; i < kNbValeurs; ++i) this->*kMembresValeurs[i] = Component<ui::Label>(kValeurs[i].label);
 }
 
 void TFichePrinc::FormShow(ui::Control*) {
@@ -77,16 +73,15 @@ void TFichePrinc::FormShow(ui::Control*) {
 }
 
 void TFichePrinc::EcrireValeurs() {
-  const auto textes = TextesValeurs(*this);
-  for (size_t i = 0; i < textes.size(); ++i) {
-    const auto texte = ui::DepuisAnsi(textes[i]);
-    if (!texte) throw ui::Exception(L"Erreur de conversion du texte");
-    valeurs_[i]->SetTexte(*texte);
+  for (size_t i = 0; i < kNbValeurs; ++i) {
+    const auto texte = base::DepuisAnsi(kValeurs[i].texte(*this));
+    if (!texte) throw base::Exception(L"Erreur de conversion du texte");
+    (this->*kMembresValeurs[i])->SetText(*texte);
   }
 }
 
 int TFichePrinc::PlacerFenetre() {
-  const Position p = CalculerPosition(ui::LargeurBureau(), ui::HauteurBureau(), ClientWidth(), ClientHeight());
+  const Position p = CalculerPosition(ui::DesktopWidth(), ui::DesktopHeight(), ClientWidth(), ClientHeight());
   SetTop(p.top);
   SetLeft(p.left);
   return 0;
@@ -107,3 +102,5 @@ uint64_t TFichePrinc::FaireVersion(uint16_t p1, uint16_t p2, uint16_t p3, uint16
   return sondes::FaireVersion(p1, p2, p3, p4);
 }
 int TFichePrinc::ComparerVersions(uint64_t x, uint64_t y) { return sondes::ComparerVersions(x, y); }
+
+}  // namespace appli

@@ -1,8 +1,6 @@
 #pragma once
 // The main window: its controls, the findings of the inspection run (inherited as plain members), the
 // show handler that performs that run once, and the command handlers of its picture buttons.
-#include <array>
-
 #include "app/CfgRules.h"
 #include "app/OneInstance.h"
 #include "probes/Plateforme.h"
@@ -17,7 +15,9 @@
 #include "ui/StatusBar.h"
 #include "ui/TabControl.h"
 
-extern const ui::DescFormulaire kFormeFichePrinc;
+namespace appli {
+
+extern const ui::FormDesc kFormeFichePrinc;
 
 class TFichePrinc : public ui::Form, public sondes::ResultatsInspection {
  public:
@@ -25,13 +25,19 @@ class TFichePrinc : public ui::Form, public sondes::ResultatsInspection {
 
   // Controls.
   ui::Picture* Image1;
-  ui::PictureButton *BtnHelp, *LMDMMButton2, *LMDMMButton3, *LMDMMButton1, *BtnCheck, *LBtnX;
+  ui::PictureButton* BtnHelp;
+  ui::PictureButton* LMDMMButton2;  // about
+  ui::PictureButton* LMDMMButton3;  // export
+  ui::PictureButton* LMDMMButton1;  // exit
+  ui::PictureButton *BtnCheck, *LBtnX;
   ui::Memo* MemoConfig;
   ui::StatusBar* StatusBar;
   ui::TabControl* Tabs;
-  ui::Panneau *TabCPU, *TabMemoire, *TabCV, *TabOS, *TabDX;
-  ui::Label *LblCPU, *LblVitesse, *LblTotalRAM, *LblVirtuel, *LblPage, *LblMarqueVideo, *LblHW, *LblRes,
-      *LblMemoireVideo, *LblRefreshRate, *LblVerDrv, *LblIs3D, *LblVerOS, *LblAutreInfo, *LblDxVersion;
+  ui::Panel *TabCPU, *TabMemoire, *TabCV, *TabOS, *TabDX;
+  // The value labels, one member per row of the value table (app/Valeurs.h).
+#define QUORVANE_MEMBRE_VALEUR(label, ...) ui::Label* label = nullptr;
+  QUORVANE_VALEURS(QUORVANE_MEMBRE_VALEUR)
+#undef QUORVANE_MEMBRE_VALEUR
   ui::Label *LblCmtCPU, *LblCmtRAM, *LblCmtCG, *LblCmtSpecial, *LblCmtOS, *LblCmtDx;
   ui::Picture *CPUPim, *RAMPim, *CGPim, *OSPim, *PIMDX;
 
@@ -75,8 +81,14 @@ class TFichePrinc : public ui::Form, public sondes::ResultatsInspection {
   void LierControles();
   void EcrireValeurs();
 
+  // The value labels' members, in the order of the value table.
+#define QUORVANE_MEMBRE_VALEUR(label, ...) &TFichePrinc::label,
+  static constexpr ui::Label* TFichePrinc::*kMembresValeurs[] = {QUORVANE_VALEURS(QUORVANE_MEMBRE_VALEUR)};
+#undef QUORVANE_MEMBRE_VALEUR
+
   sondes::Plateforme& plateforme_;
-  std::array<ui::Label*, kNbValeurs> valeurs_{};  // the value labels, in the order of the run
 };
 
 extern TFichePrinc* FichePrinc;
+
+}  // namespace appli

@@ -3,6 +3,8 @@
 #include "app/Cfg.h"
 #include "ui/Application.h"
 
+namespace appli {
+
 void TFichePrinc::BtnHelpClick(ui::Control*) {
   // The bare name replaces the absolute one of start-up for the rest of the run.
   ui::Application->SetHelpFile("Quorvane.hlp");
@@ -18,3 +20,5 @@ void TFichePrinc::LMDMMButton1Click(ui::Control*) { Close(); }
 void TFichePrinc::BtnCheckClick(ui::Control*) { Close(); }
 void TFichePrinc::LBtnXClick(ui::Control*) { Close(); }
 void TFichePrinc::CmdQuitterClick(ui::Control* Sender) { LMDMMButton1Click(Sender); }
+
+}  // namespace appli

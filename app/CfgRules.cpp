@@ -1,5 +1,7 @@
 #include "app/CfgRules.h"
 
+namespace appli {
+
 Position CalculerPosition(int32_t largeurBureau, int32_t hauteurBureau, int32_t largeurClient,
                           int32_t hauteurClient) {
   // A desktop narrower than 800 pixels puts the window in the corner; C++ division truncates toward
@@ -11,26 +13,4 @@ Position CalculerPosition(int32_t largeurBureau, int32_t hauteurBureau, int32_t 
 std::string TexteEntier(int32_t valeur) { return std::to_string(valeur); }
 std::string TexteNonSigne(uint32_t valeur) { return std::to_string(valeur); }
 
-const char* const kNomsValeurs[kNbValeurs] = {
-    "LblCPU", "LblVitesse", "LblTotalRAM", "LblVirtuel", "LblPage", "LblMarqueVideo", "LblHW", "LblRes",
-    "LblMemoireVideo", "LblRefreshRate", "LblVerDrv", "LblIs3D", "LblVerOS", "LblAutreInfo", "LblDxVersion"};
-
-std::array<std::string, kNbValeurs> TextesValeurs(const sondes::ResultatsInspection& r) {
-  return {
-      r.NomCPU,
-      TexteEntier(r.Vitesse) + " MHz",
-      TexteEntier(r.TotalRAM) + " Mo",
-      TexteEntier(r.TotalVirtuel) + " Mo",
-      TexteEntier(r.TotalPage) + " Mo",
-      r.MarqueVideo,
-      TexteEntier(r.LargeurEcran) + " X " + TexteEntier(r.HauteurEcran),
-      TexteEntier(r.BitsCouleur) + " Bits",
-      TexteEntier(r.MemoireVideo) + " MB",
-      TexteNonSigne(r.RefreshRate) + " Hz",
-      r.VerDrv,
-      r.Is3D == 1 ? "Oui" : "Non",
-      r.VerOS,
-      r.AutreInfo,
-      r.DxVersion,
-  };
-}
+}  // namespace appli

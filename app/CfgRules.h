@@ -1,10 +1,14 @@
 #pragma once
 // Arithmetic and texts of the main window that need no window: placement and the value labels' texts.
-#include <array>
 #include <cstdint>
+#include <iterator>
 #include <string>
+#include <string_view>
 
+#include "app/Valeurs.h"
 #include "probes/Resultats.h"
+
+namespace appli {
 
 struct Position {
   int32_t top;
@@ -19,13 +23,18 @@ Position CalculerPosition(int32_t largeurBureau, int32_t hauteurBureau, int32_t 
 std::string TexteEntier(int32_t valeur);
 std::string TexteNonSigne(uint32_t valeur);
 
-// The value labels, in the order the inspection run fills them.
-enum class Valeur {
-  LblCPU, LblVitesse, LblTotalRAM, LblVirtuel, LblPage, LblMarqueVideo, LblHW, LblRes,
-  LblMemoireVideo, LblRefreshRate, LblVerDrv, LblIs3D, LblVerOS, LblAutreInfo, LblDxVersion
+// A row of the value table (app/Valeurs.h).
+struct LigneValeur {
+  const char* label;                                          // the label's name in the form description
+  std::string (*texte)(const sondes::ResultatsInspection& r);  // single-byte, like the findings
+  std::string_view titre;                                     // before the caption in the report
+  bool separateurApres;                                       // a line of asterisks closes the group
 };
-constexpr int kNbValeurs = 15;
-extern const char* const kNomsValeurs[kNbValeurs];
 
-// Each label's text, with its unit, in the single-byte encoding of the findings.
-std::array<std::string, kNbValeurs> TextesValeurs(const sondes::ResultatsInspection& r);
+#define QUORVANE_LIGNE_VALEUR(label, texte, titre, separateur) \
+  {#label, [](const sondes::ResultatsInspection& r) { return std::string(texte); }, titre, separateur},
+inline constexpr LigneValeur kValeurs[] = {QUORVANE_VALEURS(QUORVANE_LIGNE_VALEUR)};
+#undef QUORVANE_LIGNE_VALEUR
+inline constexpr size_t kNbValeurs = std::size(kValeurs);
+
+}  // namespace appli

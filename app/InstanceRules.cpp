@@ -1,5 +1,7 @@
 #include "app/InstanceRules.h"
 
+namespace appli {
+
 std::string NomMutexInstance(const std::string& cheminProgramme) {
   const auto coupure = cheminProgramme.find_last_of("\\:");
   std::string nom = coupure == std::string::npos ? cheminProgramme : cheminProgramme.substr(coupure + 1);
@@ -8,3 +10,5 @@ std::string NomMutexInstance(const std::string& cheminProgramme) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return nom;
 }
+
+}  // namespace appli

@@ -5,12 +5,14 @@
 #include "app/InstanceRules.h"
 #include "ui/Application.h"
 
+namespace appli {
+
 TGardeInstance* GardeProcessus = nullptr;
 
 TGardeInstance::TGardeInstance() {
   std::string chemin(32768, '\0');
   chemin.resize(GetModuleFileNameA(nullptr, chemin.data(), static_cast<DWORD>(chemin.size())));
-  mutex_ = ui::Handle(CreateMutexA(nullptr, FALSE, NomMutexInstance(chemin).c_str()));
+  mutex_ = base::Handle(CreateMutexA(nullptr, FALSE, NomMutexInstance(chemin).c_str()));
   // Without a handle, or without the platform saying it existed, this instance counts as the first.
   precedente_ = mutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
   GardeProcessus = this;
@@ -18,7 +20,7 @@ TGardeInstance::TGardeInstance() {
 
 void TLMDOneInstance::Verifier() const {
   if (!GardeProcessus || !GardeProcessus->InstancePrecedente() || !ui::Application) return;
-  const auto titre = ui::VersAnsi(ui::Application->Title());
+  const auto titre = base::VersAnsi(ui::Application->Title());
   SetWindowTextA(ui::Application->Handle(), "");
   if (HWND precedente = titre ? FindWindowA("TApplication", titre->c_str()) : nullptr) {
     // Nothing here waits on the running instance: it may be in its inspection run, or hung. The user
@@ -34,3 +36,5 @@ void TLMDOneInstance::Verifier() const {
   ui::Application->ShowMainForm = false;
   PostQuitMessage(0);
 }
+
+}  // namespace appli

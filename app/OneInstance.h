@@ -4,13 +4,15 @@
 // to the running instance and ends it.
 #include "ui/Win.h"
 
+namespace appli {
+
 class TGardeInstance {
  public:
   TGardeInstance();  // the mutex is named after the program's file name, upper-cased
   bool InstancePrecedente() const { return precedente_; }
 
  private:
-  ui::Handle mutex_;  // held for the life of the process, closed at exit
+  base::Handle mutex_;  // held for the life of the process, closed at exit
   bool precedente_ = false;
 };
 
@@ -23,3 +25,5 @@ class TLMDOneInstance {
   // the running instance forward (restored when minimised) and requests the end of this one.
   void Verifier() const;
 };
+
+}  // namespace appli

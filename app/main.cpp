@@ -7,22 +7,24 @@
 
 namespace {
 // Created before the entry runs: the mutex exists from the very start of the process.
-TGardeInstance gGarde;
+appli::TGardeInstance gGarde;
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int commandeAffichage) {
-  sondes::PlateformeWindows plateforme;
   ui::TApplication application;
   ui::Application = &application;
+  // The probes' message box belongs to the application's window.
+  sondes::PlateformeWindows plateforme(application.Handle());
   try {
     application.Initialize();
     application.SetTitle(L"Lecture de configuration");
     application.SetHelpFile("C:\\Program Files\\FastHelp\\Quorvane\\WinHelp\\Quorvane.hlp");
-    FichePrinc = application.CreateForm<TFichePrinc>(plateforme);
-    AboutBox = application.CreateForm<TAboutBox>();
+    appli::FichePrinc = application.CreateForm<appli::TFichePrinc>(plateforme);
+    appli::AboutBox = application.CreateForm<appli::TAboutBox>();
     application.Run(commandeAffichage);
   } catch (...) {
     application.HandleException();
   }
+  application.DestroyForms();  // before the platform they read
   return 0;
 }

@@ -4,15 +4,15 @@
 #include <optional>
 
 #include "assess/EnregistrementRules.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
-namespace rapport {
+namespace bilan {
 namespace {
 
-ui::Exception ErreurCreation(const std::wstring& chemin) {
-  return ui::Exception(L"Impossible de créer le fichier " + chemin);
+base::Exception ErreurCreation(const std::wstring& chemin) {
+  return base::Exception(L"Impossible de créer le fichier " + chemin);
 }
-ui::Exception ErreurEcriture() { return ui::Exception(L"Erreur d'écriture dans le flux"); }
+base::Exception ErreurEcriture() { return base::Exception(L"Erreur d'écriture dans le flux"); }
 
 // An open file of the file system, closed with its owner unless closed first.
 class Ouvert {
@@ -168,4 +168,4 @@ void EnregistrerSansPerte(const std::wstring& chemin, std::string_view octets, F
   temporaire.Garder();
 }
 
-}  // namespace rapport
+}  // namespace bilan

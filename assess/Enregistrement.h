@@ -5,17 +5,17 @@
 
 #include "assess/Fichiers.h"
 
-namespace rapport {
+namespace bilan {
 
 // Writes `octets` to a new file beside `chemin`, flushes it and puts it in the target's place: an existing
 // target is replaced with ReplaceFileW, so that it keeps its security, creation time, attributes and
 // streams; a symbolic link is written through to its file and stays a link. When no file can be created
 // beside an existing target (a folder where the user may change files but not add any), the target is
 // written in place, as a plain program would.
-// On failure the new file is removed, the target is untouched and ui::Exception is thrown: "Impossible de
+// On failure the new file is removed, the target is untouched and base::Exception is thrown: "Impossible de
 // créer le fichier <chemin>" when the file cannot be made or the target cannot be replaced (a read-only,
 // hidden or system file, a folder), "Erreur d'écriture dans le flux" when the bytes cannot all be written.
 void EnregistrerSansPerte(const std::wstring& chemin, std::string_view octets,
                           Fichiers& fichiers = FichiersDuSysteme());
 
-}  // namespace rapport
+}  // namespace bilan

@@ -1,6 +1,6 @@
 #include "assess/EnregistrementRules.h"
 
-namespace rapport {
+namespace bilan {
 
 std::wstring DossierDe(const std::wstring& chemin) {
   const size_t fin = chemin.find_last_of(L"\\/:");
@@ -26,4 +26,4 @@ std::wstring CheminPourWindows(const std::wstring& chemin) {
   return lecteur ? L"\\\\?\\" + barres : chemin;
 }
 
-}  // namespace rapport
+}  // namespace bilan

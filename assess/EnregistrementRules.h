@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace rapport {
+namespace bilan {
 
 // The folder part of a full path, its last separator ('\\', '/' or a drive's ':') included; empty when
 // the path has none.
@@ -24,4 +24,4 @@ std::wstring CheminPourWindows(const std::wstring& chemin);
 constexpr int kEssaisRemplacement = 10;
 constexpr unsigned kPauseRemplacementMs = 50;
 
-}  // namespace rapport
+}  // namespace bilan

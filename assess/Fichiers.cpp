@@ -1,6 +1,6 @@
 #include "assess/Fichiers.h"
 
-namespace rapport {
+namespace bilan {
 
 DWORD Fichiers::GetFileAttributesW(const std::wstring& chemin) { return ::GetFileAttributesW(chemin.c_str()); }
 
@@ -35,4 +35,4 @@ Fichiers& FichiersDuSysteme() {
   return systeme;
 }
 
-}  // namespace rapport
+}  // namespace bilan

@@ -4,9 +4,9 @@
 // lengths, what a replace keeps, links). Methods keep the platform's names and arguments.
 #include <string>
 
-#include "ui/Win.h"
+#include <windows.h>
 
-namespace rapport {
+namespace bilan {
 
 class Fichiers {
  public:
@@ -27,4 +27,4 @@ class Fichiers {
 
 Fichiers& FichiersDuSysteme();
 
-}  // namespace rapport
+}  // namespace bilan

@@ -1,34 +1,32 @@
 #pragma once
-// The configuration report: a fixed title before each value label's caption, separators between the
-// groups. Built for the memo's wide text and, in tests, for single-byte text alike.
-#include <array>
-#include <string>
+// The configuration report: a fixed title before each value label's caption, a line of asterisks closing
+// each group, every line ended by CR LF. Built for the memo's wide text and, in tests, for bytes alike.
+#include <span>
 #include <string_view>
 #include <vector>
 
-#include "app/CfgRules.h"
+namespace bilan {
 
-namespace rapport {
+inline constexpr std::string_view kSeparateur = "***************************************************";
 
-struct LigneTitree {
-  const char* titre;      // 19 characters, ASCII: the words padded to 17, ':' and a blank
-  Valeur source;          // whose caption follows the title
-  bool separateurApres;   // a line of asterisks closes the group
-};
-extern const LigneTitree kLignes[kNbValeurs];
-constexpr std::string_view kSeparateur = "***************************************************";
-
-// The lines the report adds after the memo's own empty line: 15 titled lines and 4 separators.
-// `legendes` are indexed by Valeur.
+// One titled line: the title (19 ASCII characters: the words padded to 17, ':' and a blank), the caption
+// that follows it, and whether a separator closes its group.
 template <class Texte>
-std::vector<Texte> LignesRapport(const std::array<Texte, kNbValeurs>& legendes) {
+struct EntreeRapport {
+  std::string_view titre;
+  Texte legende;
+  bool separateurApres;
+};
+
+// The lines the report adds after the memo's own empty line.
+template <class Texte>
+std::vector<Texte> LignesRapport(std::span<const EntreeRapport<Texte>> entrees) {
   std::vector<Texte> lignes;
-  for (const LigneTitree& l : kLignes) {
-    const std::string_view titre = l.titre;
-    Texte ligne(titre.begin(), titre.end());
-    ligne += legendes[static_cast<size_t>(l.source)];
+  for (const EntreeRapport<Texte>& e : entrees) {
+    Texte ligne(e.titre.begin(), e.titre.end());
+    ligne += e.legende;
     lignes.push_back(std::move(ligne));
-    if (l.separateurApres) lignes.emplace_back(kSeparateur.begin(), kSeparateur.end());
+    if (e.separateurApres) lignes.emplace_back(kSeparateur.begin(), kSeparateur.end());
   }
   return lignes;
 }
@@ -45,4 +43,4 @@ Texte TexteLignes(const std::vector<Texte>& lignes) {
   return texte;
 }
 
-}  // namespace rapport
+}  // namespace bilan

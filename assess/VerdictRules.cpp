@@ -1,6 +1,6 @@
 #include "assess/VerdictRules.h"
 
-namespace evaluation {
+namespace bilan {
 namespace {
 
 constexpr wchar_t kBien[] = L"Le jeu devrait bien fonctionner !";
@@ -22,7 +22,7 @@ Commentaire DireComparaison(NiveauVerdict niveau) {
 }  // namespace
 
 uint32_t CouleurVerdict(NiveauVerdict niveau) {
-  constexpr uint32_t kCouleurs[] = {6736896, 65535, 255};
+  constexpr uint32_t kCouleurs[] = {kVert, kJaune, kRouge};
   return kCouleurs[niveau];
 }
 
@@ -75,4 +75,4 @@ Verdicts Juger(const sondes::ResultatsInspection& r) {
   return v;
 }
 
-}  // namespace evaluation
+}  // namespace bilan

@@ -5,12 +5,17 @@
 
 #include "probes/Resultats.h"
 
-namespace evaluation {
+namespace bilan {
 
 // Also the index of the status picture in the image list (green, yellow, red diamond).
 enum NiveauVerdict : int { Ok = 0, Attention = 1, Danger = 2 };
 
-// Background of a comment, 0x00BBGGRR.
+// The verdicts' colours, 0x00BBGGRR as the framework's colour numbers.
+inline constexpr uint32_t kVert = 0x0066CC00;   // RGB(0, 204, 102) = 6736896
+inline constexpr uint32_t kJaune = 0x0000FFFF;  // RGB(255, 255, 0) = 65535
+inline constexpr uint32_t kRouge = 0x000000FF;  // RGB(255, 0, 0) = 255
+
+// Background of a comment.
 uint32_t CouleurVerdict(NiveauVerdict niveau);
 
 struct Commentaire {
@@ -27,4 +32,4 @@ struct Verdicts {
 // Reads CodeOS, TotalRAM, Is3D, EchecVideo, MemoireVideo, Vitesse and DxMajeur only.
 Verdicts Juger(const sondes::ResultatsInspection& r);
 
-}  // namespace evaluation
+}  // namespace bilan

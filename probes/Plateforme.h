@@ -46,6 +46,9 @@ class Plateforme {
   virtual int GetDeviceCaps(HDC dc, int index) = 0;
   virtual BOOL DeleteDC(HDC dc) = 0;
   virtual int GetSystemMetrics(int index) = 0;
+  // Whether the user library supports several monitors (it exports GetMonitorInfoA); without it the
+  // desktop is the primary screen.
+  virtual bool MultiEcran() = 0;
   // The application's message box; it waits until the user closes it.
   virtual int MessageBoxA(const char* texte, const char* legende, UINT options) = 0;
 

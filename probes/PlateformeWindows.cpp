@@ -10,8 +10,6 @@
 #define QUORVANE_X86 1
 #endif
 
-#include "ui/Application.h"
-
 namespace sondes {
 
 #ifdef QUORVANE_X86
@@ -73,8 +71,11 @@ HRESULT PlateformeWindows::CreerFournisseurDxDiag(IDxDiagProvider** fournisseur)
 }
 
 int PlateformeWindows::MessageBoxA(const char* texte, const char* legende, UINT options) {
-  HWND proprietaire = ui::Application ? ui::Application->Handle() : nullptr;
-  return ::MessageBoxA(proprietaire, texte, legende, options);
+  return ::MessageBoxA(proprietaire_, texte, legende, options);
+}
+
+bool PlateformeWindows::MultiEcran() {
+  return GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetMonitorInfoA") != nullptr;
 }
 
 DWORD PlateformeWindows::GetFileVersionInfoSizeA(const char* chemin) { return ::GetFileVersionInfoSizeA(chemin, nullptr); }

@@ -6,6 +6,9 @@ namespace sondes {
 
 class PlateformeWindows : public Plateforme {
  public:
+  // The message boxes are owned by `proprietaire`, the application's window.
+  explicit PlateformeWindows(HWND proprietaire) : proprietaire_(proprietaire) {}
+
   bool CpuidPresent() override;
   void Cpuid(uint32_t feuille, uint32_t registres[4]) override;
   uint64_t Rdtsc() override;
@@ -31,6 +34,7 @@ class PlateformeWindows : public Plateforme {
   int GetDeviceCaps(HDC dc, int index) override { return ::GetDeviceCaps(dc, index); }
   BOOL DeleteDC(HDC dc) override { return ::DeleteDC(dc); }
   int GetSystemMetrics(int index) override { return ::GetSystemMetrics(index); }
+  bool MultiEcran() override;
   int MessageBoxA(const char* texte, const char* legende, UINT options) override;
 
   UINT GetSystemDirectoryA(char* tampon, UINT capacite) override { return ::GetSystemDirectoryA(tampon, capacite); }
@@ -39,6 +43,9 @@ class PlateformeWindows : public Plateforme {
   BOOL VerQueryValueA(const void* bloc, const char* sousBloc, void** valeur, UINT* longueur) override;
 
   BOOL GetVersionExA(OSVERSIONINFOA& version) override { return ::GetVersionExA(&version); }
+
+ private:
+  HWND proprietaire_;
 };
 
 }  // namespace sondes

@@ -1,8 +1,7 @@
 #include "probes/DxFiles.h"
 #include "probes/Sondes.h"
 #include "probes/VideoRules.h"
-#include "ui/Screen.h"
-#include "ui/Win.h"
+#include "base/Texte.h"
 
 #include <oleauto.h>
 #include <wrl/client.h>
@@ -27,7 +26,7 @@ class Valeur {
   std::optional<std::string> Texte(IDxDiagContainer* c, const wchar_t* nom) {
     if (!Lire(c, nom, VT_BSTR)) return std::nullopt;
     // A null BSTR is an empty text; a text the code page cannot take counts as not given.
-    return V_BSTR(&v_) ? ui::VersAnsi(V_BSTR(&v_)) : std::string();
+    return V_BSTR(&v_) ? base::VersAnsi(V_BSTR(&v_)) : std::string();
   }
   std::optional<uint32_t> Entier(IDxDiagContainer* c, const wchar_t* nom) {
     if (!Lire(c, nom, VT_UI4)) return std::nullopt;
@@ -120,7 +119,7 @@ int LireCarteVideo(ResultatsInspection& r, TSysInfo& sysInfo, Plateforme& platef
   plateforme.EnumDisplaySettingsA(mode);  // a failed query leaves the frequency at 0
   r.BitsCouleur = sysInfo.GetColorDepth();
   r.RefreshRate = mode.dmDisplayFrequency;
-  const bool multi = ui::MultiEcran();  // else the desktop is the primary screen
+  const bool multi = plateforme.MultiEcran();  // else the desktop is the primary screen
   r.HauteurEcran = plateforme.GetSystemMetrics(multi ? SM_CYVIRTUALSCREEN : SM_CYSCREEN);
   r.LargeurEcran = plateforme.GetSystemMetrics(multi ? SM_CXVIRTUALSCREEN : SM_CXSCREEN);
   return 0;

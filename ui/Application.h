@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/Aide.h"
+#include "ui/Help.h"
 #include "ui/Form.h"
 
 namespace ui {
@@ -25,34 +25,38 @@ class TApplication {
 
   HWND Handle() const { return handle_; }
   std::wstring Title() const;
-  void SetTitle(const std::wstring& titre);
-  const std::string& HelpFile() const { return fichierAide_; }
-  void SetHelpFile(std::string nom) { fichierAide_ = std::move(nom); }
+  void SetTitle(const std::wstring& title);
+  const std::string& HelpFile() const { return helpFile_; }
+  void SetHelpFile(std::string name) { helpFile_ = std::move(name); }
   // Every request to the help engine goes through here: the application's help file, owned by the main
   // form (the hidden window before there is one). No form has a help file of its own. With no help file,
   // nothing is sent and the result is false.
-  bool HelpCommand(UINT commande, ULONG_PTR donnees);
+  bool HelpCommand(UINT command, ULONG_PTR data);
   // The help file's contents, then its topic (JumpID); when the contents request fails nothing more is
   // sent and the jump counts as done. Otherwise the result is the jump's.
-  bool HelpJump(const std::string& sujet);
+  bool HelpJump(const std::string& topic);
   // Replaces the help engine (nullptr: the browser again); tests install one that records the requests.
-  void SetMoteurAide(MoteurAide* moteur) { moteurAide_ = moteur; }
+  void SetHelpEngine(HelpEngine* engine) { helpEngine_ = engine; }
 
   // Forms are destroyed in the reverse order of their creation; the first one is the main form.
   template <class F, class... A>
   F* CreateForm(A&&... args) {
-    auto forme = std::make_unique<F>(std::forward<A>(args)...);
-    F* f = forme.get();
-    formes_.push_back(std::move(forme));
+    auto form = std::make_unique<F>(std::forward<A>(args)...);
+    F* f = form.get();
+    forms_.push_back(std::move(form));
     return f;
   }
-  Form* MainForm() const { return formes_.empty() ? nullptr : formes_.front().get(); }
+  Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front().get(); }
+  // Destroys the forms, the last created first (the application's end does it too).
+  void DestroyForms() {
+    while (!forms_.empty()) forms_.pop_back();
+  }
 
   // Whether Run shows the main form; a handing-over second instance clears it.
   bool ShowMainForm = true;
   // Shows the main form (held back, minimised, for SW_SHOWMINNOACTIVE) and dispatches messages until a
   // quit request.
-  void Run(int commandeAffichage);
+  void Run(int showCommand);
   // Dispatches what is waiting, without blocking; false once a quit request was taken.
   bool ProcessMessages();
   void Terminate() { PostQuitMessage(0); }
@@ -65,24 +69,24 @@ class TApplication {
 
   // The hidden window mirrors the main form's minimised state, so that a second instance can test it with
   // IsIconic and restore the form through it.
-  void MiroirMinimise(bool minimise);
+  void MirrorMinimized(bool minimized);
 
  private:
-  static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
-  void RestaurerFormePrincipale();
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
+  void RestoreMainForm();
 
   HWND handle_ = nullptr;
-  std::string fichierAide_;
-  MoteurNavigateur navigateur_;
-  MoteurAide* moteurAide_ = nullptr;
-  std::vector<std::unique_ptr<Form>> formes_;
-  bool comInitialise_ = false;
+  std::string helpFile_;
+  BrowserHelp browser_;
+  HelpEngine* helpEngine_ = nullptr;
+  std::vector<std::unique_ptr<Form>> forms_;
+  bool comInitialized_ = false;
 };
 
 extern TApplication* Application;
 
 // For the kit's window procedures: the error box of the current exception, when there is an application.
-void GererException();
+void HandleCurrentException();
 
 }  // namespace ui

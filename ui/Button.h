@@ -8,22 +8,22 @@ namespace ui {
 
 class Button : public Control {
  public:
-  explicit Button(const Creation& c)
-      : Control(c.desc.nom), forme_(c.forme), resultat_((c.desc.options & kResultatOk) ? 1 : 0) {
-    Creer(c, L"Button", ((c.desc.options & kParDefaut) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP);
+  explicit Button(const CreateParams& c)
+      : Control(c.desc.name), form_(c.form), result_((c.desc.options & kModalOk) ? 1 : 0) {
+    CreateWnd(c, L"Button", ((c.desc.options & kDefault) ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP);
   }
 
-  std::function<void(Control* sender)> onClick;
+  std::function<void(Control* sender)> OnClick;
 
-  void SurCommande(WORD code) override {
+  void HandleCommand(WORD code) override {
     if (code != BN_CLICKED) return;
-    if (onClick) onClick(this);
-    if (resultat_) forme_.ModalResult = resultat_;
+    if (OnClick) OnClick(this);
+    if (result_) form_.ModalResult = result_;
   }
 
  private:
-  Form& forme_;
-  int resultat_;
+  Form& form_;
+  int result_;
 };
 
 }  // namespace ui

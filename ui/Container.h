@@ -7,29 +7,29 @@ namespace ui {
 
 class Container : public Control {
  public:
-  COLORREF Couleur() const { return couleur_; }
-  void SetCouleur(COLORREF couleur);
-  HBRUSH Pinceau() const { return pinceau_.get(); }
+  COLORREF Color() const { return color_; }
+  void SetColor(COLORREF color);
+  HBRUSH Brush() const { return brush_.get(); }
 
  protected:
-  Container(std::string nom, COLORREF couleur) : Control(std::move(nom)) { SetCouleur(couleur); }
-  LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
+  Container(std::string name, COLORREF color) : Control(std::move(name)) { SetColor(color); }
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  COLORREF couleur_ = 0;
-  ObjetGdi<HBRUSH> pinceau_;
+  COLORREF color_ = 0;
+  GdiObject<HBRUSH> brush_;
 };
 
 // A plain container on a form: a tab page or a panel.
-class Panneau : public Container {
+class Panel : public Container {
  public:
-  Panneau(const Creation& c, const wchar_t* classe, COLORREF couleur);
+  Panel(const CreateParams& c, const wchar_t* className, COLORREF color);
 
  protected:
-  LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  bool biseaux_;
+  bool bevelled_;
 };
 
 }  // namespace ui

@@ -4,77 +4,77 @@
 
 namespace ui {
 namespace {
-constexpr wchar_t kPropriete[] = L"Quorvane.Control";
+constexpr wchar_t kProperty[] = L"Quorvane.Control";
 }  // namespace
 
-Control* Control::Depuis(HWND hwnd) { return static_cast<Control*>(GetPropW(hwnd, kPropriete)); }
+Control* Control::FromHandle(HWND hwnd) { return static_cast<Control*>(GetPropW(hwnd, kProperty)); }
 
-void Control::EnregistrerClasse(const wchar_t* classe, UINT style) {
+void Control::RegisterWindowClass(const wchar_t* className, UINT style) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  if (GetClassInfoExW(GetModuleHandleW(nullptr), classe, &wc)) return;
+  if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &wc)) return;
   wc.style = style;
-  wc.lpfnWndProc = Procedure;
+  wc.lpfnWndProc = WindowProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = classe;
+  wc.lpszClassName = className;
   RegisterClassExW(&wc);
 }
 
-LRESULT CALLBACK Control::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK Control::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {
     auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-    if (auto* c = static_cast<Control*>(cs->lpCreateParams)) c->Attacher(hwnd);
+    if (auto* c = static_cast<Control*>(cs->lpCreateParams)) c->Attach(hwnd);
   }
-  Control* c = Depuis(hwnd);
+  Control* c = FromHandle(hwnd);
   if (!c) return DefWindowProcW(hwnd, msg, wp, lp);
   if (msg == WM_NCDESTROY) {
-    RemovePropW(hwnd, kPropriete);
+    RemovePropW(hwnd, kProperty);
     c->hwnd_ = nullptr;
     return DefWindowProcW(hwnd, msg, wp, lp);
   }
   // No exception may cross the system's frames: it goes to the application's error box here.
   try {
-    return c->Message(msg, wp, lp);
+    return c->WndProc(msg, wp, lp);
   } catch (...) {
-    GererException();
+    HandleCurrentException();
     return 0;
   }
 }
 
-void Control::Attacher(HWND hwnd) {
+void Control::Attach(HWND hwnd) {
   hwnd_ = hwnd;
-  SetPropW(hwnd, kPropriete, this);
+  SetPropW(hwnd, kProperty, this);
 }
 
-void Control::Creer(const Creation& c, const wchar_t* classe, DWORD style, DWORD styleEtendu) {
-  const DescControle& d = c.desc;
-  if (!(d.options & kCache)) style |= WS_VISIBLE;
-  HWND h = CreateWindowExW(styleEtendu, classe, d.texte ? d.texte : L"", style | WS_CHILD | WS_CLIPSIBLINGS,
-                           d.x, d.y, d.largeur, d.hauteur, c.parent,
+void Control::CreateWnd(const CreateParams& c, const wchar_t* className, DWORD style, DWORD exStyle) {
+  const ControlDesc& d = c.desc;
+  if (!(d.options & kHidden)) style |= WS_VISIBLE;
+  HWND h = CreateWindowExW(exStyle, className, d.text ? d.text : L"", style | WS_CHILD | WS_CLIPSIBLINGS,
+                           d.x, d.y, d.width, d.height, c.parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr), this);
-  Attacher(h);
-  if (c.police) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(c.police), FALSE);
+  Attach(h);
+  if (c.font) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
 }
 
-std::wstring Control::Texte() const {
+std::wstring Control::Text() const {
   const int n = GetWindowTextLengthW(hwnd_);
-  std::wstring texte(static_cast<size_t>(n) + 1, L'\0');
-  texte.resize(static_cast<size_t>(GetWindowTextW(hwnd_, texte.data(), n + 1)));
-  return texte;
+  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), n + 1)));
+  return text;
 }
 
-void Control::SetTexte(const std::wstring& texte) { SetWindowTextW(hwnd_, texte.c_str()); }
+void Control::SetText(const std::wstring& text) { SetWindowTextW(hwnd_, text.c_str()); }
 
-RECT Control::Cadre() const {
+RECT Control::BoundsRect() const {
   RECT r{};
   GetWindowRect(hwnd_, &r);
   MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
 
-void Control::SetCadre(int x, int y, int largeur, int hauteur) {
-  SetWindowPos(hwnd_, nullptr, x, y, largeur, hauteur, SWP_NOZORDER | SWP_NOACTIVATE);
+void Control::SetBounds(int x, int y, int width, int height) {
+  SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace ui

@@ -11,12 +11,12 @@ class Form;
 class Container;
 
 // What a control needs to create its window: its row of the description and where it lives.
-struct Creation {
-  const DescControle& desc;
-  Form& forme;
+struct CreateParams {
+  const ControlDesc& desc;
+  Form& form;
   HWND parent;
   int id;
-  HFONT police;
+  HFONT font;
 };
 
 class Control {
@@ -26,40 +26,40 @@ class Control {
   Control& operator=(const Control&) = delete;
 
   HWND Handle() const { return hwnd_; }
-  const std::string& Nom() const { return nom_; }
+  const std::string& Name() const { return name_; }
 
-  std::wstring Texte() const;
-  virtual void SetTexte(const std::wstring& texte);
+  std::wstring Text() const;
+  virtual void SetText(const std::wstring& text);
 
   // Geometry in the parent's client coordinates.
-  RECT Cadre() const;
-  void SetCadre(int x, int y, int largeur, int hauteur);
-  bool Actif() const { return IsWindowEnabled(hwnd_) != FALSE; }
-  void SetActif(bool actif) { EnableWindow(hwnd_, actif); }
+  RECT BoundsRect() const;
+  void SetBounds(int x, int y, int width, int height);
+  bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+  void SetEnabled(bool active) { EnableWindow(hwnd_, active); }
   bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
   void SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 
   // Notifications that Windows sends to the parent, handed back to the control they concern.
-  virtual HBRUSH SurCouleur(HDC) { return nullptr; }
-  virtual bool SurDessin(const DRAWITEMSTRUCT&) { return false; }
-  virtual void SurCommande(WORD) {}
-  virtual bool SurNotification(const NMHDR&, LRESULT&) { return false; }
+  virtual HBRUSH HandleCtlColor(HDC) { return nullptr; }
+  virtual bool HandleDrawItem(const DRAWITEMSTRUCT&) { return false; }
+  virtual void HandleCommand(WORD) {}
+  virtual bool HandleNotify(const NMHDR&, LRESULT&) { return false; }
 
-  static Control* Depuis(HWND hwnd);
+  static Control* FromHandle(HWND hwnd);
 
  protected:
   // Window procedure of the kit's own window classes: messages go to Message() of the object.
-  static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  static void EnregistrerClasse(const wchar_t* classe, UINT style = 0);
-  virtual LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  static void RegisterWindowClass(const wchar_t* className, UINT style = 0);
+  virtual LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
 
-  explicit Control(std::string nom) : nom_(std::move(nom)) {}
+  explicit Control(std::string name) : name_(std::move(name)) {}
   // Creates the child window described by the row and ties it to this object.
-  void Creer(const Creation& c, const wchar_t* classe, DWORD style, DWORD styleEtendu = 0);
-  void Attacher(HWND hwnd);
+  void CreateWnd(const CreateParams& c, const wchar_t* className, DWORD style, DWORD exStyle = 0);
+  void Attach(HWND hwnd);
 
   HWND hwnd_ = nullptr;
-  std::string nom_;
+  std::string name_;
 };
 
 }  // namespace ui

@@ -17,16 +17,16 @@ class Picture;
 
 class Form : public Container {
  public:
-  explicit Form(const DescFormulaire& desc);
+  explicit Form(const FormDesc& desc);
   ~Form() override;
 
-  const DescFormulaire& Description() const { return desc_; }
-  Control* Trouver(std::string_view nom) const;
+  const FormDesc& Description() const { return desc_; }
+  Control* FindComponent(std::string_view name) const;
   // The control of that name, of that kind; a missing one is a fault of the description.
   template <class T>
-  T* Controle(std::string_view nom) const {
-    auto* c = dynamic_cast<T*>(Trouver(nom));
-    if (!c) throw std::logic_error("control missing from the form description: " + std::string(nom));
+  T* Component(std::string_view name) const {
+    auto* c = dynamic_cast<T*>(FindComponent(name));
+    if (!c) throw std::logic_error("control missing from the form description: " + std::string(name));
     return c;
   }
 
@@ -34,7 +34,7 @@ class Form : public Container {
   std::function<void(Control* sender)> OnShow;
   void Show();
   // The show of a minimised start: on the taskbar, minimised, OnShow held back until the first restore.
-  void ShowMinimiseDiffere();
+  void ShowMinimizedDeferred();
   // Modal run: the main form takes no input until ModalResult is set; the form is then hidden. The focus
   // starts on the first control that takes it.
   int ShowModal();
@@ -49,37 +49,37 @@ class Form : public Container {
   int ClientWidth() const;
   int ClientHeight() const;
 
-  HFONT PoliceDe(Police police) const { return polices_[static_cast<int>(police)].get(); }
+  HFONT FontOf(FontStyle font) const { return fonts_[static_cast<int>(font)].get(); }
   // The image list of that name, loaded on first use and shared by the controls that show it.
-  ImageList& Images(const char* nom);
+  ImageList& Images(const char* name);
   // Shows `texte` as a tooltip when the mouse rests on the control.
-  void AjouterInfoBulle(HWND controle, const std::wstring& texte);
+  void AddHint(HWND control, const std::wstring& text);
   // The picture that transparent controls show through (the form's background).
-  Picture* Fond() const { return fond_; }
+  Picture* Background() const { return background_; }
 
  protected:
-  LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  void CreerControles();
-  void PoserIcone();
-  void CentrerSurLEcran();
-  void DeclencherOnShow();
-  void Deplacer(int top, int left);
-  RECT RectangleNormal() const;  // screen coordinates, also while minimised
+  void CreateControls();
+  void SetIcon();
+  void CenterOnScreen();
+  void DoShow();
+  void MoveTo(int top, int left);
+  RECT RestoredRect() const;  // screen coordinates, also while minimised
 
-  const DescFormulaire& desc_;
-  std::vector<std::unique_ptr<Control>> controles_;
-  ObjetGdi<HFONT> polices_[3];
+  const FormDesc& desc_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  GdiObject<HFONT> fonts_[3];
   std::map<std::string, std::unique_ptr<ImageList>, std::less<>> images_;
-  Picture* fond_ = nullptr;
-  HWND infoBulles_ = nullptr;
-  bool montre_ = false;
-  bool onShowEnAttente_ = false;
+  Picture* background_ = nullptr;
+  HWND hints_ = nullptr;
+  bool shown_ = false;
+  bool showPending_ = false;
   bool modal_ = false;
-  int idDefaut_ = 0;  // the default button's identifier, 0 for none
+  int defaultId_ = 0;  // the default button's identifier, 0 for none
   // Where a minimised form was moved to; applied when it is restored.
-  std::optional<POINT> placeRestauree_;
+  std::optional<POINT> restoredPlace_;
 };
 
 }  // namespace ui

@@ -7,7 +7,7 @@
 
 namespace ui {
 
-enum class Genre : uint8_t {
+enum class Kind : uint8_t {
   Picture,        // a picture: a whole image, or one image of an image list chosen by its index
   PictureButton,  // a button drawn from an image list; its text is its hint, shown as a tooltip
   Memo,           // multi-line text
@@ -19,69 +19,69 @@ enum class Genre : uint8_t {
   Button,
 };
 
-enum class Police : uint8_t {
-  Normal,   // "MS Sans Serif", 11 pixels, regular
-  Titre,    // "MS Sans Serif", 13 pixels, bold and underlined
-  Legende,  // "MS Sans Serif", 13 pixels, bold
+enum class FontStyle : uint8_t {
+  Regular,  // "MS Sans Serif", 11 pixels, regular
+  Heading,  // "MS Sans Serif", 13 pixels, bold and underlined
+  Bold,     // "MS Sans Serif", 13 pixels, bold
 };
 
 enum Option : uint16_t {
-  kAucune = 0,
-  kCache = 1 << 0,         // created hidden
-  kLectureSeule = 1 << 1,  // memo
-  kRetourLigne = 1 << 2,   // label: fixed width, word-wrapped, grows downwards
-  kTailleFixe = 1 << 3,    // label: keeps the size given instead of fitting its text
-  kEtire = 1 << 4,         // picture: stretched to the control
-  kParDefaut = 1 << 5,     // button: the default button (Enter)
-  kBiseaux = 1 << 6,       // panel: raised inner and lowered outer bevel
-  kResultatOk = 1 << 7,    // button: closes its modal form with the result OK
+  kNone = 0,
+  kHidden = 1 << 0,     // created hidden
+  kReadOnly = 1 << 1,   // memo
+  kWordWrap = 1 << 2,   // label: fixed width, word-wrapped, grows downwards
+  kFixedSize = 1 << 3,  // label: keeps the size given instead of fitting its text
+  kStretch = 1 << 4,    // picture: stretched to the control
+  kDefault = 1 << 5,    // button: the default button (Enter)
+  kBevelled = 1 << 6,   // panel: raised inner and lowered outer bevel
+  kModalOk = 1 << 7,    // button: closes its modal form with the result OK
 };
 
-struct DescControle {
-  Genre genre;
-  const char* nom;
-  const char* parent;  // nullptr: the form itself
-  int x, y, largeur, hauteur;  // a label's size 0 x 0 means "fits its text"
-  const wchar_t* texte;        // caption, hint or tab caption
-  Police police = Police::Normal;
-  uint16_t options = kAucune;
-  const char* image = nullptr;  // image resource (a picture, or the image list of a face or status picture)
-  int16_t index = -1;           // image of the list shown; -1 for a whole picture
+struct ControlDesc {
+  Kind kind;
+  const char* name;
+  const char* parent;               // nullptr: the form itself
+  int x, y, width, height;          // a label's size 0 x 0 means "fits its text"
+  const wchar_t* text;              // caption, hint or tab caption
+  FontStyle font = FontStyle::Regular;
+  uint16_t options = kNone;
+  const char* image = nullptr;      // image resource (a picture, or the image list of a face or status picture)
+  int16_t index = -1;               // image of the list shown; -1 for a whole picture
 };
 
-enum class Bordure : uint8_t {
-  Simple,   // single border, system menu, minimise and close buttons, no resizing
-  Dialogue, // dialog frame, close button only
+enum class BorderStyle : uint8_t {
+  Single,  // single border, system menu, minimise and close buttons, no resizing
+  Dialog,  // dialog frame, close button only
 };
 
 // An image list of the form: a PNG resource of that name cut into images of the given size (0: the whole
 // picture is one image).
-struct DescImages {
-  const char* nom;
-  int largeur, hauteur;
+struct ImageListDesc {
+  const char* name;
+  int width, height;
 };
 
-enum class Placement : uint8_t {
-  Libre,        // where it is put (the main form places itself)
-  CentreEcran,  // centred on the primary screen when first shown; afterwards where the user left it
+enum class FormPosition : uint8_t {
+  Designed,      // where it is put (the main form places itself)
+  ScreenCenter,  // centred on the primary screen when first shown; afterwards where the user left it
 };
 
-struct DescFormulaire {
-  const wchar_t* classe;   // window class name, the class name of the form
-  const wchar_t* legende;  // caption
-  int largeurClient, hauteurClient;
-  Bordure bordure;
-  std::span<const DescControle> controles;
-  std::span<const DescImages> images;
-  Placement placement = Placement::Libre;
+struct FormDesc {
+  const wchar_t* className;  // window class name, the class name of the form
+  const wchar_t* caption;
+  int clientWidth, clientHeight;
+  BorderStyle border;
+  std::span<const ControlDesc> controls;
+  std::span<const ImageListDesc> images;
+  FormPosition position = FormPosition::Designed;
 };
 
 // Control identifiers follow the table order, so that tools outside the process can find a control.
-constexpr int kPremierIdControle = 1000;
+constexpr int kFirstControlId = 1000;
 
-inline int IdControle(const DescFormulaire& forme, std::string_view nom) {
-  for (size_t i = 0; i < forme.controles.size(); ++i)
-    if (nom == forme.controles[i].nom) return kPremierIdControle + static_cast<int>(i);
+inline int ControlId(const FormDesc& form, std::string_view name) {
+  for (size_t i = 0; i < form.controls.size(); ++i)
+    if (name == form.controls[i].name) return kFirstControlId + static_cast<int>(i);
   return 0;
 }
 

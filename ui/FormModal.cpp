@@ -5,13 +5,13 @@
 namespace ui {
 
 int Form::ShowModal() {
-  Form* principale = Application ? Application->MainForm() : nullptr;
-  HWND appelant = (principale && principale != this) ? principale->Handle() : nullptr;
-  if (appelant) EnableWindow(appelant, FALSE);
+  Form* main = Application ? Application->MainForm() : nullptr;
+  HWND caller = (main && main != this) ? main->Handle() : nullptr;
+  if (caller) EnableWindow(caller, FALSE);
   ModalResult = 0;
   modal_ = true;
   Show();
-  if (HWND premier = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) SetFocus(premier);
+  if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) SetFocus(first);
   MSG msg;
   while (ModalResult == 0) {
     if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
@@ -24,27 +24,27 @@ int Form::ShowModal() {
   }
   modal_ = false;
   // Re-enabled before this form hides, so that the activation returns to the caller.
-  if (appelant) EnableWindow(appelant, TRUE);
+  if (caller) EnableWindow(caller, TRUE);
   ShowWindow(hwnd_, SW_HIDE);
-  if (appelant) SetActiveWindow(appelant);
+  if (caller) SetActiveWindow(caller);
   return ModalResult;
 }
 
-void Form::CentrerSurLEcran() {
+void Form::CenterOnScreen() {
   RECT r;
   GetWindowRect(hwnd_, &r);
-  const int largeur = r.right - r.left, hauteur = r.bottom - r.top;
-  SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - largeur) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - hauteur) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form::PoserIcone() {
+void Form::SetIcon() {
   // Both sizes from the program's icon, so that the caption does not shrink the large picture.
   HINSTANCE module = GetModuleHandleW(nullptr);
-  for (auto [genre, metrique] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
-    const int taille = GetSystemMetrics(metrique);
-    if (auto icone = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, taille, taille, LR_SHARED)))
-      SendMessageW(hwnd_, WM_SETICON, static_cast<WPARAM>(genre), reinterpret_cast<LPARAM>(icone));
+  for (auto [kind, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+    const int size = GetSystemMetrics(metric);
+    if (auto icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_SHARED)))
+      SendMessageW(hwnd_, WM_SETICON, static_cast<WPARAM>(kind), reinterpret_cast<LPARAM>(icon));
   }
 }
 

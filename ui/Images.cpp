@@ -3,35 +3,35 @@
 #include <wincodec.h>
 #include <wrl/client.h>
 
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 using Microsoft::WRL::ComPtr;
 
 namespace ui {
 
-HBITMAP ChargerPng(const char* ressource, int& largeur, int& hauteur) {
-  const std::wstring nom = DepuisUtf8(ressource);
-  auto echec = [&] { return Exception(L"Image introuvable : " + nom); };
-  HRSRC res = FindResourceW(nullptr, nom.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-  if (!res) throw echec();
-  void* donnees = LockResource(LoadResource(nullptr, res));
-  const DWORD taille = SizeofResource(nullptr, res);
+HBITMAP LoadPng(const char* resource, int& width, int& height) {
+  const std::wstring name = base::DepuisUtf8(resource);
+  auto failure = [&] { return base::Exception(L"Image introuvable : " + name); };
+  HRSRC res = FindResourceW(nullptr, name.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+  if (!res) throw failure();
+  void* data = LockResource(LoadResource(nullptr, res));
+  const DWORD size = SizeofResource(nullptr, res);
 
-  ComPtr<IWICImagingFactory> fabrique;
-  ComPtr<IWICStream> flux;
-  ComPtr<IWICBitmapDecoder> decodeur;
-  ComPtr<IWICBitmapFrameDecode> trame;
+  ComPtr<IWICImagingFactory> factory;
+  ComPtr<IWICStream> stream;
+  ComPtr<IWICBitmapDecoder> decoder;
+  ComPtr<IWICBitmapFrameDecode> frame;
   ComPtr<IWICFormatConverter> conversion;
   UINT l = 0, h = 0;
-  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&fabrique))) ||
-      FAILED(fabrique->CreateStream(&flux)) ||
-      FAILED(flux->InitializeFromMemory(static_cast<BYTE*>(donnees), taille)) ||
-      FAILED(fabrique->CreateDecoderFromStream(flux.Get(), nullptr, WICDecodeMetadataCacheOnDemand, &decodeur)) ||
-      FAILED(decodeur->GetFrame(0, &trame)) || FAILED(fabrique->CreateFormatConverter(&conversion)) ||
-      FAILED(conversion->Initialize(trame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
+  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) ||
+      FAILED(factory->CreateStream(&stream)) ||
+      FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(data), size)) ||
+      FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) ||
+      FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&conversion)) ||
+      FAILED(conversion->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
                                     0.0, WICBitmapPaletteTypeCustom)) ||
       FAILED(conversion->GetSize(&l, &h)))
-    throw echec();
+    throw failure();
 
   BITMAPINFO bi{};
   bi.bmiHeader.biSize = sizeof bi.bmiHeader;
@@ -41,38 +41,38 @@ HBITMAP ChargerPng(const char* ressource, int& largeur, int& hauteur) {
   bi.bmiHeader.biBitCount = 32;
   bi.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  ObjetGdi<HBITMAP> bitmap(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap || FAILED(conversion->CopyPixels(nullptr, l * 4, l * 4 * h, static_cast<BYTE*>(bits)))) throw echec();
-  largeur = static_cast<int>(l);
-  hauteur = static_cast<int>(h);
-  return bitmap.Detacher();
+  GdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || FAILED(conversion->CopyPixels(nullptr, l * 4, l * 4 * h, static_cast<BYTE*>(bits)))) throw failure();
+  width = static_cast<int>(l);
+  height = static_cast<int>(h);
+  return bitmap.Detach();
 }
 
-ImageList::ImageList(const char* ressource, int largeur, int hauteur) {
+ImageList::ImageList(const char* resource, int width, int height) {
   int l = 0, h = 0;
-  HBITMAP b = ChargerPng(ressource, l, h);
-  bitmap_ = ObjetGdi<HBITMAP>(b);
-  largeurTotale_ = l;
-  largeur_ = largeur ? largeur : l;
-  hauteur_ = hauteur ? hauteur : h;
+  HBITMAP b = LoadPng(resource, l, h);
+  bitmap_ = GdiObject<HBITMAP>(b);
+  totalWidth_ = l;
+  width_ = width ? width : l;
+  height_ = height ? height : h;
 }
 
-void ImageList::Dessiner(HDC dc, int x, int y, int index) const {
-  const RECT cible{x, y, x + largeur_, y + hauteur_};
-  DessinerPartie(dc, cible, index, RECT{0, 0, largeur_, hauteur_});
+void ImageList::Draw(HDC dc, int x, int y, int index) const {
+  const RECT target{x, y, x + width_, y + height_};
+  DrawPart(dc, target, index, RECT{0, 0, width_, height_});
 }
 
-void ImageList::DessinerPartie(HDC dc, const RECT& cible, int index, const RECT& source) const {
-  if (index < 0 || index >= Nombre()) return;
-  HDC memoire = CreateCompatibleDC(dc);
+void ImageList::DrawPart(HDC dc, const RECT& target, int index, const RECT& source) const {
+  if (index < 0 || index >= Count()) return;
+  HDC memoryDc = CreateCompatibleDC(dc);
   {
-    Selection sel(memoire, bitmap_.get());
-    const BLENDFUNCTION melange{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, cible.left, cible.top, cible.right - cible.left, cible.bottom - cible.top, memoire,
-               index * largeur_ + source.left, source.top, source.right - source.left, source.bottom - source.top,
-               melange);
+    SelectedObject sel(memoryDc, bitmap_.get());
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    AlphaBlend(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memoryDc,
+               index * width_ + source.left, source.top, source.right - source.left, source.bottom - source.top,
+               blend);
   }
-  DeleteDC(memoire);
+  DeleteDC(memoryDc);
 }
 
 }  // namespace ui

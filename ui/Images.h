@@ -8,26 +8,26 @@ namespace ui {
 class ImageList {
  public:
   // A strip of images of the given size, side by side; a size of 0 takes the whole picture as one image.
-  ImageList(const char* ressource, int largeur, int hauteur);
+  ImageList(const char* resource, int width, int height);
 
-  int Largeur() const { return largeur_; }
-  int Hauteur() const { return hauteur_; }
-  int Nombre() const { return largeur_ ? largeurTotale_ / largeur_ : 0; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  int Count() const { return width_ ? totalWidth_ / width_ : 0; }
   HBITMAP Bitmap() const { return bitmap_.get(); }
 
   // Draws image `index` at its natural size; an index outside the list draws nothing.
-  void Dessiner(HDC dc, int x, int y, int index) const;
+  void Draw(HDC dc, int x, int y, int index) const;
   // Draws part of image `index` (source rectangle relative to that image) onto a rectangle.
-  void DessinerPartie(HDC dc, const RECT& cible, int index, const RECT& source) const;
+  void DrawPart(HDC dc, const RECT& target, int index, const RECT& source) const;
 
  private:
-  ObjetGdi<HBITMAP> bitmap_;
-  int largeurTotale_ = 0;
-  int largeur_ = 0;
-  int hauteur_ = 0;
+  GdiObject<HBITMAP> bitmap_;
+  int totalWidth_ = 0;
+  int width_ = 0;
+  int height_ = 0;
 };
 
-// Decodes a PNG resource of the program; throws ui::Exception when it is missing or unreadable.
-HBITMAP ChargerPng(const char* ressource, int& largeur, int& hauteur);
+// Decodes a PNG resource of the program; throws base::Exception when it is missing or unreadable.
+HBITMAP LoadPng(const char* resource, int& width, int& height);
 
 }  // namespace ui

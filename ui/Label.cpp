@@ -6,65 +6,65 @@ namespace {
 
 // One memory device context measures every label: a window's own DC costs far more under Wine, and a
 // measure needs no screen.
-HDC DcDeMesure() {
+HDC MeasureDc() {
   static const HDC dc = CreateCompatibleDC(nullptr);
   return dc;
 }
 
 }  // namespace
 
-Label::Label(const Creation& c) : Control(c.desc.nom), options_(c.desc.options), police_(c.police) {
-  const DWORD style = (options_ & kRetourLigne) ? SS_LEFT : SS_LEFTNOWORDWRAP;
+Label::Label(const CreateParams& c) : Control(c.desc.name), options_(c.desc.options), font_(c.font) {
+  const DWORD style = (options_ & kWordWrap) ? SS_LEFT : SS_LEFTNOWORDWRAP;
   // Created at the size its text needs, so that it is not resized straight away.
-  DescControle desc = c.desc;
-  if (!(options_ & kTailleFixe)) {
-    const SIZE taille = Taille(desc.texte ? desc.texte : L"", desc.largeur);
-    desc.largeur = taille.cx;
-    desc.hauteur = taille.cy;
+  ControlDesc desc = c.desc;
+  if (!(options_ & kFixedSize)) {
+    const SIZE size = TextExtent(desc.text ? desc.text : L"", desc.width);
+    desc.width = size.cx;
+    desc.height = size.cy;
   }
-  Creer(Creation{desc, c.forme, c.parent, c.id, c.police}, L"Static", style | SS_NOTIFY);
+  CreateWnd(CreateParams{desc, c.form, c.parent, c.id, c.font}, L"Static", style | SS_NOTIFY);
 }
 
-void Label::SetTexte(const std::wstring& texte) {
-  Control::SetTexte(texte);
-  Ajuster(texte);
+void Label::SetText(const std::wstring& text) {
+  Control::SetText(text);
+  AdjustSize(text);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void Label::SetCouleur(COLORREF couleur) {
-  if (couleur_ == couleur) return;
-  couleur_ = couleur;
-  pinceau_ = ObjetGdi<HBRUSH>(CreateSolidBrush(couleur));
+void Label::SetColor(COLORREF color) {
+  if (color_ == color) return;
+  color_ = color;
+  brush_ = GdiObject<HBRUSH>(CreateSolidBrush(color));
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-HBRUSH Label::SurCouleur(HDC dc) {
-  if (!couleur_) return nullptr;  // the parent's colour, transparently
+HBRUSH Label::HandleCtlColor(HDC dc) {
+  if (!color_) return nullptr;  // the parent's colour, transparently
   SetBkMode(dc, OPAQUE);
-  SetBkColor(dc, *couleur_);
+  SetBkColor(dc, *color_);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  return pinceau_.get();
+  return brush_.get();
 }
 
-SIZE Label::Taille(const std::wstring& texte, int largeurDonnee) const {
-  const bool retour = options_ & kRetourLigne;
-  RECT r{0, 0, retour ? largeurDonnee : 0, 0};
-  HDC dc = DcDeMesure();
+SIZE Label::TextExtent(const std::wstring& text, int givenWidth) const {
+  const bool wrap = options_ & kWordWrap;
+  RECT r{0, 0, wrap ? givenWidth : 0, 0};
+  HDC dc = MeasureDc();
   {
-    Selection police(dc, police_ ? police_ : GetStockObject(DEFAULT_GUI_FONT));
-    DrawTextW(dc, texte.empty() ? L" " : texte.c_str(), -1, &r, DT_CALCRECT | (retour ? DT_WORDBREAK : DT_SINGLELINE));
+    SelectedObject font(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    DrawTextW(dc, text.empty() ? L" " : text.c_str(), -1, &r, DT_CALCRECT | (wrap ? DT_WORDBREAK : DT_SINGLELINE));
   }
-  if (texte.empty()) r.right = 0;
+  if (text.empty()) r.right = 0;
   // A word-wrapped label keeps its width and grows downwards, whatever its longest line.
-  if (retour) r.right = largeurDonnee;
+  if (wrap) r.right = givenWidth;
   return SIZE{r.right, r.bottom};
 }
 
-void Label::Ajuster(const std::wstring& texte) {
-  if (options_ & kTailleFixe) return;
-  const RECT cadre = Cadre();
-  const SIZE taille = Taille(texte, cadre.right - cadre.left);
-  SetWindowPos(hwnd_, nullptr, 0, 0, taille.cx, taille.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+void Label::AdjustSize(const std::wstring& text) {
+  if (options_ & kFixedSize) return;
+  const RECT bounds = BoundsRect();
+  const SIZE size = TextExtent(text, bounds.right - bounds.left);
+  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace ui

@@ -10,24 +10,24 @@ namespace ui {
 
 class Label : public Control {
  public:
-  explicit Label(const Creation& c);
+  explicit Label(const CreateParams& c);
 
-  void SetTexte(const std::wstring& texte) override;
+  void SetText(const std::wstring& text) override;
   // Sets the background colour (0x00BBGGRR); the label stops following its parent's colour.
-  void SetCouleur(COLORREF couleur);
-  std::optional<COLORREF> Couleur() const { return couleur_; }
+  void SetColor(COLORREF color);
+  std::optional<COLORREF> Color() const { return color_; }
 
-  HBRUSH SurCouleur(HDC dc) override;
+  HBRUSH HandleCtlColor(HDC dc) override;
 
  private:
   // The size the text needs: its own width on one line, or the given width when it wraps its words.
-  SIZE Taille(const std::wstring& texte, int largeurDonnee) const;
-  void Ajuster(const std::wstring& texte);
+  SIZE TextExtent(const std::wstring& text, int givenWidth) const;
+  void AdjustSize(const std::wstring& text);
 
   uint16_t options_;
-  HFONT police_;
-  std::optional<COLORREF> couleur_;
-  ObjetGdi<HBRUSH> pinceau_;
+  HFONT font_;
+  std::optional<COLORREF> color_;
+  GdiObject<HBRUSH> brush_;
 };
 
 }  // namespace ui

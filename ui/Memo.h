@@ -8,11 +8,11 @@ namespace ui {
 
 class Memo : public Control {
  public:
-  explicit Memo(const Creation& c);
+  explicit Memo(const CreateParams& c);
 
   std::vector<std::wstring> Lines() const;
-  void Add(const std::wstring& ligne);
-  void Add(const std::vector<std::wstring>& lignes);
+  void Add(const std::wstring& line);
+  void Add(const std::vector<std::wstring>& lines);
 };
 
 }  // namespace ui

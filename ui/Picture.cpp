@@ -4,43 +4,43 @@
 
 namespace ui {
 namespace {
-constexpr wchar_t kClasse[] = L"TImage";
+constexpr wchar_t kClass[] = L"TImage";
 // Tools outside the process read the image shown from this window property (index + 1; 0 = none).
-constexpr wchar_t kProprieteIndex[] = L"ImageIndex";
+constexpr wchar_t kIndexProperty[] = L"ImageIndex";
 }  // namespace
 
-Picture::Picture(const Creation& c) : Control(c.desc.nom), index_(c.desc.index), etire_(c.desc.options & kEtire) {
-  if (c.desc.image) images_ = &c.forme.Images(c.desc.image);
-  EnregistrerClasse(kClasse);
-  Creer(c, kClasse, 0);
-  SetPropW(hwnd_, kProprieteIndex, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index_ + 1)));
+Picture::Picture(const CreateParams& c) : Control(c.desc.name), index_(c.desc.index), stretch_(c.desc.options & kStretch) {
+  if (c.desc.image) images_ = &c.form.Images(c.desc.image);
+  RegisterWindowClass(kClass);
+  CreateWnd(c, kClass, 0);
+  SetPropW(hwnd_, kIndexProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index_ + 1)));
 }
 
 void Picture::SetImageIndex(int index) {
   if (index < 0 || index == index_) return;
   index_ = index;
-  SetPropW(hwnd_, kProprieteIndex, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index_ + 1)));
+  SetPropW(hwnd_, kIndexProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index_ + 1)));
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void Picture::Peindre(HDC dc) const {
+void Picture::Paint(HDC dc) const {
   if (!images_) return;
   RECT client;
   GetClientRect(hwnd_, &client);
   const int index = index_ < 0 ? 0 : index_;
-  if (etire_) images_->DessinerPartie(dc, client, index, RECT{0, 0, images_->Largeur(), images_->Hauteur()});
-  else images_->Dessiner(dc, 0, 0, index);
+  if (stretch_) images_->DrawPart(dc, client, index, RECT{0, 0, images_->Width(), images_->Height()});
+  else images_->Draw(dc, 0, 0, index);
 }
 
-void Picture::PeindreSous(HDC dc, const RECT& zone) const {
-  const RECT cadre = Cadre();
-  POINT ancienne;
-  SetViewportOrgEx(dc, cadre.left - zone.left, cadre.top - zone.top, &ancienne);
-  Peindre(dc);
-  SetViewportOrgEx(dc, ancienne.x, ancienne.y, nullptr);
+void Picture::PaintUnder(HDC dc, const RECT& area) const {
+  const RECT bounds = BoundsRect();
+  POINT previous;
+  SetViewportOrgEx(dc, bounds.left - area.left, bounds.top - area.top, &previous);
+  Paint(dc);
+  SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
 }
 
-LRESULT Picture::Message(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT Picture::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;  // the parent's background stays; the picture draws over it
@@ -49,15 +49,15 @@ LRESULT Picture::Message(UINT msg, WPARAM wp, LPARAM lp) {
       HDC dc = BeginPaint(hwnd_, &ps);
       // Images of a list are drawn with their alpha over the parent's colour.
       if (index_ >= 0)
-        if (auto* parent = dynamic_cast<Container*>(Depuis(GetParent(hwnd_)))) FillRect(dc, &ps.rcPaint, parent->Pinceau());
-      Peindre(dc);
+        if (auto* parent = dynamic_cast<Container*>(FromHandle(GetParent(hwnd_)))) FillRect(dc, &ps.rcPaint, parent->Brush());
+      Paint(dc);
       EndPaint(hwnd_, &ps);
       return 0;
     }
     case WM_NCHITTEST:
       return HTTRANSPARENT;  // clicks go to what lies behind, as on a painted surface
   }
-  return Control::Message(msg, wp, lp);
+  return Control::WndProc(msg, wp, lp);
 }
 
 }  // namespace ui

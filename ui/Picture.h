@@ -8,7 +8,7 @@ namespace ui {
 
 class Picture : public Control {
  public:
-  explicit Picture(const Creation& c);
+  explicit Picture(const CreateParams& c);
 
   int ImageIndex() const { return index_; }
   // A value equal to the current one, or a negative one, changes nothing; otherwise it redraws.
@@ -16,17 +16,17 @@ class Picture : public Control {
 
   // Paints what this picture shows under `zone` (in the parent's client coordinates) into `dc` at 0, 0.
   // Controls drawn transparently over the picture use it for their background.
-  void PeindreSous(HDC dc, const RECT& zone) const;
+  void PaintUnder(HDC dc, const RECT& area) const;
 
  protected:
-  LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
-  void Peindre(HDC dc) const;
+  void Paint(HDC dc) const;
 
   ImageList* images_ = nullptr;
   int index_;
-  bool etire_;
+  bool stretch_;
 };
 
 }  // namespace ui

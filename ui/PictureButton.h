@@ -11,16 +11,16 @@ class ImageList;
 
 class PictureButton : public Control {
  public:
-  explicit PictureButton(const Creation& c);
+  explicit PictureButton(const CreateParams& c);
 
-  std::function<void(Control* sender)> onClick;
-  void Click() { if (onClick) onClick(this); }
+  std::function<void(Control* sender)> OnClick;
+  void Click() { if (OnClick) OnClick(this); }
 
-  bool SurDessin(const DRAWITEMSTRUCT& dis) override;
-  void SurCommande(WORD code) override;
+  bool HandleDrawItem(const DRAWITEMSTRUCT& dis) override;
+  void HandleCommand(WORD code) override;
 
  private:
-  Form& forme_;
+  Form& form_;
   ImageList* face_;
   int index_;
 };

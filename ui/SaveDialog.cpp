@@ -11,22 +11,22 @@ namespace ui {
 namespace {
 
 // Long enough for any path the platform hands back, long-path prefix included.
-constexpr size_t kCapacite = 32768;
+constexpr size_t kCapacity = 32768;
 
 // The forms take no input while the dialog runs, as under any modal window of the application.
-class FormesBloquees {
+class DisabledForms {
  public:
-  FormesBloquees() : principale_(Application && Application->MainForm() ? Application->MainForm()->Handle() : nullptr),
+  DisabledForms() : principale_(Application && Application->MainForm() ? Application->MainForm()->Handle() : nullptr),
                      active_(GetActiveWindow()) {
     if (principale_ && IsWindowEnabled(principale_)) EnableWindow(principale_, FALSE);
     else principale_ = nullptr;
   }
-  ~FormesBloquees() {
+  ~DisabledForms() {
     if (principale_) EnableWindow(principale_, TRUE);
     if (active_) SetActiveWindow(active_);
   }
-  FormesBloquees(const FormesBloquees&) = delete;
-  FormesBloquees& operator=(const FormesBloquees&) = delete;
+  DisabledForms(const DisabledForms&) = delete;
+  DisabledForms& operator=(const DisabledForms&) = delete;
 
  private:
   HWND principale_;
@@ -37,32 +37,32 @@ class FormesBloquees {
 
 bool SaveDialog::Execute() {
   // The platform wants the pairs separated by zeros and the list ended by two.
-  std::wstring filtre = Filter;
-  std::replace(filtre.begin(), filtre.end(), L'|', L'\0');
-  filtre.push_back(L'\0');
+  std::wstring filter = Filter;
+  std::replace(filter.begin(), filter.end(), L'|', L'\0');
+  filter.push_back(L'\0');
 
-  std::vector<wchar_t> fichier(kCapacite, L'\0');
-  std::copy_n(FileName.begin(), std::min(FileName.size(), kCapacite - 1), fichier.begin());
+  std::vector<wchar_t> file(kCapacity, L'\0');
+  std::copy_n(FileName.begin(), std::min(FileName.size(), kCapacity - 1), file.begin());
 
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = Application ? Application->Handle() : nullptr;
-  ofn.lpstrFilter = filtre.c_str();
+  ofn.lpstrFilter = filter.c_str();
   ofn.nFilterIndex = 1;
-  ofn.lpstrFile = fichier.data();
-  ofn.nMaxFile = static_cast<DWORD>(fichier.size());
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = static_cast<DWORD>(file.size());
   ofn.lpstrTitle = Title.c_str();
   ofn.lpstrDefExt = DefaultExt.empty() ? nullptr : DefaultExt.c_str();
   // No question before replacing a file; neither the folder nor the file has to exist.
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
 
-  bool confirme;
+  bool confirmed;
   {
-    FormesBloquees blocage;
-    confirme = GetSaveFileNameW(&ofn) != FALSE;
+    DisabledForms disabled;
+    confirmed = GetSaveFileNameW(&ofn) != FALSE;
   }
-  if (confirme) FileName = fichier.data();
-  return confirme;
+  if (confirmed) FileName = file.data();
+  return confirmed;
 }
 
 }  // namespace ui

@@ -4,9 +4,9 @@
 
 namespace ui {
 
-bool MultiEcran() { return GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetMonitorInfoA") != nullptr; }
+bool MultiMonitor() { return GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetMonitorInfoA") != nullptr; }
 
-int LargeurBureau() { return GetSystemMetrics(MultiEcran() ? SM_CXVIRTUALSCREEN : SM_CXSCREEN); }
-int HauteurBureau() { return GetSystemMetrics(MultiEcran() ? SM_CYVIRTUALSCREEN : SM_CYSCREEN); }
+int DesktopWidth() { return GetSystemMetrics(MultiMonitor() ? SM_CXVIRTUALSCREEN : SM_CXSCREEN); }
+int DesktopHeight() { return GetSystemMetrics(MultiMonitor() ? SM_CYVIRTUALSCREEN : SM_CYSCREEN); }
 
 }  // namespace ui

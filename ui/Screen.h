@@ -2,9 +2,9 @@
 // The desktop as the framework reports it: the virtual screen, which spans all monitors.
 namespace ui {
 
-int LargeurBureau();
-int HauteurBureau();
+int DesktopWidth();
+int DesktopHeight();
 // Whether the user library supports several monitors; without it only the primary screen exists.
-bool MultiEcran();
+bool MultiMonitor();
 
 }  // namespace ui

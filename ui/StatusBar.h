@@ -6,10 +6,10 @@ namespace ui {
 
 class StatusBar : public Control {
  public:
-  explicit StatusBar(const Creation& c);
+  explicit StatusBar(const CreateParams& c);
 
   std::wstring SimpleText() const;
-  void SetSimpleText(const std::wstring& texte);
+  void SetSimpleText(const std::wstring& text);
 };
 
 }  // namespace ui

@@ -10,36 +10,36 @@
 namespace ui {
 namespace {
 
-constexpr int kHautOnglet = 5;     // top of a tab not on show
-constexpr int kMarge = 9;          // blank on each side of a caption
-constexpr int kLargeurMin = 36;
-constexpr int kEcart = 1;          // between two tabs
+constexpr int kTabTop = 5;     // top of a tab not on show
+constexpr int kMargin = 9;          // blank on each side of a caption
+constexpr int kMinWidth = 36;
+constexpr int kGap = 1;          // between two tabs
 
 }  // namespace
 
-TabControl::TabControl(const Creation& c)
-    : Control(c.desc.nom), forme_(c.forme), style_(ChargerTheme(kTheme, DossierProgramme())) {
-  Creer(c, WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP);
+TabControl::TabControl(const CreateParams& c)
+    : Control(c.desc.name), form_(c.form), style_(LoadTheme(kTheme, ProgramFolder())) {
+  CreateWnd(c, WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP);
   // The control keeps its items, selection, keyboard and notifications; drawing and hitting the tabs
   // are the skin's, so that they agree with each other and with the offset of the first tab.
-  SetWindowSubclass(hwnd_, SousClasse, 1, reinterpret_cast<DWORD_PTR>(this));
+  SetWindowSubclass(hwnd_, Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
 TabControl::~TabControl() {
-  if (hwnd_) RemoveWindowSubclass(hwnd_, SousClasse, 1);
+  if (hwnd_) RemoveWindowSubclass(hwnd_, Subclass, 1);
 }
 
-void TabControl::AjouterPage(Panneau& page, const wchar_t* legende) {
+void TabControl::AddPage(Panel& page, const wchar_t* caption) {
   TCITEMW item{};
   item.mask = TCIF_TEXT;
-  item.pszText = const_cast<wchar_t*>(legende);
+  item.pszText = const_cast<wchar_t*>(caption);
   const auto index = static_cast<int>(pages_.size());
   SendMessageW(hwnd_, TCM_INSERTITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
   pages_.push_back(&page);
-  legendes_.emplace_back(legende);
-  Disposer();
+  captions_.emplace_back(caption);
+  Layout();
   if (index == 0) {
-    actif_ = 0;
+    active_ = 0;
     return;
   }
   EnableWindow(page.Handle(), FALSE);
@@ -48,56 +48,56 @@ void TabControl::AjouterPage(Panneau& page, const wchar_t* legende) {
 
 void TabControl::Activer(int index) {
   if (index < 0 || index >= static_cast<int>(pages_.size())) return;
-  if (index == actif_) return;
+  if (index == active_) return;
   if (SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0) != index) SendMessageW(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
-  Panneau* nouvelle = pages_[static_cast<size_t>(index)];
-  EnableWindow(nouvelle->Handle(), TRUE);
-  SetWindowPos(nouvelle->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-  if (actif_ >= 0) {
-    Panneau* ancienne = pages_[static_cast<size_t>(actif_)];
-    EnableWindow(ancienne->Handle(), FALSE);
-    ShowWindow(ancienne->Handle(), SW_HIDE);
+  Panel* next = pages_[static_cast<size_t>(index)];
+  EnableWindow(next->Handle(), TRUE);
+  SetWindowPos(next->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+  if (active_ >= 0) {
+    Panel* previous = pages_[static_cast<size_t>(active_)];
+    EnableWindow(previous->Handle(), FALSE);
+    ShowWindow(previous->Handle(), SW_HIDE);
   }
-  actif_ = index;
+  active_ = index;
 }
 
-bool TabControl::SurNotification(const NMHDR& nm, LRESULT& resultat) {
+bool TabControl::HandleNotify(const NMHDR& nm, LRESULT& result) {
   if (nm.code != static_cast<UINT>(TCN_SELCHANGE)) return false;
   Activer(static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0)));
-  resultat = 0;
+  result = 0;
   return true;
 }
 
-void TabControl::Disposer() {
-  onglets_.clear();
+void TabControl::Layout() {
+  tabs_.clear();
   HDC dc = GetDC(hwnd_);
   {
-    Selection police(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
-    int x = style_.decalage;
-    for (const std::wstring& legende : legendes_) {
-      SIZE taille{};
-      GetTextExtentPoint32W(dc, legende.c_str(), static_cast<int>(legende.size()), &taille);
-      const int largeur = std::max(kLargeurMin, static_cast<int>(taille.cx) + 2 * kMarge);
-      onglets_.push_back(RECT{x, kHautOnglet, x + largeur, kHautCorps + 1});
-      x += largeur + kEcart;
+    SelectedObject font(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+    int x = style_.offset;
+    for (const std::wstring& caption : captions_) {
+      SIZE size{};
+      GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+      const int width = std::max(kMinWidth, static_cast<int>(size.cx) + 2 * kMargin);
+      tabs_.push_back(RECT{x, kTabTop, x + width, kBodyTop + 1});
+      x += width + kGap;
     }
   }
   ReleaseDC(hwnd_, dc);
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-int TabControl::Toucher(POINT p) const {
+int TabControl::HitTab(POINT p) const {
   // The tab on show stands higher than the others, as it is drawn.
-  const auto choisi = static_cast<size_t>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0));
-  for (size_t i = 0; i < onglets_.size(); ++i) {
-    RECT r = onglets_[i];
-    if (i == choisi) r.top -= kLeve;
+  const auto chosen = static_cast<size_t>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0));
+  for (size_t i = 0; i < tabs_.size(); ++i) {
+    RECT r = tabs_[i];
+    if (i == chosen) r.top -= kRaise;
     if (PtInRect(&r, p)) return static_cast<int>(i);
   }
   return -1;
 }
 
-void TabControl::Choisir(int index) {
+void TabControl::Select(int index) {
   // As the control does on a click: asked first, then changed, then told.
   const int id = GetDlgCtrlID(hwnd_);
   NMHDR nm{hwnd_, static_cast<UINT_PTR>(id), static_cast<UINT>(TCN_SELCHANGING)};
@@ -108,35 +108,35 @@ void TabControl::Choisir(int index) {
   SendMessageW(GetParent(hwnd_), WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&nm));
 }
 
-LRESULT CALLBACK TabControl::SousClasse(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR donnees) {
+LRESULT CALLBACK TabControl::Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
   try {
-    return reinterpret_cast<TabControl*>(donnees)->Intercepter(msg, wp, lp);
+    return reinterpret_cast<TabControl*>(data)->Intercept(msg, wp, lp);
   } catch (...) {
-    GererException();
+    HandleCurrentException();
     return DefSubclassProc(hwnd, msg, wp, lp);
   }
 }
 
-LRESULT TabControl::Intercepter(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TabControl::Intercept(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd_, &ps);
-      Peindre(dc);
+      Paint(dc);
       EndPaint(hwnd_, &ps);
       return 0;
     }
     case WM_PRINTCLIENT:
-      Peindre(reinterpret_cast<HDC>(wp));
+      Paint(reinterpret_cast<HDC>(wp));
       return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-      clavier_ = false;
+      keyboard_ = false;
       SetFocus(hwnd_);
-      const int index = Toucher(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
-      if (index >= 0 && index != SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0)) Choisir(index);
+      const int index = HitTab(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      if (index >= 0 && index != SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0)) Select(index);
       return 0;
     }
     case WM_MOUSEMOVE:
@@ -144,14 +144,14 @@ LRESULT TabControl::Intercepter(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;  // no hot face
     case TCM_GETITEMRECT: {
       const auto index = static_cast<size_t>(wp);
-      if (index >= onglets_.size() || !lp) return FALSE;
-      *reinterpret_cast<RECT*>(lp) = onglets_[index];
+      if (index >= tabs_.size() || !lp) return FALSE;
+      *reinterpret_cast<RECT*>(lp) = tabs_[index];
       return TRUE;
     }
     case TCM_HITTEST: {
-      auto& essai = *reinterpret_cast<TCHITTESTINFO*>(lp);
-      const int index = Toucher(essai.pt);
-      essai.flags = index < 0 ? TCHT_NOWHERE : TCHT_ONITEM;
+      auto& attempt = *reinterpret_cast<TCHITTESTINFO*>(lp);
+      const int index = HitTab(attempt.pt);
+      attempt.flags = index < 0 ? TCHT_NOWHERE : TCHT_ONITEM;
       return index;
     }
     case WM_SETFONT:
@@ -161,11 +161,11 @@ LRESULT TabControl::Intercepter(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KILLFOCUS:
     case WM_UPDATEUISTATE: {
       // The control redraws only the parts it knows of; the skin redraws the whole strip.
-      const LRESULT resultat = DefSubclassProc(hwnd_, msg, wp, lp);
-      if (msg == WM_KEYDOWN) clavier_ = true;
-      if (msg == WM_SETFONT) Disposer();
+      const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
+      if (msg == WM_KEYDOWN) keyboard_ = true;
+      if (msg == WM_SETFONT) Layout();
       InvalidateRect(hwnd_, nullptr, FALSE);
-      return resultat;
+      return result;
     }
   }
   return DefSubclassProc(hwnd_, msg, wp, lp);

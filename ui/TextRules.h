@@ -1,20 +1,10 @@
 #pragma once
-#include <cstdint>
 #include <string>
 
 namespace ui {
 
 // Text of the top-level error box: a full stop is added when the message is not empty and its last
 // character sorts after '.'.
-std::wstring TexteBoiteErreur(const std::wstring& message);
-
-// WC_NO_BEST_FIT_CHARS: a character the code page lacks becomes its default character, never a
-// look-alike ("Ω" is not "O").
-inline constexpr uint32_t kSansApprochant = 0x400;
-
-// The flags to pass to WideCharToMultiByte for a code page: no look-alikes, except on the code pages where
-// Windows fails the call with ERROR_INVALID_FLAGS for any flag (UTF-8 and UTF-7, GB18030, the ISO-2022
-// pages, ISCII, Symbol). Those have no look-alikes to avoid, or none that the flag would stop.
-uint32_t OptionsVersOctets(uint32_t page);
+std::wstring ErrorBoxText(const std::wstring& message);
 
 }  // namespace ui

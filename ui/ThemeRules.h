@@ -15,20 +15,20 @@
 namespace ui {
 
 // Colours are the framework's colour numbers, 0x00BBGGRR.
-struct StyleOnglets {
-  uint32_t bordure = 8092539;      // the body's frame and the tabs' outline (123, 123, 123)
-  uint32_t corps = 0xFFFFFF;       // the body, and the tab on show
-  uint32_t haut = 0xE0A06E;        // tab not on show, top of its gradient (110, 160, 224)
-  uint32_t bas = 0xA85A2E;         // and bottom (46, 90, 168)
-  uint32_t texte = 0xFFFFFF;       // its caption
-  uint32_t texteActif = 0x5F3010;  // caption of the tab on show (16, 48, 95)
-  uint32_t accent = 0x1E9CF5;      // the line along the top of the tab on show (245, 156, 30)
-  int decalage = 10;               // the first tab from the control's left edge
+struct TabStyle {
+  uint32_t border = 0x7B7B7B;      // the body's frame and the tabs' outline: RGB(123, 123, 123) = 8092539
+  uint32_t body = 0xFFFFFF;        // the body, and the tab on show
+  uint32_t top = 0xE0A06E;         // tab not on show, top of its gradient: RGB(110, 160, 224)
+  uint32_t bottom = 0xA85A2E;      // and bottom: RGB(46, 90, 168)
+  uint32_t text = 0xFFFFFF;        // its caption
+  uint32_t activeText = 0x5F3010;  // caption of the tab on show: RGB(16, 48, 95)
+  uint32_t accent = 0x1E9CF5;      // the line along the top of the tab on show: RGB(245, 156, 30)
+  int offset = 10;                 // the first tab from the control's left edge
 };
 
 // The style a theme file gives: the built-in one with the file's keys over it. nullopt when the file is
 // malformed: a line that is neither a comment, a section nor "key = value", a bad value, no [Onglets]
 // section, or a text that is not plain text.
-std::optional<StyleOnglets> LireTheme(std::string_view texte);
+std::optional<TabStyle> ParseTheme(std::string_view text);
 
 }  // namespace ui

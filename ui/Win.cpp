@@ -1,64 +1,19 @@
 #include "ui/Win.h"
 
-#include <limits>
-
-#include "ui/TextRules.h"
 
 namespace ui {
-namespace {
 
-Conversion gSysteme;
-Conversion* gConversion = &gSysteme;
-
-bool TropLong(size_t taille) { return taille > static_cast<size_t>(std::numeric_limits<int>::max()); }
-
-std::optional<std::wstring> VersLarge(UINT page, std::string_view texte) {
-  if (texte.empty()) return std::wstring();
-  if (TropLong(texte.size())) return std::nullopt;
-  const int longueur = static_cast<int>(texte.size());
-  const int n = gConversion->MultiByteToWideChar(page, 0, texte.data(), longueur, nullptr, 0);
-  if (n <= 0) return std::nullopt;
-  std::wstring large(static_cast<size_t>(n), L'\0');
-  if (gConversion->MultiByteToWideChar(page, 0, texte.data(), longueur, large.data(), n) != n) return std::nullopt;
-  return large;
-}
-
-}  // namespace
-
-void RemplacerConversion(Conversion* conversion) { gConversion = conversion ? conversion : &gSysteme; }
-
-std::optional<std::wstring> DepuisAnsi(std::string_view texte) { return VersLarge(gConversion->GetACP(), texte); }
-
-std::wstring DepuisUtf8(const std::string& texte) {
-  // The sources' own texts: valid UTF-8, so a failure is a fault of the program.
-  return VersLarge(CP_UTF8, texte).value_or(L"");
-}
-
-std::optional<std::string> VersAnsi(std::wstring_view texte) {
-  if (texte.empty()) return std::string();
-  if (TropLong(texte.size())) return std::nullopt;
-  // The flags depend on the code page itself: CP_ACP would hide that it is UTF-8.
-  const UINT page = gConversion->GetACP();
-  const DWORD options = OptionsVersOctets(page);
-  const int longueur = static_cast<int>(texte.size());
-  const int n = gConversion->WideCharToMultiByte(page, options, texte.data(), longueur, nullptr, 0);
-  if (n <= 0) return std::nullopt;
-  std::string ansi(static_cast<size_t>(n), '\0');
-  if (gConversion->WideCharToMultiByte(page, options, texte.data(), longueur, ansi.data(), n) != n) return std::nullopt;
-  return ansi;
-}
-
-std::wstring DossierProgramme() {
-  std::wstring chemin(MAX_PATH, L'\0');
+std::wstring ProgramFolder() {
+  std::wstring path(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD n = GetModuleFileNameW(nullptr, chemin.data(), static_cast<DWORD>(chemin.size()));
-    if (n < chemin.size()) {
-      chemin.resize(n);
+    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n < path.size()) {
+      path.resize(n);
       break;
     }
-    chemin.resize(chemin.size() * 2);  // a long path was cut: room for it
+    path.resize(path.size() * 2);  // a long path was cut: room for it
   }
-  return chemin.substr(0, chemin.find_last_of(L'\\'));
+  return path.substr(0, path.find_last_of(L'\\'));
 }
 
 }  // namespace ui

@@ -12,7 +12,7 @@ using pilote::Controle;
 using pilote::Processus;
 using pilote::Texte;
 
-HWND Apropos(HWND boite, const char* nom) { return Controle(boite, kFormeAboutBox, nom); }
+HWND Apropos(HWND boite, const char* nom) { return Controle(boite, appli::kFormeAboutBox, nom); }
 
 // Opens the about box with its button; nullptr when it does not come up.
 HWND Ouvrir(const Processus& p, HWND fiche) {

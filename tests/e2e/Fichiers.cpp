@@ -7,7 +7,7 @@
 namespace fichiers {
 
 std::optional<std::string> Lire(const std::wstring& chemin) {
-  ui::Handle f(CreateFileW(chemin.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+  base::Handle f(CreateFileW(chemin.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                            nullptr, OPEN_EXISTING, 0, nullptr));
   if (!f) return std::nullopt;
   std::string octets(GetFileSize(f.get(), nullptr), '\0');
@@ -19,14 +19,14 @@ std::optional<std::string> Lire(const std::wstring& chemin) {
 }
 
 bool Ecrire(const std::wstring& chemin, const std::string& octets) {
-  ui::Handle f(CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  base::Handle f(CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   DWORD ecrits = 0;
   return f && WriteFile(f.get(), octets.data(), static_cast<DWORD>(octets.size()), &ecrits, nullptr) &&
          ecrits == octets.size();
 }
 
 void Remplir(const std::wstring& chemin) {
-  ui::Handle f(CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  base::Handle f(CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   // Large pieces first, then single bytes for what a partial piece left.
   for (DWORD piece : {DWORD{4096}, DWORD{1}}) {
     const std::string octets(piece, 'x');

@@ -84,7 +84,7 @@ Processus::Processus(const std::wstring& exe, int affichage, const std::vector<s
   if (CreateProcessW(exe.c_str(), ligne.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT, bloc.data(),
                      nullptr, &si, &pi)) {
     CloseHandle(pi.hThread);
-    process_ = ui::Handle(pi.hProcess);
+    process_ = base::Handle(pi.hProcess);
     pid_ = pi.dwProcessId;
   }
 }
@@ -96,12 +96,12 @@ Processus::~Processus() {
 }
 
 void Processus::Suspendre(bool suspendre) const {
-  ui::Handle instantane(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+  base::Handle instantane(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
   THREADENTRY32 t{};
   t.dwSize = sizeof t;
   for (BOOL ok = Thread32First(instantane.get(), &t); ok; ok = Thread32Next(instantane.get(), &t)) {
     if (t.th32OwnerProcessID != pid_) continue;
-    ui::Handle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, t.th32ThreadID));
+    base::Handle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, t.th32ThreadID));
     if (suspendre) SuspendThread(thread.get());
     else ResumeThread(thread.get());
   }
@@ -143,13 +143,13 @@ std::vector<HWND> Fenetres(const wchar_t* classe) {
   return r.trouvees;
 }
 
-HWND Controle(HWND fiche, const char* nom) { return Controle(fiche, kFormeFichePrinc, nom); }
+HWND Controle(HWND fiche, const char* nom) { return Controle(fiche, appli::kFormeFichePrinc, nom); }
 
-HWND Controle(HWND fenetre, const ui::DescFormulaire& forme, const char* nom) {
+HWND Controle(HWND fenetre, const ui::FormDesc& forme, const char* nom) {
   struct Cible {
     int id;
     HWND trouve;
-  } cible{ui::IdControle(forme, nom), nullptr};
+  } cible{ui::ControlId(forme, nom), nullptr};
   EnumChildWindows(fenetre, [](HWND h, LPARAM l) -> BOOL {
     auto& c = *reinterpret_cast<Cible*>(l);
     if (GetDlgCtrlID(h) != c.id) return TRUE;
@@ -174,7 +174,7 @@ template <class F>
 void AvecMemoireDistante(HWND fenetre, size_t taille, F f) {
   DWORD pid = 0;
   GetWindowThreadProcessId(fenetre, &pid);
-  ui::Handle autre(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+  base::Handle autre(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
   if (!autre) return;
   void* distant = VirtualAllocEx(autre.get(), nullptr, taille, MEM_COMMIT, PAGE_READWRITE);
   if (!distant) return;
@@ -231,11 +231,11 @@ bool Capturer(HWND fenetre, const std::wstring& fichierPng) {
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  ui::ObjetGdi<HBITMAP> image(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  ui::GdiObject<HBITMAP> image(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
   HDC ecran = GetDC(nullptr);
   HDC memoire = CreateCompatibleDC(ecran);
   {
-    ui::Selection sel(memoire, image.get());
+    ui::SelectedObject sel(memoire, image.get());
     BitBlt(memoire, 0, 0, l, h, ecran, r.left, r.top, SRCCOPY);
   }
   DeleteDC(memoire);

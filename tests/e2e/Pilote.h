@@ -39,7 +39,7 @@ class Processus {
   HWND Dialogue(const wchar_t* titre, DWORD ms = 10000) const;
 
  private:
-  ui::Handle process_;
+  base::Handle process_;
   DWORD pid_ = 0;
 };
 
@@ -48,7 +48,7 @@ std::vector<HWND> Fenetres(const wchar_t* classe);
 // A control of the main window, by its name in the form description.
 HWND Controle(HWND fiche, const char* nom);
 // A control of another form (the about box), by its name in that form's description.
-HWND Controle(HWND fenetre, const ui::DescFormulaire& forme, const char* nom);
+HWND Controle(HWND fenetre, const ui::FormDesc& forme, const char* nom);
 // Clicks a button the way an accessibility tool does (BM_CLICK, posted: a click may open a modal box).
 void Cliquer(HWND bouton);
 std::wstring Texte(HWND fenetre);

@@ -43,7 +43,7 @@ TEST(Video, LeFournisseurDeWineDonneSaCarteEt9_0c) {
   HWND fiche = p.Fenetre(L"TFichePrinc");
   ASSERT_NE(fiche, nullptr);
   EXPECT_TRUE(pilote::Fenetres(L"#32770").empty()) << "no warning on the provider path";
-  EXPECT_EQ(Texte(Controle(fiche, "LblMarqueVideo")), ui::DepuisAnsi(adaptateur.Description).value());
+  EXPECT_EQ(Texte(Controle(fiche, "LblMarqueVideo")), base::DepuisAnsi(adaptateur.Description).value());
   EXPECT_EQ(Texte(Controle(fiche, "LblIs3D")), L"Oui");
   EXPECT_EQ(Texte(Controle(fiche, "LblDxVersion")), L"9.0c");
   EXPECT_NE(Texte(Controle(fiche, "LblVerDrv")), L"Inconnue");

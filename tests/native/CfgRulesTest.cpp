@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/CfgRules.h"
+#include "assess/ReportRules.h"
 
 namespace {
+
+using appli::kValeurs;
 
 TEST(CalculerPosition, BureauxLimites) {
   struct Cas {
@@ -17,7 +22,7 @@ TEST(CalculerPosition, BureauxLimites) {
       {3840, 1080, 188, 1636},  // two monitors side by side: the whole virtual screen
   };
   for (const Cas& c : cas) {
-    const Position p = CalculerPosition(c.largeur, c.hauteur, 568, 515);
+    const appli::Position p = appli::CalculerPosition(c.largeur, c.hauteur, 568, 515);
     EXPECT_EQ(p.top, c.top) << c.largeur << "x" << c.hauteur;
     EXPECT_EQ(p.left, c.left) << c.largeur << "x" << c.hauteur;
   }
@@ -44,37 +49,79 @@ sondes::ResultatsInspection Exemple() {
   return r;
 }
 
-TEST(TextesValeurs, UnitesEtOrdre) {
-  const auto t = TextesValeurs(Exemple());
-  const char* attendus[kNbValeurs] = {
-      "  Intel(R) Pentium(R) 4 CPU 2.40GHz", "2400 MHz", "512 Mo", "2048 Mo", "1247 Mo", "RADEON 9600 S\xE9rie",
-      "1280 X 1024", "32 Bits", "128 MB", "60 Hz", "6.14.10.6444", "Oui", "Windows XP", "Service Pack 2", "9.0c"};
-  for (int i = 0; i < kNbValeurs; ++i) EXPECT_EQ(t[static_cast<size_t>(i)], attendus[i]) << kNomsValeurs[i];
+// The file the export writes: the memo's own empty line, then the report's lines, each ended by CR LF.
+std::string Fichier(const sondes::ResultatsInspection& r) {
+  std::vector<bilan::EntreeRapport<std::string>> entrees;
+  for (const appli::LigneValeur& v : kValeurs) entrees.push_back({v.titre, v.texte(r), v.separateurApres});
+  std::vector<std::string> lignes{""};
+  for (auto& l : bilan::LignesRapport<std::string>(entrees)) lignes.push_back(l);
+  return bilan::TexteLignes(lignes);
 }
 
-TEST(TextesValeurs, SignesEtNonSignes) {
+TEST(Valeurs, LeFichierEntier) {
+  const std::string etoiles(51, '*');
+  EXPECT_EQ(Fichier(Exemple()),
+            "\r\n"
+            "CPU              :   Intel(R) Pentium(R) 4 CPU 2.40GHz\r\n"
+            "VITESSE          : 2400 MHz\r\n" + etoiles + "\r\n"
+            "TOTAL RAM        : 512 Mo\r\n"
+            "MEMOIRE VIRTUEL  : 2048 Mo\r\n"
+            "MEMOIRE PAGE     : 1247 Mo\r\n" + etoiles + "\r\n"
+            "CARTE VIDEO      : RADEON 9600 S\xE9rie\r\n"
+            "MEMOIRE          : 128 MB\r\n"
+            "TAILLE           : 1280 X 1024\r\n"
+            "TAUX RAFFRAI.    : 60 Hz\r\n"
+            "RESOLUTION       : 32 Bits\r\n"
+            "VERSION PILOTES  : 6.14.10.6444\r\n"
+            "FAIT DU 3D       : Oui\r\n" + etoiles + "\r\n"
+            "OS               : Windows XP\r\n"
+            "AUTRE            : Service Pack 2\r\n" + etoiles + "\r\n"
+            "Version DIRECTX  : 9.0c\r\n");
+}
+
+TEST(Valeurs, TitresDeDixNeufCaracteres) {
+  for (const appli::LigneValeur& v : kValeurs) {
+    EXPECT_EQ(v.titre.size(), 19u) << v.label;
+    EXPECT_TRUE(v.titre.ends_with(": ")) << v.label;
+  }
+}
+
+TEST(Valeurs, SignesEtNonSignes) {
   struct Cas {
     const char* quoi;
     void (*regler)(sondes::ResultatsInspection&);
-    Valeur label;
+    const char* label;
     const char* texte;
   };
   const Cas cas[] = {
-      {"negative memory", [](auto& r) { r.TotalRAM = -1024; }, Valeur::LblTotalRAM, "-1024 Mo"},
-      {"lowest memory", [](auto& r) { r.TotalPage = INT32_MIN; }, Valeur::LblPage, "-2147483648 Mo"},
-      {"refresh top bit", [](auto& r) { r.RefreshRate = 0x80000000u; }, Valeur::LblRefreshRate, "2147483648 Hz"},
-      {"refresh all bits", [](auto& r) { r.RefreshRate = 0xFFFFFFFFu; }, Valeur::LblRefreshRate, "4294967295 Hz"},
-      {"negative speed", [](auto& r) { r.Vitesse = -5; }, Valeur::LblVitesse, "-5 MHz"},
-      {"negative desktop", [](auto& r) { r.LargeurEcran = -1; }, Valeur::LblHW, "-1 X 1024"},
-      {"no 3D", [](auto& r) { r.Is3D = 0; }, Valeur::LblIs3D, "Non"},
-      {"flag other than 1", [](auto& r) { r.Is3D = 2; }, Valeur::LblIs3D, "Non"},
-      {"empty service pack", [](auto& r) { r.AutreInfo.clear(); }, Valeur::LblAutreInfo, ""},
+      {"negative memory", [](auto& r) { r.TotalRAM = -1024; }, "LblTotalRAM", "-1024 Mo"},
+      {"lowest memory", [](auto& r) { r.TotalPage = INT32_MIN; }, "LblPage", "-2147483648 Mo"},
+      {"refresh top bit", [](auto& r) { r.RefreshRate = 0x80000000u; }, "LblRefreshRate", "2147483648 Hz"},
+      {"refresh all bits", [](auto& r) { r.RefreshRate = 0xFFFFFFFFu; }, "LblRefreshRate", "4294967295 Hz"},
+      {"negative speed", [](auto& r) { r.Vitesse = -5; }, "LblVitesse", "-5 MHz"},
+      {"negative desktop", [](auto& r) { r.LargeurEcran = -1; }, "LblHW", "-1 X 1024"},
+      {"no 3D", [](auto& r) { r.Is3D = 0; }, "LblIs3D", "Non"},
+      {"flag other than 1", [](auto& r) { r.Is3D = 2; }, "LblIs3D", "Non"},
+      {"empty service pack", [](auto& r) { r.AutreInfo.clear(); }, "LblAutreInfo", ""},
   };
   for (const Cas& c : cas) {
     auto r = Exemple();
     c.regler(r);
-    EXPECT_EQ(TextesValeurs(r)[static_cast<size_t>(c.label)], c.texte) << c.quoi;
+    const auto v = std::find_if(std::begin(kValeurs), std::end(kValeurs),
+                                [&](const appli::LigneValeur& l) { return std::string_view(l.label) == c.label; });
+    ASSERT_NE(v, std::end(kValeurs)) << c.label;
+    EXPECT_EQ(v->texte(r), c.texte) << c.quoi;
   }
+}
+
+TEST(Valeurs, LaTailleDuFichier) {
+  // 2 bytes for the empty first line, 21 per titled line before its caption, 53 per separator.
+  sondes::ResultatsInspection vides;
+  vides.Is3D = 1;
+  size_t legendes = 0;
+  for (const appli::LigneValeur& v : kValeurs) legendes += v.texte(vides).size();
+  EXPECT_EQ(Fichier(vides).size(), 529 + legendes);
+  EXPECT_EQ(std::size(kValeurs), 15u);
 }
 
 }  // namespace

@@ -17,13 +17,13 @@ TEST(Enregistrement, DossierEtNomTemporaire) {
       {L"rapport.txt", L""},
   };
   for (const Cas& c : cas) {
-    EXPECT_EQ(rapport::DossierDe(c.cible), c.dossier) << c.cible;
-    const std::wstring temp = rapport::NomTemporaire(c.cible, 0x1234ABCDu);
+    EXPECT_EQ(bilan::DossierDe(c.cible), c.dossier) << c.cible;
+    const std::wstring temp = bilan::NomTemporaire(c.cible, 0x1234ABCDu);
     EXPECT_EQ(temp, c.dossier + L"~qv1234abcd.tmp") << c.cible;
     EXPECT_NE(temp, c.cible);
   }
-  EXPECT_NE(rapport::NomTemporaire(L"C:\\r.txt", 1), rapport::NomTemporaire(L"C:\\r.txt", 2));
-  EXPECT_EQ(rapport::NomTemporaire(L"C:\\r.txt", 0), L"C:\\~qv00000000.tmp");
+  EXPECT_NE(bilan::NomTemporaire(L"C:\\r.txt", 1), bilan::NomTemporaire(L"C:\\r.txt", 2));
+  EXPECT_EQ(bilan::NomTemporaire(L"C:\\r.txt", 0), L"C:\\~qv00000000.tmp");
 }
 
 TEST(Enregistrement, CheminPourWindows) {
@@ -42,7 +42,7 @@ TEST(Enregistrement, CheminPourWindows) {
       {L"Rapports\\" + d255, L"Rapports\\" + d255},  // relative: not for the long form
       {L"C:" + d255, L"C:" + d255},                    // drive-relative, likewise
   };
-  for (const Cas& c : cas) EXPECT_EQ(rapport::CheminPourWindows(c.chemin), c.attendu) << c.chemin.size();
+  for (const Cas& c : cas) EXPECT_EQ(bilan::CheminPourWindows(c.chemin), c.attendu) << c.chemin.size();
 }
 
 }  // namespace

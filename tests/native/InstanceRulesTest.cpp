@@ -21,7 +21,7 @@ TEST(NomMutexInstance, NomDeFichierEnMajuscules) {
       {"C:\\a/b.exe", "A/B.EXE"},                              // only '\' and ':' separate
       {"C:\\Jeux\\`az{@AZ[.exe", "`AZ{@AZ[.EXE"},  // a-z end where they do: '`' and '{' stay
   };
-  for (const Cas& c : cas) EXPECT_EQ(NomMutexInstance(c.chemin), c.nom) << c.chemin;
+  for (const Cas& c : cas) EXPECT_EQ(appli::NomMutexInstance(c.chemin), c.nom) << c.chemin;
 }
 
 }  // namespace

@@ -4,12 +4,12 @@
 
 namespace {
 
-using ui::StyleOnglets;
+using ui::TabStyle;
 
 constexpr uint32_t Rgb(uint32_t r, uint32_t g, uint32_t b) { return r | (g << 8) | (b << 16); }
 
-TEST(LireTheme, UnFichierCompletRemplaceChaqueValeur) {
-  const auto style = ui::LireTheme(
+TEST(ParseTheme, UnFichierCompletRemplaceChaqueValeur) {
+  const auto style = ui::ParseTheme(
       "\xEF\xBB\xBF; thème vert\r\n"
       "[Onglets]\r\n"
       "Bordure = #102030\r\n"
@@ -21,39 +21,39 @@ TEST(LireTheme, UnFichierCompletRemplaceChaqueValeur) {
       "ACCENT = #ff8000\r\n"
       "Decalage = 4\r\n");
   ASSERT_TRUE(style);
-  EXPECT_EQ(style->bordure, Rgb(0x10, 0x20, 0x30));
-  EXPECT_EQ(style->corps, Rgb(1, 2, 3));
-  EXPECT_EQ(style->haut, Rgb(124, 196, 106));
-  EXPECT_EQ(style->bas, Rgb(0x28, 0x6E, 0x1E));
-  EXPECT_EQ(style->texte, Rgb(255, 255, 255));
-  EXPECT_EQ(style->texteActif, 0u);
+  EXPECT_EQ(style->border, Rgb(0x10, 0x20, 0x30));
+  EXPECT_EQ(style->body, Rgb(1, 2, 3));
+  EXPECT_EQ(style->top, Rgb(124, 196, 106));
+  EXPECT_EQ(style->bottom, Rgb(0x28, 0x6E, 0x1E));
+  EXPECT_EQ(style->text, Rgb(255, 255, 255));
+  EXPECT_EQ(style->activeText, 0u);
   EXPECT_EQ(style->accent, Rgb(255, 128, 0));
-  EXPECT_EQ(style->decalage, 4);
+  EXPECT_EQ(style->offset, 4);
 }
 
-TEST(LireTheme, UnFichierPartielGardeLeStyleIntegrePourLeReste) {
-  const StyleOnglets integre;
-  EXPECT_EQ(integre.bordure, 8092539u);
-  EXPECT_EQ(integre.decalage, 10);
-  EXPECT_EQ(integre.corps, Rgb(255, 255, 255));
+TEST(ParseTheme, UnFichierPartielGardeLeStyleIntegrePourLeReste) {
+  const TabStyle integre;
+  EXPECT_EQ(integre.border, 8092539u);
+  EXPECT_EQ(integre.offset, 10);
+  EXPECT_EQ(integre.body, Rgb(255, 255, 255));
 
-  const auto style = ui::LireTheme(
+  const auto style = ui::ParseTheme(
       "Auteur = quelqu'un\n"      // before any section: skipped
       "[Autre]\nHaut = n'importe quoi\n"
       "[Onglets]\nHaut=#000080\nLueur = #FFFFFF\n"  // an unknown key is skipped
       "[Fin]\n");
   ASSERT_TRUE(style);
-  EXPECT_EQ(style->haut, Rgb(0, 0, 0x80));
-  EXPECT_EQ(style->bas, integre.bas);
-  EXPECT_EQ(style->bordure, integre.bordure);
-  EXPECT_EQ(style->decalage, integre.decalage);
+  EXPECT_EQ(style->top, Rgb(0, 0, 0x80));
+  EXPECT_EQ(style->bottom, integre.bottom);
+  EXPECT_EQ(style->border, integre.border);
+  EXPECT_EQ(style->offset, integre.offset);
 
-  const auto vide = ui::LireTheme("[onglets]\n");
+  const auto vide = ui::ParseTheme("[onglets]\n");
   ASSERT_TRUE(vide);
   EXPECT_EQ(vide->accent, integre.accent);
 }
 
-TEST(LireTheme, UnFichierMalFormeEstRefuse) {
+TEST(ParseTheme, UnFichierMalFormeEstRefuse) {
   const std::string_view cas[] = {
       "",                                          // no section
       "Haut = #000080\n",                          // keys, but no [Onglets]
@@ -73,7 +73,7 @@ TEST(LireTheme, UnFichierMalFormeEstRefuse) {
       "\x89PNG\r\n\x1A\n\0\0\0\rIHDR",
       "MZ\x90\0\x03\0\0\0",
   };
-  for (std::string_view texte : cas) EXPECT_FALSE(ui::LireTheme(texte)) << texte;
+  for (std::string_view text : cas) EXPECT_FALSE(ui::ParseTheme(text)) << text;
 }
 
 }  // namespace

@@ -6,12 +6,12 @@
 
 namespace {
 
-using evaluation::Commentaire;
-using evaluation::Juger;
-using evaluation::NiveauVerdict;
+using bilan::Commentaire;
+using bilan::Juger;
+using bilan::NiveauVerdict;
 
 constexpr uint32_t kVert = 6736896, kJaune = 65535, kRouge = 255;
-constexpr NiveauVerdict kOk = evaluation::Ok, kAttention = evaluation::Attention, kDanger = evaluation::Danger;
+constexpr NiveauVerdict kOk = bilan::Ok, kAttention = bilan::Attention, kDanger = bilan::Danger;
 
 const std::wstring kBien = L"Le jeu devrait bien fonctionner !";
 const std::wstring kPasse = L"Le jeu va fonctionner !";

@@ -24,7 +24,7 @@ std::ostream& operator<<(std::ostream& os, const Requete& r) {
   return os << "{" << r.fichier << ", " << r.commande << ", " << r.macro << "}";
 }
 
-class Enregistreur : public ui::MoteurAide {
+class Enregistreur : public ui::HelpEngine {
  public:
   bool WinHelp(HWND proprietaire, const std::string& fichier, UINT commande, ULONG_PTR donnees) override {
     const bool texte = commande == HELP_COMMAND && donnees;
@@ -42,12 +42,12 @@ class Aide : public FicheScriptee {
  protected:
   void SetUp() override {
     ui::Application->SetHelpFile("C:\\Program Files\\FastHelp\\Quorvane\\WinHelp\\Quorvane.hlp");
-    ui::Application->SetMoteurAide(&moteur);
+    ui::Application->SetHelpEngine(&moteur);
     FicheScriptee::SetUp();
   }
   void TearDown() override {
     FicheScriptee::TearDown();
-    ui::Application->SetMoteurAide(nullptr);
+    ui::Application->SetHelpEngine(nullptr);
     ui::Application->SetHelpFile("");
   }
 
@@ -55,8 +55,8 @@ class Aide : public FicheScriptee {
 };
 
 TEST_F(Aide, LeBoutonDemandeLeSommaireEtLeSujetDuFichierNu) {
-  using Commande = void (TFichePrinc::*)(ui::Control*);
-  for (Commande commande : {&TFichePrinc::BtnHelpClick, &TFichePrinc::CmdAideClick}) {
+  using Commande = void (appli::TFichePrinc::*)(ui::Control*);
+  for (Commande commande : {&appli::TFichePrinc::BtnHelpClick, &appli::TFichePrinc::CmdAideClick}) {
     moteur.requetes.clear();
     (fiche.get()->*commande)(fiche->BtnHelp);
     ASSERT_EQ(moteur.requetes.size(), 2u);
@@ -109,7 +109,7 @@ TEST(AideFin, LaFinDuProgrammeDitAuMoteurDeQuitter) {
     Enregistreur moteur;
     {
       ui::TApplication application;
-      application.SetMoteurAide(&moteur);
+      application.SetHelpEngine(&moteur);
       application.SetHelpFile(fichier);
     }
     if (*fichier) {
@@ -147,7 +147,7 @@ TEST(Navigateur, LeChoixDeLUtilisateurOuvreLaPageALaRubrique) {
     AssociationsDocumentees systeme;
     systeme.choixUtilisateur = c.choixUtilisateur;
     systeme.ancien = c.ancien;
-    ui::MoteurNavigateur moteur(dossier);
+    ui::BrowserHelp moteur(dossier);
     EXPECT_TRUE(moteur.WinHelp(nullptr, "Quorvane.hlp", HELP_COMMAND,
                                reinterpret_cast<ULONG_PTR>("JumpID(\"\",\"Bienvenue\")")))
         << c.quoi;

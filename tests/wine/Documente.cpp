@@ -21,17 +21,17 @@ int ConversionDocumentee::WideCharToMultiByte(UINT page, DWORD options, const wc
   if (echec) return Echec(ERROR_NO_UNICODE_TRANSLATION);
   if ((page == CP_UTF8 || page == 54936) && (options & ~DWORD{WC_ERR_INVALID_CHARS}))
     return Echec(ERROR_INVALID_FLAGS);
-  return ui::Conversion::WideCharToMultiByte(page, options, large, n, octets, taille);
+  return base::Conversion::WideCharToMultiByte(page, options, large, n, octets, taille);
 }
 
 int ConversionDocumentee::MultiByteToWideChar(UINT page, DWORD options, const char* octets, int n, wchar_t* large,
                                               int taille) {
   if (echec) return Echec(ERROR_NO_UNICODE_TRANSLATION);
-  return ui::Conversion::MultiByteToWideChar(page, options, octets, n, large, taille);
+  return base::Conversion::MultiByteToWideChar(page, options, octets, n, large, taille);
 }
 
 BOOL BureauAvecBarre::GetWindowPlacement(HWND fenetre, WINDOWPLACEMENT* placement) {
-  const BOOL lu = ui::Systeme::GetWindowPlacement(fenetre, placement);
+  const BOOL lu = ui::System::GetWindowPlacement(fenetre, placement);
   OffsetRect(&placement->rcNormalPosition, -origine_.x, -origine_.y);
   return lu;
 }
@@ -39,7 +39,7 @@ BOOL BureauAvecBarre::GetWindowPlacement(HWND fenetre, WINDOWPLACEMENT* placemen
 BOOL BureauAvecBarre::SetWindowPlacement(HWND fenetre, const WINDOWPLACEMENT* placement) {
   WINDOWPLACEMENT ecran = *placement;
   OffsetRect(&ecran.rcNormalPosition, origine_.x, origine_.y);
-  return ui::Systeme::SetWindowPlacement(fenetre, &ecran);
+  return ui::System::SetWindowPlacement(fenetre, &ecran);
 }
 
 HRESULT AssociationsDocumentees::AssocQueryStringW(ASSOCF options, ASSOCSTR quoi, const wchar_t* association,
@@ -96,7 +96,7 @@ HANDLE FichiersDocumentes::CreateFileW(const std::wstring& demande, DWORD, DWORD
   switch (creation) {
     case CREATE_NEW:
       if (it != fichiers.end()) return Refus(ERROR_FILE_EXISTS);
-      if (sansCreation.count(rapport::DossierDe(chemin))) return Refus(ERROR_ACCESS_DENIED);
+      if (sansCreation.count(bilan::DossierDe(chemin))) return Refus(ERROR_ACCESS_DENIED);
       fichiers[chemin] = Fichier{"", options & 0xFFFF, ++horloge_, {}, L""};
       break;
     case OPEN_EXISTING:

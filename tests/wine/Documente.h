@@ -7,16 +7,16 @@
 #include <vector>
 
 #include "assess/Fichiers.h"
-#include "ui/Systeme.h"
+#include "ui/System.h"
 #include "ui/Win.h"
 
 // A code page the Wine prefix does not run, converted with Windows' strictness: on UTF-8 and GB18030,
 // WideCharToMultiByte fails with ERROR_INVALID_FLAGS for any flag but WC_ERR_INVALID_CHARS (Wine takes
 // them). With `echec`, every conversion fails.
-class ConversionDocumentee : public ui::Conversion {
+class ConversionDocumentee : public base::Conversion {
  public:
-  explicit ConversionDocumentee(UINT page) : page_(page) { ui::RemplacerConversion(this); }
-  ~ConversionDocumentee() override { ui::RemplacerConversion(nullptr); }
+  explicit ConversionDocumentee(UINT page) : page_(page) { base::RemplacerConversion(this); }
+  ~ConversionDocumentee() override { base::RemplacerConversion(nullptr); }
   bool echec = false;
 
   UINT GetACP() override { return page_; }
@@ -30,14 +30,14 @@ class ConversionDocumentee : public ui::Conversion {
 // A taskbar or an application bar at the top or the left of the screen: GetWindowPlacement and
 // SetWindowPlacement give and take rcNormalPosition in workspace coordinates, whose (0, 0) is the corner of
 // the work area (Wine uses screen coordinates there).
-class BureauAvecBarre : public ui::Systeme {
+class BureauAvecBarre : public ui::System {
  public:
-  explicit BureauAvecBarre(POINT origine) : origine_(origine) { ui::RemplacerSysteme(this); }
-  ~BureauAvecBarre() override { ui::RemplacerSysteme(nullptr); }
+  explicit BureauAvecBarre(POINT origine) : origine_(origine) { ui::SetSystem(this); }
+  ~BureauAvecBarre() override { ui::SetSystem(nullptr); }
 
   BOOL GetWindowPlacement(HWND fenetre, WINDOWPLACEMENT* placement) override;
   BOOL SetWindowPlacement(HWND fenetre, const WINDOWPLACEMENT* placement) override;
-  POINT OrigineEspaceTravail(HWND) override { return origine_; }
+  POINT WorkAreaOrigin(HWND) override { return origine_; }
 
  private:
   POINT origine_;
@@ -46,10 +46,10 @@ class BureauAvecBarre : public ui::Systeme {
 // Associations as Windows 8 and later answer them: the handler of a protocol that the user chose is given
 // only with ASSOCF_IS_PROTOCOL; without it, the protocol's legacy handler (Wine ignores the flag). Processes
 // and documents are recorded, not started.
-class AssociationsDocumentees : public ui::Systeme {
+class AssociationsDocumentees : public ui::System {
  public:
-  AssociationsDocumentees() { ui::RemplacerSysteme(this); }
-  ~AssociationsDocumentees() override { ui::RemplacerSysteme(nullptr); }
+  AssociationsDocumentees() { ui::SetSystem(this); }
+  ~AssociationsDocumentees() override { ui::SetSystem(nullptr); }
   std::wstring choixUtilisateur;  // command of the browser the user chose; empty: none
   std::wstring ancien;            // command of the legacy handler; empty: none
   std::vector<std::wstring> processus, documents;
@@ -64,7 +64,7 @@ class AssociationsDocumentees : public ui::Systeme {
 // long form "\\?\"; a folder may let the user change files but not create any; ReplaceFileW keeps the
 // replaced file's attributes, creation time and streams, where MoveFileExW puts the moved file in the
 // target's place; a symbolic link is followed when a file is opened, but moved and replaced as a link.
-class FichiersDocumentes : public rapport::Fichiers {
+class FichiersDocumentes : public bilan::Fichiers {
  public:
   struct Fichier {
     std::string contenu;

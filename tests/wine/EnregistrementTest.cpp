@@ -7,7 +7,7 @@
 #include "Documente.h"
 #include "assess/Enregistrement.h"
 #include "assess/EnregistrementRules.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 #include "ui/Win.h"
 
 namespace {
@@ -22,7 +22,7 @@ std::wstring Dossier() {
 }
 
 std::optional<std::string> Lire(const std::wstring& chemin) {
-  ui::Handle f(CreateFileW(chemin.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  base::Handle f(CreateFileW(chemin.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
   if (!f) return std::nullopt;
   std::string octets(4096, '\0');
   DWORD lus = 0;
@@ -32,7 +32,7 @@ std::optional<std::string> Lire(const std::wstring& chemin) {
 }
 
 void Ecrire(const std::wstring& chemin, const std::string& octets) {
-  ui::Handle f(CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  base::Handle f(CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
   DWORD ecrits = 0;
   WriteFile(f.get(), octets.data(), static_cast<DWORD>(octets.size()), &ecrits, nullptr);
 }
@@ -64,35 +64,35 @@ void Vider(const std::wstring& dossier) {
 TEST(Enregistrement, RemplaceToutOuRien) {
   const std::wstring dossier = Dossier();
   CreateDirectoryW(dossier.c_str(), nullptr);
-  ui::Handle tenu;
+  base::Handle tenu;
   struct Cas {
     const char* quoi;
     std::wstring nom;         // relative to the folder
     const char* erreur;       // nullptr: the save succeeds; "creer" or "ecrire"
-    void (*preparer)(const std::wstring& chemin, ui::Handle& tenu);
+    void (*preparer)(const std::wstring& chemin, base::Handle& tenu);
     std::vector<std::wstring> reste;  // what the folder holds afterwards
   };
-  const auto ancien = [](const std::wstring& c, ui::Handle&) { Ecrire(c, kAncien); };
+  const auto ancien = [](const std::wstring& c, base::Handle&) { Ecrire(c, kAncien); };
   const Cas cas[] = {
       {"a new file", L"r.txt", nullptr, nullptr, {L"r.txt"}},
       {"an older, longer file", L"r.txt", nullptr, ancien, {L"r.txt"}},
       {"a folder and a name outside the ANSI code page", L"Ελληνικά 日本\\r.txt", nullptr,
-       [](const std::wstring& c, ui::Handle&) { CreateDirectoryW(c.substr(0, c.rfind(L'\\')).c_str(), nullptr); },
+       [](const std::wstring& c, base::Handle&) { CreateDirectoryW(c.substr(0, c.rfind(L'\\')).c_str(), nullptr); },
        {L"Ελληνικά 日本", L"Ελληνικά 日本\\r.txt"}},
       {"a missing folder", L"absent\\r.txt", "creer", nullptr, {}},
       {"a folder in the target's place", L"r.txt", "creer",
-       [](const std::wstring& c, ui::Handle&) { CreateDirectoryW(c.c_str(), nullptr); }, {L"r.txt"}},
+       [](const std::wstring& c, base::Handle&) { CreateDirectoryW(c.c_str(), nullptr); }, {L"r.txt"}},
       {"a read-only target", L"r.txt", "creer",
-       [](const std::wstring& c, ui::Handle& t) {
+       [](const std::wstring& c, base::Handle& t) {
          Ecrire(c, kAncien);
          SetFileAttributesW(c.c_str(), FILE_ATTRIBUTE_READONLY);
          (void)t;
        },
        {L"r.txt"}},
       {"a target held open without sharing", L"r.txt", "creer",
-       [](const std::wstring& c, ui::Handle& t) {
+       [](const std::wstring& c, base::Handle& t) {
          Ecrire(c, kAncien);
-         t = ui::Handle(CreateFileW(c.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+         t = base::Handle(CreateFileW(c.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
        },
        {L"r.txt"}},
   };
@@ -105,8 +105,8 @@ TEST(Enregistrement, RemplaceToutOuRien) {
     std::wstring message;
     const DWORD debut = GetTickCount();
     try {
-      rapport::EnregistrerSansPerte(chemin, kNouveau);
-    } catch (const ui::Exception& e) {
+      bilan::EnregistrerSansPerte(chemin, kNouveau);
+    } catch (const base::Exception& e) {
       message = e.Message();
     }
     const DWORD duree = GetTickCount() - debut;
@@ -167,11 +167,11 @@ TEST(Enregistrement, CeQueWindowsGardeEtCeQuIlRefuse) {
   for (const Cas& c : cas) {
     FichiersDocumentes f;
     f.fichiers = c.avant;
-    if (c.sansCreation) f.sansCreation.insert(rapport::DossierDe(c.chemin));
+    if (c.sansCreation) f.sansCreation.insert(bilan::DossierDe(c.chemin));
     std::wstring message;
     try {
-      rapport::EnregistrerSansPerte(c.chemin, kNouveau, f);
-    } catch (const ui::Exception& e) {
+      bilan::EnregistrerSansPerte(c.chemin, kNouveau, f);
+    } catch (const base::Exception& e) {
       message = e.Message();
     }
     EXPECT_EQ(message, c.refuse ? L"Impossible de créer le fichier " + c.chemin : L"") << c.quoi;

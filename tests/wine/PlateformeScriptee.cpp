@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ui/Exception.h"
+#include "base/Exception.h"
 #include "ui/Win.h"
 
 namespace {
@@ -39,7 +39,7 @@ void PlateformeScriptee::DefinirVersion(DWORD plateforme, DWORD majeure, DWORD m
 
 void PlateformeScriptee::Noter(const char* appel) {
   journal.emplace_back(appel);
-  if (lancerA == appel) throw ui::Exception(L"Échec scripté de " + ui::DepuisUtf8(appel));
+  if (lancerA == appel) throw base::Exception(L"Échec scripté de " + base::DepuisUtf8(appel));
 }
 
 bool PlateformeScriptee::CpuidPresent() {
@@ -159,6 +159,11 @@ int PlateformeScriptee::GetSystemMetrics(int index) {
   Noter("GetSystemMetrics");
   const auto it = metriques.find(index);
   return it == metriques.end() ? 0 : it->second;
+}
+
+bool PlateformeScriptee::MultiEcran() {
+  Noter("MultiEcran");
+  return multiEcran;
 }
 
 int PlateformeScriptee::MessageBoxA(const char* texte, const char* legende, UINT options) {

@@ -14,7 +14,7 @@ class PlateformeScriptee : public sondes::Plateforme {
   PlateformeScriptee();
 
   std::vector<std::string> journal;  // names of the calls, in order
-  std::string lancerA;               // the call of that name throws ui::Exception
+  std::string lancerA;               // the call of that name throws base::Exception
 
   // Processor.
   bool cpuid = true;
@@ -37,6 +37,7 @@ class PlateformeScriptee : public sondes::Plateforme {
   int plans = 1;
   int bitsParPixel = 32;
   std::map<int, int> metriques;
+  bool multiEcran = true;
   struct Boite {
     std::string texte, legende;
     UINT options;
@@ -72,6 +73,7 @@ class PlateformeScriptee : public sondes::Plateforme {
   int GetDeviceCaps(HDC, int index) override;
   BOOL DeleteDC(HDC) override;
   int GetSystemMetrics(int index) override;
+  bool MultiEcran() override;
   int MessageBoxA(const char* texte, const char* legende, UINT options) override;
   UINT GetSystemDirectoryA(char* tampon, UINT capacite) override;
   DWORD GetFileVersionInfoSizeA(const char* chemin) override;

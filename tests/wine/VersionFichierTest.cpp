@@ -23,7 +23,7 @@ TEST(LireVersionFichier, VersionsDeVraisFichiers) {
       {"sans_version.dll", E_FAIL, 7},
       {"absent.dll", E_FAIL, 7},
   };
-  sondes::PlateformeWindows plateforme;
+  sondes::PlateformeWindows plateforme(nullptr);
   for (const Cas& c : cas) {
     uint64_t version = 7;
     const std::string chemin = kDossier + "\\" + c.fichier;
@@ -37,6 +37,7 @@ TEST(LireVersionFichier, VersionsDeVraisFichiers) {
 
 // The real platform, except that its system directory is the build's folder of DirectX look-alikes.
 struct SystemeDeTest : sondes::PlateformeWindows {
+  SystemeDeTest() : sondes::PlateformeWindows(nullptr) {}
   UINT GetSystemDirectoryA(char* tampon, UINT capacite) override {
     const std::string dossier = kDossier + "\\systeme";
     if (dossier.size() >= capacite) return static_cast<UINT>(dossier.size() + 1);

@@ -9,7 +9,7 @@
 #include "probes/DxFiles.h"
 #include "probes/DxFilesRules.h"
 #include "probes/Sondes.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 
 namespace {
 
@@ -191,14 +191,14 @@ TEST(GetColorDepth, PlansFoisBitsEtLeContexteToujoursDetruit) {
   PlateformeScriptee plateforme;
   sondes::TSysInfo sysInfo(plateforme);
   plateforme.lancerA = "GetDeviceCaps";
-  EXPECT_THROW(sysInfo.GetColorDepth(), ui::Exception);
+  EXPECT_THROW(sysInfo.GetColorDepth(), base::Exception);
   EXPECT_EQ(plateforme.journal.back(), "DeleteDC");
 }
 
 TEST(TFichePrinc, LesRoutinesDeVersionPassentParLaFenetre) {
   PlateformeScriptee plateforme;
   plateforme.versionsFichiers[kSysteme + "d3d9.dll"] = "6.0.6000.0";
-  TFichePrinc fiche(plateforme);
+  appli::TFichePrinc fiche(plateforme);
   uint32_t majeur = 0;
   char lettre = 0;
   EXPECT_EQ(fiche.VersionDxParFichiers(&majeur, nullptr, &lettre), 0);
@@ -206,9 +206,9 @@ TEST(TFichePrinc, LesRoutinesDeVersionPassentParLaFenetre) {
   EXPECT_EQ(lettre, ' ');
   uint64_t version = 0;
   EXPECT_EQ(fiche.LireVersionFichier((kSysteme + "d3d9.dll").c_str(), &version), S_OK);
-  EXPECT_EQ(version, TFichePrinc::FaireVersion(6, 0, 6000, 0));
+  EXPECT_EQ(version, appli::TFichePrinc::FaireVersion(6, 0, 6000, 0));
   EXPECT_EQ(fiche.LireVersionFichier(nullptr, &version), E_INVALIDARG);
-  EXPECT_EQ(TFichePrinc::ComparerVersions(version, TFichePrinc::FaireVersion(6, 0, 5999, 0xFFFF)), 1);
+  EXPECT_EQ(appli::TFichePrinc::ComparerVersions(version, appli::TFichePrinc::FaireVersion(6, 0, 5999, 0xFFFF)), 1);
 }
 
 }  // namespace

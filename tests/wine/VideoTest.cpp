@@ -85,8 +85,14 @@ TEST_F(Video, LeFournisseurDonneLaCarteDirectXEtLeModeAffiche) {
             (V{L"dwDirectXVersionMajor", L"dwDirectXVersionMinor", L"szDirectXVersionLetter"}));
   const std::vector<std::string> appels = {"CoInitialize", "CreerFournisseurDxDiag", "EnumDisplaySettingsA",
                                            "CreateDCA", "GetDeviceCaps", "GetDeviceCaps", "DeleteDC",
-                                           "GetSystemMetrics", "GetSystemMetrics"};
+                                           "MultiEcran", "GetSystemMetrics", "GetSystemMetrics"};
   EXPECT_EQ(plateforme.journal, appels);
+
+  plateforme.multiEcran = false;  // a user library without several monitors: the primary screen
+  Construire();
+  plateforme.metriques[SM_CXVIRTUALSCREEN] = 2048;
+  Lire();
+  EXPECT_EQ(r.LargeurEcran, 1024);
 }
 
 TEST_F(Video, LesTextesLargesPassentAuCodeAnsi) {

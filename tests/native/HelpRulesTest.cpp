@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "ui/AideRules.h"
+#include "ui/HelpRules.h"
 
 namespace {
 
-TEST(CommandeSaut, FormatEtCoupureA255) {
+TEST(JumpCommand, FormatEtCoupureA255) {
   const std::string long250(250, 'x');
   const std::string long244(244, 'y');  // 11 + 244 = 255: the closing characters are lost
   struct Cas {
@@ -20,31 +20,31 @@ TEST(CommandeSaut, FormatEtCoupureA255) {
       {long250, ("JumpID(\"\",\"" + long250).substr(0, 255)},
   };
   for (const Cas& c : cas) {
-    const std::string commande = ui::CommandeSaut(c.sujet);
+    const std::string commande = ui::JumpCommand(c.sujet);
     EXPECT_EQ(commande, c.commande) << c.sujet.size();
     EXPECT_LE(commande.size(), 255u);
   }
 }
 
-TEST(SujetDuSaut, SeulUnSautEntierDonneSonSujet) {
+TEST(JumpTopic, SeulUnSautEntierDonneSonSujet) {
   struct Cas {
     std::string macro;
     std::optional<std::string> sujet;
   };
   const Cas cas[] = {
-      {ui::CommandeSaut("Bienvenue"), "Bienvenue"},
-      {ui::CommandeSaut("Page_2"), "Page_2"},
-      {ui::CommandeSaut(std::string(243, 'z')), std::nullopt},  // cut short
+      {ui::JumpCommand("Bienvenue"), "Bienvenue"},
+      {ui::JumpCommand("Page_2"), "Page_2"},
+      {ui::JumpCommand(std::string(243, 'z')), std::nullopt},  // cut short
       {"JumpID(\"autre.hlp\",\"Bienvenue\")", std::nullopt},   // another help file
       {"JumpID(\"\",\"\")", std::nullopt},
       {"JumpID(\"\",\"a\"b\")", std::nullopt},
       {"CloseWindow(\"main\")", std::nullopt},
       {"", std::nullopt},
   };
-  for (const Cas& c : cas) EXPECT_EQ(ui::SujetDuSaut(c.macro), c.sujet) << c.macro;
+  for (const Cas& c : cas) EXPECT_EQ(ui::JumpTopic(c.macro), c.sujet) << c.macro;
 }
 
-TEST(PageAide, LeNomDuFichierDAideDansLeDossierDuProgramme) {
+TEST(HelpPage, LeNomDuFichierDAideDansLeDossierDuProgramme) {
   struct Cas {
     const wchar_t* dossier;
     const wchar_t* fichier;
@@ -58,10 +58,10 @@ TEST(PageAide, LeNomDuFichierDAideDansLeDossierDuProgramme) {
       {L"D:\\q", L"sans.extension\\Aide", L"D:\\q\\Aide.html"},
       {L"D:\\q", L"v1.2.hlp", L"D:\\q\\v1.2.html"},
   };
-  for (const Cas& c : cas) EXPECT_EQ(ui::PageAide(c.dossier, c.fichier), c.page) << c.fichier;
+  for (const Cas& c : cas) EXPECT_EQ(ui::HelpPage(c.dossier, c.fichier), c.page) << c.fichier;
 }
 
-TEST(UrlLocale, CheminsEncodesEtAncre) {
+TEST(FileUrl, CheminsEncodesEtAncre) {
   struct Cas {
     const wchar_t* chemin;
     const wchar_t* ancre;
@@ -79,10 +79,10 @@ TEST(UrlLocale, CheminsEncodesEtAncre) {
       {L"C:\\\xD83Dx.html", L"", L"file:///C:/%EF%BF%BDx.html"},         // a high one alone: U+FFFD
       {L"C:\\\xDE00\xD83D.html", L"", L"file:///C:/%EF%BF%BD%EF%BF%BD.html"},  // reversed: two U+FFFD
   };
-  for (const Cas& c : cas) EXPECT_EQ(ui::UrlLocale(c.chemin, c.ancre), c.url) << c.chemin;
+  for (const Cas& c : cas) EXPECT_EQ(ui::FileUrl(c.chemin, c.ancre), c.url) << c.chemin;
 }
 
-TEST(LigneNavigateur, LaCommandeEnregistreeRecoitLUrl) {
+TEST(BrowserCommandLine, LaCommandeEnregistreeRecoitLUrl) {
   const wchar_t* url = L"file:///C:/Q/Quorvane.html#Bienvenue";
   struct Cas {
     std::wstring_view modele;
@@ -99,7 +99,7 @@ TEST(LigneNavigateur, LaCommandeEnregistreeRecoitLUrl) {
       // A '%' last in the template; the '1' past the end of the view is not part of it.
       {std::wstring_view(L"b.exe %1", 7), L"b.exe % \"file:///C:/Q/Quorvane.html#Bienvenue\""},
   };
-  for (const Cas& c : cas) EXPECT_EQ(ui::LigneNavigateur(c.modele, url), c.ligne) << std::wstring(c.modele);
+  for (const Cas& c : cas) EXPECT_EQ(ui::BrowserCommandLine(c.modele, url), c.ligne) << std::wstring(c.modele);
 }
 
 }  // namespace

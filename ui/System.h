@@ -10,28 +10,28 @@
 
 namespace ui {
 
-class Systeme {
+class System {
  public:
-  virtual ~Systeme() = default;
+  virtual ~System() = default;
 
   // rcNormalPosition is in workspace coordinates for a top-level window without WS_EX_TOOLWINDOW.
-  virtual BOOL GetWindowPlacement(HWND fenetre, WINDOWPLACEMENT* placement);
-  virtual BOOL SetWindowPlacement(HWND fenetre, const WINDOWPLACEMENT* placement);
+  virtual BOOL GetWindowPlacement(HWND window, WINDOWPLACEMENT* placement);
+  virtual BOOL SetWindowPlacement(HWND window, const WINDOWPLACEMENT* placement);
   // Where workspace coordinate (0, 0) lies on the screen for that window: the top-left corner of its
   // monitor's work area, relative to the monitor (a taskbar or application bar at the top or the left
   // moves it).
-  virtual POINT OrigineEspaceTravail(HWND fenetre);
+  virtual POINT WorkAreaOrigin(HWND window);
 
-  virtual HRESULT AssocQueryStringW(ASSOCF options, ASSOCSTR quoi, const wchar_t* association, const wchar_t* verbe,
-                                    wchar_t* sortie, DWORD* taille);
+  virtual HRESULT AssocQueryStringW(ASSOCF options, ASSOCSTR what, const wchar_t* association, const wchar_t* verb,
+                                    wchar_t* out, DWORD* size);
   // Starts a program from its command line; the process and thread handles are closed at once.
-  virtual bool CreateProcessW(std::wstring ligne);
+  virtual bool CreateProcessW(std::wstring line);
   // ShellExecuteW with the verb "open": the document's own association.
-  virtual bool ShellExecuteW(HWND proprietaire, const std::wstring& document);
+  virtual bool ShellExecuteW(HWND owner, const std::wstring& document);
 };
 
 // The calls in use: the system's, unless a test replaced them (nullptr: the system's again).
-Systeme& Sys();
-void RemplacerSysteme(Systeme* systeme);
+System& Sys();
+void SetSystem(System* system);
 
 }  // namespace ui

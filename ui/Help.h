@@ -9,27 +9,27 @@
 namespace ui {
 
 // Takes the requests of WinHelpA: the owner window, the help file, the command and its data.
-class MoteurAide {
+class HelpEngine {
  public:
-  virtual ~MoteurAide() = default;
-  virtual bool WinHelp(HWND proprietaire, const std::string& fichier, UINT commande, ULONG_PTR donnees) = 0;
+  virtual ~HelpEngine() = default;
+  virtual bool WinHelp(HWND owner, const std::string& file, UINT command, ULONG_PTR data) = 0;
 };
 
 // The real engine: the page of the help file (its name with ".html", in the program's folder) at the
 // topic of a JumpID macro. It returns at once and reports nothing; a failure is a false result.
-class MoteurNavigateur : public MoteurAide {
+class BrowserHelp : public HelpEngine {
  public:
   // The page is looked for in `dossier`, the program's folder unless a test gives another.
-  explicit MoteurNavigateur(std::wstring dossier = DossierProgramme()) : dossier_(std::move(dossier)) {}
+  explicit BrowserHelp(std::wstring folder = ProgramFolder()) : folder_(std::move(folder)) {}
 
   // HELP_CONTENTS: whether the page is there. A browser shows one page per request, and the jump to the
   // topic always follows, so the page is shown by the jump alone.
   // HELP_COMMAND: shows the page at the topic of a JumpID("","topic") macro.
   // HELP_QUIT: accepted; the browser's window belongs to the user.
-  bool WinHelp(HWND proprietaire, const std::string& fichier, UINT commande, ULONG_PTR donnees) override;
+  bool WinHelp(HWND owner, const std::string& file, UINT command, ULONG_PTR data) override;
 
  private:
-  std::wstring dossier_;
+  std::wstring folder_;
 };
 
 }  // namespace ui

@@ -1,0 +1,59 @@
+// The main window's side of the assessment: the verdicts on its pictures and comments, the report in its
+// memo, and the report's export.
+#include "app/Cfg.h"
+#include "assess/Enregistrement.h"
+#include "assess/ReportRules.h"
+#include "assess/VerdictRules.h"
+#include "base/Exception.h"
+
+namespace appli {
+namespace {
+
+void Commenter(ui::Label* label, const bilan::Commentaire& c) {
+  label->SetColor(c.couleur);
+  label->SetText(c.legende);
+}
+
+}  // namespace
+
+int TFichePrinc::Evaluer() {
+  const bilan::Verdicts v = bilan::Juger(*this);
+  OSPim->SetImageIndex(v.os);
+  Commenter(LblCmtOS, v.cmtOS);
+  RAMPim->SetImageIndex(v.ram);
+  Commenter(LblCmtRAM, v.cmtRAM);
+  CGPim->SetImageIndex(v.cg);
+  Commenter(LblCmtCG, v.cmtCG);
+  Commenter(LblCmtSpecial, v.cmtSpecial);
+  CPUPim->SetImageIndex(v.cpu);
+  Commenter(LblCmtCPU, v.cmtCPU);
+  PIMDX->SetImageIndex(v.dx);
+  Commenter(LblCmtDx, v.cmtDx);
+  return 0;
+}
+
+int TFichePrinc::RemplirRapport() {
+  // The captions as the labels show them, units included; never the findings themselves.
+  std::vector<bilan::EntreeRapport<std::wstring>> entrees;
+  for (size_t i = 0; i < kNbValeurs; ++i)
+    entrees.push_back({kValeurs[i].titre, (this->*kMembresValeurs[i])->Text(), kValeurs[i].separateurApres});
+  MemoConfig->Add(bilan::LignesRapport<std::wstring>(entrees));
+  return 0;
+}
+
+void TFichePrinc::LMDMMButton3Click(ui::Control*) {
+  if (DlgSave.Execute()) ExporterVers(DlgSave.FileName);
+}
+
+void TFichePrinc::CmdExporterClick(ui::Control* Sender) { LMDMMButton3Click(Sender); }
+
+void TFichePrinc::ExporterVers(const std::wstring& chemin) {
+  // The memo's lines, each ended by CR LF, in the system's ANSI code page; a report that cannot be
+  // converted is never written.
+  const auto octets = base::VersAnsi(bilan::TexteLignes(MemoConfig->Lines()));
+  if (!octets) throw base::Exception(L"Erreur d'écriture dans le flux");
+  bilan::EnregistrerSansPerte(chemin, *octets);
+  StatusBar->SetSimpleText(L"Sauvegarder effectuée !");
+}
+
+}  // namespace appli

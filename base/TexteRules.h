@@ -1,0 +1,16 @@
+#pragma once
+// The flags that each code page allows in a conversion to it.
+#include <cstdint>
+
+namespace base {
+
+// WC_NO_BEST_FIT_CHARS: a character the code page lacks becomes its default character, never a
+// look-alike ("Ω" is not "O").
+inline constexpr uint32_t kSansApprochant = 0x400;
+
+// The flags to pass to WideCharToMultiByte for a code page: no look-alikes, except on the code pages where
+// Windows fails the call with ERROR_INVALID_FLAGS for any flag (UTF-8 and UTF-7, GB18030, the ISO-2022
+// pages, ISCII, Symbol). Those have no look-alikes to avoid, or none that the flag would stop.
+uint32_t OptionsVersOctets(uint32_t page);
+
+}  // namespace base

@@ -1,0 +1,50 @@
+#include "ui/System.h"
+
+#include <shellapi.h>
+
+namespace ui {
+namespace {
+
+System gReal;
+System* gSystem = &gReal;
+
+}  // namespace
+
+System& Sys() { return *gSystem; }
+void SetSystem(System* system) { gSystem = system ? system : &gReal; }
+
+BOOL System::GetWindowPlacement(HWND window, WINDOWPLACEMENT* placement) {
+  return ::GetWindowPlacement(window, placement);
+}
+
+BOOL System::SetWindowPlacement(HWND window, const WINDOWPLACEMENT* placement) {
+  return ::SetWindowPlacement(window, placement);
+}
+
+POINT System::WorkAreaOrigin(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return POINT{0, 0};
+  return POINT{monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top};
+}
+
+HRESULT System::AssocQueryStringW(ASSOCF options, ASSOCSTR what, const wchar_t* association, const wchar_t* verb,
+                                   wchar_t* out, DWORD* size) {
+  return ::AssocQueryStringW(options, what, association, verb, out, size);
+}
+
+bool System::CreateProcessW(std::wstring line) {
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
+  base::Handle process(pi.hProcess), thread(pi.hThread);
+  return true;
+}
+
+bool System::ShellExecuteW(HWND owner, const std::wstring& document) {
+  return reinterpret_cast<INT_PTR>(::ShellExecuteW(owner, L"open", document.c_str(), nullptr, nullptr,
+                                                   SW_SHOWNORMAL)) > 32;
+}
+
+}  // namespace ui

@@ -42,8 +42,10 @@ class TFichePrinc : public ui::Form, public sondes::ResultatsInspection {
   ui::Picture *CPUPim, *RAMPim, *CGPim, *OSPim, *PIMDX;
 
   // Non-visual components.
-  ui::SaveDialog DlgSave{.Title = L"Exporter sous...", .FileName = L"MesConfigurations.txt",
-                         .Filter = L"Fichier TXT (*.TXT)|*.txt", .DefaultExt = L"*.txt"};
+  ui::SaveDialog DlgSave{.Title = L"Exporter sous...",
+                         .FileName = L"MesConfigurations.txt",
+                         .Filter = L"Fichier TXT (*.TXT)|*.txt",
+                         .DefaultExt = L"*.txt"};
   sondes::TSysInfo SysInfo;
   TLMDOneInstance LMDOneInstance1;
 

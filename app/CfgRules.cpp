@@ -2,8 +2,7 @@
 
 namespace appli {
 
-Position CalculerPosition(int32_t largeurBureau, int32_t hauteurBureau, int32_t largeurClient,
-                          int32_t hauteurClient) {
+Position CalculerPosition(int32_t largeurBureau, int32_t hauteurBureau, int32_t largeurClient, int32_t hauteurClient) {
   // A desktop narrower than 800 pixels puts the window in the corner; C++ division truncates toward
   // zero as required, so a desktop lower than the client gives a small negative top.
   if (largeurBureau < 800) return {1, 1};

@@ -16,8 +16,7 @@ struct Position {
 };
 
 // Where the window goes on a desktop of the given size. The client size is used, not the outer size.
-Position CalculerPosition(int32_t largeurBureau, int32_t hauteurBureau, int32_t largeurClient,
-                          int32_t hauteurClient);
+Position CalculerPosition(int32_t largeurBureau, int32_t hauteurBureau, int32_t largeurClient, int32_t hauteurClient);
 
 // Decimal text without grouping; signed unless said otherwise.
 std::string TexteEntier(int32_t valeur);
@@ -25,10 +24,10 @@ std::string TexteNonSigne(uint32_t valeur);
 
 // A row of the value table (app/Valeurs.h).
 struct LigneValeur {
-  const char* label;                                          // the label's name in the form description
+  const char* label;                                           // the label's name in the form description
   std::string (*texte)(const sondes::ResultatsInspection& r);  // single-byte, like the findings
-  std::string_view titre;                                     // before the caption in the report
-  bool separateurApres;                                       // a line of asterisks closes the group
+  std::string_view titre;                                      // before the caption in the report
+  bool separateurApres;                                        // a line of asterisks closes the group
 };
 
 #define QUORVANE_LIGNE_VALEUR(label, texte, titre, separateur) \

@@ -29,8 +29,10 @@ void TLMDOneInstance::Verifier() const {
     DWORD processus = 0;
     GetWindowThreadProcessId(precedente, &processus);
     AllowSetForegroundWindow(processus);
-    if (IsIconic(precedente)) ShowWindowAsync(precedente, SW_RESTORE);
-    else SetForegroundWindow(precedente);
+    if (IsIconic(precedente))
+      ShowWindowAsync(precedente, SW_RESTORE);
+    else
+      SetForegroundWindow(precedente);
   }
   // No window of its own, no inspection: the event loop ends on this request.
   ui::Application->ShowMainForm = false;

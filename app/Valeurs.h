@@ -7,6 +7,7 @@
 //
 // Numbers are plain decimal, signed, but the refresh rate is unsigned. LblHW holds the desktop size, LblRes
 // the colour depth.
+// clang-format off
 #define QUORVANE_VALEURS(X)                                                                                        \
   /* label            text, from the findings r                                title                  separator */ \
   X(LblCPU,           r.NomCPU,                                                "CPU              : ", false)       \
@@ -25,3 +26,4 @@
   X(LblVerOS,         r.VerOS,                                                 "OS               : ", false)       \
   X(LblAutreInfo,     r.AutreInfo,                                             "AUTRE            : ", true)        \
   X(LblDxVersion,     r.DxVersion,                                             "Version DIRECTX  : ", false)
+// clang-format on

@@ -13,7 +13,10 @@ class Handle {
   explicit Handle(HANDLE h) : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
   Handle(Handle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
   Handle& operator=(Handle&& o) noexcept {
-    if (this != &o) { Fermer(); h_ = std::exchange(o.h_, nullptr); }
+    if (this != &o) {
+      Fermer();
+      h_ = std::exchange(o.h_, nullptr);
+    }
     return *this;
   }
   Handle(const Handle&) = delete;
@@ -21,7 +24,10 @@ class Handle {
   ~Handle() { Fermer(); }
   HANDLE get() const { return h_; }
   explicit operator bool() const { return h_ != nullptr; }
-  void Fermer() { if (h_) CloseHandle(h_); h_ = nullptr; }
+  void Fermer() {
+    if (h_) CloseHandle(h_);
+    h_ = nullptr;
+  }
 
  private:
   HANDLE h_ = nullptr;

@@ -40,8 +40,6 @@ std::string NomProcesseur(uint32_t feuilleMax, const OctetsMarque& marque, const
   return TexteJusquAuZero(reinterpret_cast<const char*>(marque.data()), 48);
 }
 
-uint32_t VitesseMHz(uint64_t ecartTicks) {
-  return static_cast<uint32_t>(ecartTicks) / (kPauseMesureMs * 1000u);
-}
+uint32_t VitesseMHz(uint64_t ecartTicks) { return static_cast<uint32_t>(ecartTicks) / (kPauseMesureMs * 1000u); }
 
 }  // namespace sondes

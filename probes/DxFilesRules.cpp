@@ -4,9 +4,9 @@ namespace sondes {
 namespace {
 
 enum class Condition {
-  AuMoins,     // v >= minimum
-  Selon4Ou5,   // (first part 4 and v >= minimum) or (first part 5 and v >= minimum5)
-  Lisible,     // the version can be read
+  AuMoins,    // v >= minimum
+  Selon4Ou5,  // (first part 4 and v >= minimum) or (first part 5 and v >= minimum5)
+  Lisible,    // the version can be read
 };
 
 struct Ligne {
@@ -14,7 +14,7 @@ struct Ligne {
   const char* fichier;  // in the system directory
   Condition condition;
   uint64_t minimum;
-  uint64_t minimum5;    // Selon4Ou5 only
+  uint64_t minimum5;  // Selon4Ou5 only
   uint32_t majeur, mineur;
   char lettre;
 };
@@ -24,6 +24,7 @@ constexpr uint64_t V(uint16_t p1, uint16_t p2, uint16_t p3, uint16_t p4) {
 }
 
 // From the oldest DirectX release to the newest; later rows that hold override earlier ones.
+// clang-format off
 constexpr Ligne kTable[] = {
     // group, file, condition, minimum (Selon4Ou5: for first part 4), minimum for first part 5, then the
     // DirectX version: major, minor, letter
@@ -44,6 +45,7 @@ constexpr Ligne kTable[] = {
     {10,  "dpnet.dll",    Condition::Selon4Ou5,   V(4, 9, 0, 134),   V(5, 2, 3677, 134),      8,    2,    ' '},
     {11,  "d3d9.dll",     Condition::Lisible,     0,                 0,                       9,    0,    ' '},
 };
+// clang-format on
 
 bool Tient(const Ligne& l, uint64_t v) {
   const auto auMoins = [v](uint64_t minimum) { return ComparerVersions(v, minimum) >= 0; };

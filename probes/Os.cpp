@@ -14,8 +14,8 @@ int LireOS(ResultatsInspection& r, Plateforme& plateforme) {
   plateforme.GetVersionExA(version);
   std::memcpy(static_cast<void*>(&r.VersionOSInfo), &version, sizeof version);
 
-  const NomOS nom = ChoisirOS(r.VersionOSInfo.dwPlatformId, r.VersionOSInfo.dwMajorVersion,
-                              r.VersionOSInfo.dwMinorVersion);
+  const NomOS nom =
+      ChoisirOS(r.VersionOSInfo.dwPlatformId, r.VersionOSInfo.dwMajorVersion, r.VersionOSInfo.dwMinorVersion);
   r.VerOS = nom.nom;
   r.CodeOS = nom.code;
   const char* csd = r.VersionOSInfo.szCSDVersion;

@@ -10,16 +10,19 @@
 namespace sondes {
 
 // The DirectX diagnostic provider's class and interfaces (the import libraries do not carry them).
-inline constexpr GUID kClsidDxDiagProvider = {0xA65B8071, 0x3BFE, 0x4213, {0x9A, 0x5B, 0x49, 0x1D, 0xA4, 0x46, 0x1C, 0xA7}};
-inline constexpr GUID kIidDxDiagProvider = {0x9C6B4CB0, 0x23F8, 0x49CC, {0xA3, 0xED, 0x45, 0xA5, 0x50, 0x00, 0xA6, 0xD2}};
-inline constexpr GUID kIidDxDiagContainer = {0x7D0F462F, 0x4064, 0x4862, {0xBC, 0x7F, 0x93, 0x3E, 0x50, 0x58, 0xC1, 0x0F}};
+inline constexpr GUID kClsidDxDiagProvider = {
+    0xA65B8071, 0x3BFE, 0x4213, {0x9A, 0x5B, 0x49, 0x1D, 0xA4, 0x46, 0x1C, 0xA7}};
+inline constexpr GUID kIidDxDiagProvider = {
+    0x9C6B4CB0, 0x23F8, 0x49CC, {0xA3, 0xED, 0x45, 0xA5, 0x50, 0x00, 0xA6, 0xD2}};
+inline constexpr GUID kIidDxDiagContainer = {
+    0x7D0F462F, 0x4064, 0x4862, {0xBC, 0x7F, 0x93, 0x3E, 0x50, 0x58, 0xC1, 0x0F}};
 
 class Plateforme {
  public:
   virtual ~Plateforme() = default;
 
   // Processor.
-  virtual bool CpuidPresent() = 0;  // bit 21 of EFLAGS can be toggled
+  virtual bool CpuidPresent() = 0;                                  // bit 21 of EFLAGS can be toggled
   virtual void Cpuid(uint32_t feuille, uint32_t registres[4]) = 0;  // EAX, EBX, ECX, EDX
   virtual uint64_t Rdtsc() = 0;
   virtual HANDLE GetCurrentProcess() = 0;

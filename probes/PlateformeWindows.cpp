@@ -78,7 +78,9 @@ bool PlateformeWindows::MultiEcran() {
   return GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetMonitorInfoA") != nullptr;
 }
 
-DWORD PlateformeWindows::GetFileVersionInfoSizeA(const char* chemin) { return ::GetFileVersionInfoSizeA(chemin, nullptr); }
+DWORD PlateformeWindows::GetFileVersionInfoSizeA(const char* chemin) {
+  return ::GetFileVersionInfoSizeA(chemin, nullptr);
+}
 
 BOOL PlateformeWindows::GetFileVersionInfoA(const char* chemin, DWORD taille, void* donnees) {
   return ::GetFileVersionInfoA(chemin, 0, taille, donnees);

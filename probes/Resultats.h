@@ -19,28 +19,28 @@ struct VersionOS {
 static_assert(sizeof(VersionOS) == 148);
 
 struct ResultatsInspection {
-  uint8_t EchecVideo = 0;     // 1 when the diagnostic provider could not be created
-  int32_t HauteurEcran = 0;   // desktop, pixels
+  uint8_t EchecVideo = 0;    // 1 when the diagnostic provider could not be created
+  int32_t HauteurEcran = 0;  // desktop, pixels
   int32_t LargeurEcran = 0;
-  int32_t BitsCouleur = 0;    // 0..255
-  int32_t MemoireVideo = 0;   // MB
-  uint32_t RefreshRate = 0;   // Hz
+  int32_t BitsCouleur = 0;   // 0..255
+  int32_t MemoireVideo = 0;  // MB
+  uint32_t RefreshRate = 0;  // Hz
   std::string MarqueVideo;
   std::string VerDrv;
   uint8_t Is3D = 0;
-  int32_t TotalRAM = 0;       // MB
-  int32_t TotalVirtuel = 0;   // MB
-  int32_t TotalPage = 0;      // MB
-  int32_t Vitesse = 0;        // MHz
+  int32_t TotalRAM = 0;      // MB
+  int32_t TotalVirtuel = 0;  // MB
+  int32_t TotalPage = 0;     // MB
+  int32_t Vitesse = 0;       // MHz
   std::string NomCPU;
   std::string VerOS;
-  int32_t CodeOS = 0;         // 0 = not recognised, 1..7
+  int32_t CodeOS = 0;  // 0 = not recognised, 1..7
   std::string AutreInfo;
   std::string DxVersion;
-  uint32_t DxMajeur = 0;      // 0 = no DirectX found
+  uint32_t DxMajeur = 0;  // 0 = no DirectX found
   uint32_t DxMineur = 0;
   std::string DxLettre;
-  VersionOS VersionOSInfo;    // the answer of the platform's version query
+  VersionOS VersionOSInfo;  // the answer of the platform's version query
 };
 
 }  // namespace sondes

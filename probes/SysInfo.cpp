@@ -37,12 +37,14 @@ int32_t TSysInfo::GetInfoLongInt(int32_t index) {
       plateforme_.GetVersionExA(version);
       return static_cast<int32_t>(version.dwBuildNumber & 0xFFFF);
     }
-    case 1: case 2: case 3: case 4: case 5: case 6:
-      return EnKo(GetInfoOctets(index));
-    case 10:
-      return plateforme_.GetSystemMetrics(SM_CXSCREEN);
-    case 11:
-      return plateforme_.GetSystemMetrics(SM_CYSCREEN);
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 6: return EnKo(GetInfoOctets(index));
+    case 10: return plateforme_.GetSystemMetrics(SM_CXSCREEN);
+    case 11: return plateforme_.GetSystemMetrics(SM_CYSCREEN);
     default:
       // Rows 7-9 and 12 (screen-saver delay, language, time zone, pixels per inch) are not provided:
       // nothing in the program reads them. Beyond 12, and negative indexes, there is no row.

@@ -41,7 +41,8 @@ void Quorvane(int fois) {
       std::fwprintf(stderr, L"run %d: the main window did not come up\n", i + 1);
       return;
     }
-    std::wprintf(L"run %.1f %.1f %ls\n", tCreee, tVisible, pilote::Texte(pilote::Controle(visible, "LblVitesse")).c_str());
+    std::wprintf(L"run %.1f %.1f %ls\n", tCreee, tVisible,
+                 pilote::Texte(pilote::Controle(visible, "LblVitesse")).c_str());
     std::fflush(stdout);
     PostMessageW(visible, WM_CLOSE, 0, 0);
     quorvane.AttendreFin(10000);
@@ -67,15 +68,18 @@ void Dxdiag(int fois) {
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
   }
-  }
+}
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   const std::wstring quoi = argc > 1 ? argv[1] : L"";
   const int fois = argc > 2 ? std::wcstol(argv[2], nullptr, 10) : 1;
-  if (quoi == L"quorvane") Quorvane(fois);
-  else if (quoi == L"dxdiag") Dxdiag(fois);
-  else return 2;
+  if (quoi == L"quorvane")
+    Quorvane(fois);
+  else if (quoi == L"dxdiag")
+    Dxdiag(fois);
+  else
+    return 2;
   return 0;
 }

@@ -29,8 +29,8 @@ TApplication::TApplication() {
   RegisterClassExW(&wc);
   // A tool window of no size that is never shown: no taskbar button of its own, yet a top-level window
   // that FindWindow sees.
-  handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                            0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
+  handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0,
+                            0, nullptr, nullptr, wc.hInstance, nullptr);
   SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
@@ -72,8 +72,10 @@ bool TApplication::HelpJump(const std::string& topic) {
 
 void TApplication::Run(int showCommand) {
   if (Form* main = MainForm(); main && ShowMainForm) {
-    if (showCommand == SW_SHOWMINNOACTIVE) main->ShowMinimizedDeferred();
-    else main->Show();
+    if (showCommand == SW_SHOWMINNOACTIVE)
+      main->ShowMinimizedDeferred();
+    else
+      main->Show();
   }
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -105,8 +107,10 @@ void TApplication::HandleException() {
   } catch (...) {
     message = L"Erreur inconnue";
   }
-  if (OnException) OnException(message);
-  else ShowException(message);
+  if (OnException)
+    OnException(message);
+  else
+    ShowException(message);
 }
 
 void TApplication::ShowException(const std::wstring& message) {
@@ -161,9 +165,7 @@ LRESULT TApplication::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case kActivateForm:
       if (GetForegroundWindow() == handle_) RestoreMainForm();
       return 0;
-    case WM_CLOSE:
-      Terminate();
-      return 0;
+    case WM_CLOSE: Terminate(); return 0;
   }
   return DefWindowProcW(handle_, msg, wp, lp);
 }

@@ -50,9 +50,9 @@ void Control::Attach(HWND hwnd) {
 void Control::CreateWnd(const CreateParams& c, const wchar_t* className, DWORD style, DWORD exStyle) {
   const ControlDesc& d = c.desc;
   if (!(d.options & kHidden)) style |= WS_VISIBLE;
-  HWND h = CreateWindowExW(exStyle, className, d.text ? d.text : L"", style | WS_CHILD | WS_CLIPSIBLINGS,
-                           d.x, d.y, d.width, d.height, c.parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), GetModuleHandleW(nullptr), this);
+  HWND h = CreateWindowExW(exStyle, className, d.text ? d.text : L"", style | WS_CHILD | WS_CLIPSIBLINGS, d.x, d.y,
+                           d.width, d.height, c.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
+                           GetModuleHandleW(nullptr), this);
   Attach(h);
   if (c.font) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
 }

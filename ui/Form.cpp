@@ -16,13 +16,13 @@ namespace {
 GdiObject<HFONT> CreateFontOf(int height, bool bold, bool underline) {
   // A negative height is the character height in pixels; no scaling with the system's font size.
   return GdiObject<HFONT>(CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
-                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                     DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
+                                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                      DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
 }
 
 DWORD StyleOf(BorderStyle b) {
   return b == BorderStyle::Single ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX
-                              : WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+                                  : WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 }
 
 }  // namespace
@@ -111,8 +111,8 @@ ImageList& Form::Images(const char* name) {
 void Form::AddHint(HWND control, const std::wstring& text) {
   if (!hints_)
     hints_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -203,9 +203,12 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   const bool main = Application && Application->MainForm() == this;
   switch (msg) {
     case WM_CLOSE:
-      if (main) Application->Terminate();
-      else if (modal_) ModalResult = 2;  // cancel
-      else ShowWindow(hwnd_, SW_HIDE);
+      if (main)
+        Application->Terminate();
+      else if (modal_)
+        ModalResult = 2;  // cancel
+      else
+        ShowWindow(hwnd_, SW_HIDE);
       return 0;
     case WM_SIZE:
       if (main) Application->MirrorMinimized(wp == SIZE_MINIMIZED);

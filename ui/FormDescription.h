@@ -40,13 +40,13 @@ enum Option : uint16_t {
 struct ControlDesc {
   Kind kind;
   const char* name;
-  const char* parent;               // nullptr: the form itself
-  int x, y, width, height;          // a label's size 0 x 0 means "fits its text"
-  const wchar_t* text;              // caption, hint or tab caption
+  const char* parent;       // nullptr: the form itself
+  int x, y, width, height;  // a label's size 0 x 0 means "fits its text"
+  const wchar_t* text;      // caption, hint or tab caption
   FontStyle font = FontStyle::Regular;
   uint16_t options = kNone;
-  const char* image = nullptr;      // image resource (a picture, or the image list of a face or status picture)
-  int16_t index = -1;               // image of the list shown; -1 for a whole picture
+  const char* image = nullptr;  // image resource (a picture, or the image list of a face or status picture)
+  int16_t index = -1;           // image of the list shown; -1 for a whole picture
 };
 
 enum class BorderStyle : uint8_t {

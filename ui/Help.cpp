@@ -31,8 +31,7 @@ bool OpenInBrowser(const std::wstring& url) {
 bool BrowserHelp::WinHelp(HWND owner, const std::string& file, UINT command, ULONG_PTR data) {
   const std::wstring page = HelpPage(folder_, base::DepuisAnsi(file).value_or(L""));
   switch (command) {
-    case HELP_CONTENTS:
-      return Exists(page);
+    case HELP_CONTENTS: return Exists(page);
     case HELP_COMMAND: {
       if (!data) return false;
       const auto topic = JumpTopic(reinterpret_cast<const char*>(data));
@@ -41,8 +40,7 @@ bool BrowserHelp::WinHelp(HWND owner, const std::string& file, UINT command, ULO
       // No browser registered for web addresses: the page through its own association, at its top.
       return Sys().ShellExecuteW(owner, page);
     }
-    case HELP_QUIT:
-      return true;
+    case HELP_QUIT: return true;
   }
   return false;
 }

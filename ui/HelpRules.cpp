@@ -41,7 +41,7 @@ std::wstring Encoder(std::wstring_view text, bool separators) {
   for (const char byte : EnUtf8(text)) {
     const auto o = static_cast<unsigned char>(byte);
     const bool keep = (o >= 'A' && o <= 'Z') || (o >= 'a' && o <= 'z') || (o >= '0' && o <= '9') || o == '-' ||
-                       o == '.' || o == '_' || o == '~' || (separators && (o == '/' || o == ':'));
+                      o == '.' || o == '_' || o == '~' || (separators && (o == '/' || o == ':'));
     if (keep) {
       out.push_back(static_cast<wchar_t>(o));
     } else {

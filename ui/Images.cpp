@@ -24,12 +24,11 @@ HBITMAP LoadPng(const char* resource, int& width, int& height) {
   ComPtr<IWICFormatConverter> conversion;
   UINT l = 0, h = 0;
   if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) ||
-      FAILED(factory->CreateStream(&stream)) ||
-      FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(data), size)) ||
+      FAILED(factory->CreateStream(&stream)) || FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(data), size)) ||
       FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, &decoder)) ||
       FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&conversion)) ||
-      FAILED(conversion->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr,
-                                    0.0, WICBitmapPaletteTypeCustom)) ||
+      FAILED(conversion->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                    WICBitmapPaletteTypeCustom)) ||
       FAILED(conversion->GetSize(&l, &h)))
     throw failure();
 
@@ -69,8 +68,7 @@ void ImageList::DrawPart(HDC dc, const RECT& target, int index, const RECT& sour
     SelectedObject sel(memoryDc, bitmap_.get());
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     AlphaBlend(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, memoryDc,
-               index * width_ + source.left, source.top, source.right - source.left, source.bottom - source.top,
-               blend);
+               index * width_ + source.left, source.top, source.right - source.left, source.bottom - source.top, blend);
   }
   DeleteDC(memoryDc);
 }

@@ -9,7 +9,8 @@ constexpr wchar_t kClass[] = L"TImage";
 constexpr wchar_t kIndexProperty[] = L"ImageIndex";
 }  // namespace
 
-Picture::Picture(const CreateParams& c) : Control(c.desc.name), index_(c.desc.index), stretch_(c.desc.options & kStretch) {
+Picture::Picture(const CreateParams& c)
+    : Control(c.desc.name), index_(c.desc.index), stretch_(c.desc.options & kStretch) {
   if (c.desc.image) images_ = &c.form.Images(c.desc.image);
   RegisterWindowClass(kClass);
   CreateWnd(c, kClass, 0);
@@ -28,8 +29,10 @@ void Picture::Paint(HDC dc) const {
   RECT client;
   GetClientRect(hwnd_, &client);
   const int index = index_ < 0 ? 0 : index_;
-  if (stretch_) images_->DrawPart(dc, client, index, RECT{0, 0, images_->Width(), images_->Height()});
-  else images_->Draw(dc, 0, 0, index);
+  if (stretch_)
+    images_->DrawPart(dc, client, index, RECT{0, 0, images_->Width(), images_->Height()});
+  else
+    images_->Draw(dc, 0, 0, index);
 }
 
 void Picture::PaintUnder(HDC dc, const RECT& area) const {
@@ -42,20 +45,19 @@ void Picture::PaintUnder(HDC dc, const RECT& area) const {
 
 LRESULT Picture::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_ERASEBKGND:
-      return 1;  // the parent's background stays; the picture draws over it
+    case WM_ERASEBKGND: return 1;  // the parent's background stays; the picture draws over it
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd_, &ps);
       // Images of a list are drawn with their alpha over the parent's colour.
       if (index_ >= 0)
-        if (auto* parent = dynamic_cast<Container*>(FromHandle(GetParent(hwnd_)))) FillRect(dc, &ps.rcPaint, parent->Brush());
+        if (auto* parent = dynamic_cast<Container*>(FromHandle(GetParent(hwnd_))))
+          FillRect(dc, &ps.rcPaint, parent->Brush());
       Paint(dc);
       EndPaint(hwnd_, &ps);
       return 0;
     }
-    case WM_NCHITTEST:
-      return HTTRANSPARENT;  // clicks go to what lies behind, as on a painted surface
+    case WM_NCHITTEST: return HTTRANSPARENT;  // clicks go to what lies behind, as on a painted surface
   }
   return Control::WndProc(msg, wp, lp);
 }

@@ -6,7 +6,10 @@
 namespace ui {
 
 PictureButton::PictureButton(const CreateParams& c)
-    : Control(c.desc.name), form_(c.form), face_(&c.form.Images(c.desc.image)), index_(c.desc.index < 0 ? 0 : c.desc.index) {
+    : Control(c.desc.name),
+      form_(c.form),
+      face_(&c.form.Images(c.desc.image)),
+      index_(c.desc.index < 0 ? 0 : c.desc.index) {
   CreateWnd(c, L"Button", BS_OWNERDRAW | WS_TABSTOP);
   form_.AddHint(hwnd_, c.desc.text);
 }
@@ -23,8 +26,10 @@ bool PictureButton::HandleDrawItem(const DRAWITEMSTRUCT& dis) {
   GdiObject<HBITMAP> buffer(CreateCompatibleBitmap(dis.hDC, l, h));
   {
     SelectedObject sel(memoryDc, buffer.get());
-    if (Picture* background = form_.Background()) background->PaintUnder(memoryDc, BoundsRect());
-    else FillRect(memoryDc, &r, form_.Brush());
+    if (Picture* background = form_.Background())
+      background->PaintUnder(memoryDc, BoundsRect());
+    else
+      FillRect(memoryDc, &r, form_.Brush());
     const int pressed = (dis.itemState & ODS_SELECTED) ? 1 : 0;
     face_->Draw(memoryDc, (l - face_->Width()) / 2 + pressed, (h - face_->Height()) / 2 + pressed, index_);
     BitBlt(dis.hDC, r.left, r.top, l, h, memoryDc, 0, 0, SRCCOPY);

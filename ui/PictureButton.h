@@ -14,7 +14,9 @@ class PictureButton : public Control {
   explicit PictureButton(const CreateParams& c);
 
   std::function<void(Control* sender)> OnClick;
-  void Click() { if (OnClick) OnClick(this); }
+  void Click() {
+    if (OnClick) OnClick(this);
+  }
 
   bool HandleDrawItem(const DRAWITEMSTRUCT& dis) override;
   void HandleCommand(WORD code) override;

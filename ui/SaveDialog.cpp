@@ -16,10 +16,13 @@ constexpr size_t kCapacity = 32768;
 // The forms take no input while the dialog runs, as under any modal window of the application.
 class DisabledForms {
  public:
-  DisabledForms() : principale_(Application && Application->MainForm() ? Application->MainForm()->Handle() : nullptr),
-                     active_(GetActiveWindow()) {
-    if (principale_ && IsWindowEnabled(principale_)) EnableWindow(principale_, FALSE);
-    else principale_ = nullptr;
+  DisabledForms()
+      : principale_(Application && Application->MainForm() ? Application->MainForm()->Handle() : nullptr),
+        active_(GetActiveWindow()) {
+    if (principale_ && IsWindowEnabled(principale_))
+      EnableWindow(principale_, FALSE);
+    else
+      principale_ = nullptr;
   }
   ~DisabledForms() {
     if (principale_) EnableWindow(principale_, TRUE);

@@ -29,7 +29,7 @@ POINT System::WorkAreaOrigin(HWND window) {
 }
 
 HRESULT System::AssocQueryStringW(ASSOCF options, ASSOCSTR what, const wchar_t* association, const wchar_t* verb,
-                                   wchar_t* out, DWORD* size) {
+                                  wchar_t* out, DWORD* size) {
   return ::AssocQueryStringW(options, what, association, verb, out, size);
 }
 
@@ -43,8 +43,8 @@ bool System::CreateProcessW(std::wstring line) {
 }
 
 bool System::ShellExecuteW(HWND owner, const std::wstring& document) {
-  return reinterpret_cast<INT_PTR>(::ShellExecuteW(owner, L"open", document.c_str(), nullptr, nullptr,
-                                                   SW_SHOWNORMAL)) > 32;
+  return reinterpret_cast<INT_PTR>(::ShellExecuteW(owner, L"open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) >
+         32;
 }
 
 }  // namespace ui

@@ -10,10 +10,10 @@
 namespace ui {
 namespace {
 
-constexpr int kTabTop = 5;     // top of a tab not on show
-constexpr int kMargin = 9;          // blank on each side of a caption
+constexpr int kTabTop = 5;  // top of a tab not on show
+constexpr int kMargin = 9;  // blank on each side of a caption
 constexpr int kMinWidth = 36;
-constexpr int kGap = 1;          // between two tabs
+constexpr int kGap = 1;  // between two tabs
 
 }  // namespace
 
@@ -49,7 +49,8 @@ void TabControl::AddPage(Panel& page, const wchar_t* caption) {
 void TabControl::Activer(int index) {
   if (index < 0 || index >= static_cast<int>(pages_.size())) return;
   if (index == active_) return;
-  if (SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0) != index) SendMessageW(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  if (SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0) != index)
+    SendMessageW(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
   Panel* next = pages_[static_cast<size_t>(index)];
   EnableWindow(next->Handle(), TRUE);
   SetWindowPos(next->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
@@ -119,8 +120,7 @@ LRESULT CALLBACK TabControl::Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
 
 LRESULT TabControl::Intercept(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_ERASEBKGND:
-      return 1;
+    case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd_, &ps);
@@ -128,9 +128,7 @@ LRESULT TabControl::Intercept(UINT msg, WPARAM wp, LPARAM lp) {
       EndPaint(hwnd_, &ps);
       return 0;
     }
-    case WM_PRINTCLIENT:
-      Paint(reinterpret_cast<HDC>(wp));
-      return 0;
+    case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wp)); return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
       keyboard_ = false;
@@ -140,8 +138,7 @@ LRESULT TabControl::Intercept(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_MOUSEMOVE:
-    case WM_MOUSELEAVE:
-      return 0;  // no hot face
+    case WM_MOUSELEAVE: return 0;  // no hot face
     case TCM_GETITEMRECT: {
       const auto index = static_cast<size_t>(wp);
       if (index >= tabs_.size() || !lp) return FALSE;

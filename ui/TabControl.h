@@ -40,7 +40,7 @@ class TabControl : public Control {
 
  private:
   static constexpr int kBodyTop = 24;  // the body's frame runs along this row, under the tabs
-  static constexpr int kRaise = 3;        // the tab on show stands this much higher than the others
+  static constexpr int kRaise = 3;     // the tab on show stands this much higher than the others
 
   static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data);
   LRESULT Intercept(UINT msg, WPARAM wp, LPARAM lp);

@@ -21,8 +21,12 @@ void Remplir(HDC dc, const RECT& r, COLORREF colour) {
 void Degrade(HDC dc, const RECT& r, COLORREF top, COLORREF bottom) {
   if (r.bottom <= r.top || r.right <= r.left) return;
   auto vertex = [](LONG x, LONG y, COLORREF c) {
-    return TRIVERTEX{x, y, static_cast<COLOR16>(GetRValue(c) << 8), static_cast<COLOR16>(GetGValue(c) << 8),
-                     static_cast<COLOR16>(GetBValue(c) << 8), 0};
+    return TRIVERTEX{x,
+                     y,
+                     static_cast<COLOR16>(GetRValue(c) << 8),
+                     static_cast<COLOR16>(GetGValue(c) << 8),
+                     static_cast<COLOR16>(GetBValue(c) << 8),
+                     0};
   };
   TRIVERTEX vertices[2] = {vertex(r.left, r.top, top), vertex(r.right, r.bottom, bottom)};
   GRADIENT_RECT rect{0, 1};
@@ -66,12 +70,19 @@ void TabControl::Paint(HDC target) const {
   {
     SelectedObject sel(dc, buffer.get());
     // Beside the tabs, what lies under the control: the form's background picture.
-    if (Picture* background = form_.Background()) background->PaintUnder(dc, BoundsRect());
-    else FillRect(dc, &client, form_.Brush());
+    if (Picture* background = form_.Background())
+      background->PaintUnder(dc, BoundsRect());
+    else
+      FillRect(dc, &client, form_.Brush());
     const RECT body{0, kBodyTop, client.right, client.bottom};
     Remplir(dc, body, style_.body);
-    Trait(dc, {{0, kBodyTop}, {client.right - 1, kBodyTop}, {client.right - 1, client.bottom - 1},
-               {0, client.bottom - 1}, {0, kBodyTop}}, style_.border);
+    Trait(dc,
+          {{0, kBodyTop},
+           {client.right - 1, kBodyTop},
+           {client.right - 1, client.bottom - 1},
+           {0, client.bottom - 1},
+           {0, kBodyTop}},
+          style_.border);
     const auto chosen = static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0));
     for (int i = 0; i < static_cast<int>(tabs_.size()); ++i)
       if (i != chosen) PaintTab(dc, i, false);

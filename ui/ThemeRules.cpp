@@ -55,9 +55,8 @@ bool ApplyKey(TabStyle& style, std::string_view key, std::string_view value) {
     uint32_t TabStyle::*colour;
   };
   static constexpr Key kColours[] = {
-      {"Bordure", &TabStyle::border}, {"Corps", &TabStyle::body},
-      {"Haut", &TabStyle::top},       {"Bas", &TabStyle::bottom},
-      {"Texte", &TabStyle::text},     {"TexteActif", &TabStyle::activeText},
+      {"Bordure", &TabStyle::border}, {"Corps", &TabStyle::body}, {"Haut", &TabStyle::top},
+      {"Bas", &TabStyle::bottom},     {"Texte", &TabStyle::text}, {"TexteActif", &TabStyle::activeText},
       {"Accent", &TabStyle::accent},
   };
   for (const Key& c : kColours) {
@@ -87,8 +86,7 @@ std::optional<TabStyle> ParseTheme(std::string_view text) {
     if (line.ends_with('\r')) line.remove_suffix(1);
     for (const char c : line)
       if (static_cast<unsigned char>(c) < 0x20 && c != '\t') return std::nullopt;
-    if (const size_t comment = line.find(';'); comment != std::string_view::npos)
-      line = line.substr(0, comment);
+    if (const size_t comment = line.find(';'); comment != std::string_view::npos) line = line.substr(0, comment);
     line = Trim(line);
     if (line.empty()) continue;
     if (line.starts_with('[')) {

@@ -1,6 +1,5 @@
 #include "ui/Win.h"
 
-
 namespace ui {
 
 std::wstring ProgramFolder() {

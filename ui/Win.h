@@ -22,7 +22,10 @@ class GdiObject {
   explicit GdiObject(T h) : h_(h) {}
   GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
   GdiObject& operator=(GdiObject&& o) noexcept {
-    if (this != &o) { Liberer(); h_ = std::exchange(o.h_, nullptr); }
+    if (this != &o) {
+      Liberer();
+      h_ = std::exchange(o.h_, nullptr);
+    }
     return *this;
   }
   GdiObject(const GdiObject&) = delete;
@@ -33,7 +36,10 @@ class GdiObject {
   explicit operator bool() const { return h_ != nullptr; }
 
  private:
-  void Liberer() { if (h_) DeleteObject(h_); h_ = nullptr; }
+  void Liberer() {
+    if (h_) DeleteObject(h_);
+    h_ = nullptr;
+  }
   T h_ = nullptr;
 };
 

@@ -39,7 +39,6 @@ class AProposOuverte : public testing::Test {
 };
 
 TEST_F(AProposOuverte, LaBoiteEstModaleCentreeEtMontreSesTextes) {
-
   EXPECT_EQ(Texte(boite), L"A propos");
   EXPECT_FALSE(IsWindowEnabled(fiche)) << "the main window takes no input while the box is shown";
   EXPECT_EQ(GetWindow(boite, GW_OWNER), fiche);
@@ -60,21 +59,18 @@ TEST_F(AProposOuverte, LaBoiteEstModaleCentreeEtMontreSesTextes) {
     bool exact;
   };
   const Ligne lignes[] = {
-      {"ProductName", L"Quorvane", true},
-      {"Version", L"Version 2.0", true},
-      {"Copyright", L"2004", false},
-      {"Label6", L"l'équipe Quorvane", false},
-      {"Label8", L"l'équipe Quorvane", false},
-      {"Label4", L"Date de la configuration minimale : 7 mai 2004.", true},
-      {"Label1", L"example.org", false},
-      {"Label3", L"example.org", false},
-      {"Label7", L"@example.org", false},
-      {"OKButton", L"OK", true},
+      {"ProductName", L"Quorvane", true},      {"Version", L"Version 2.0", true},
+      {"Copyright", L"2004", false},           {"Label6", L"l'équipe Quorvane", false},
+      {"Label8", L"l'équipe Quorvane", false}, {"Label4", L"Date de la configuration minimale : 7 mai 2004.", true},
+      {"Label1", L"example.org", false},       {"Label3", L"example.org", false},
+      {"Label7", L"@example.org", false},      {"OKButton", L"OK", true},
   };
   for (const Ligne& l : lignes) {
     const std::wstring texte = Texte(Apropos(boite, l.nom));
-    if (l.exact) EXPECT_EQ(texte, l.texte) << l.nom;
-    else EXPECT_NE(texte.find(l.texte), std::wstring::npos) << l.nom << ": " << testing::PrintToString(texte);
+    if (l.exact)
+      EXPECT_EQ(texte, l.texte) << l.nom;
+    else
+      EXPECT_NE(texte.find(l.texte), std::wstring::npos) << l.nom << ": " << testing::PrintToString(texte);
   }
   // The word-wrapped notices keep their width; the fixed one its height too.
   RECT r;
@@ -93,11 +89,13 @@ TEST_F(AProposOuverte, LaBoiteEstModaleCentreeEtMontreSesTextes) {
 
 TEST_F(AProposOuverte, LaBoiteRevientOuOnLaLaissee) {
   SetWindowPos(boite, nullptr, 37, 54, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ASSERT_TRUE(Attendre([&] {
-    RECT r;
-    GetWindowRect(boite, &r);
-    return r.left == 37 && r.top == 54;
-  }, 5000));
+  ASSERT_TRUE(Attendre(
+      [&] {
+        RECT r;
+        GetWindowRect(boite, &r);
+        return r.left == 37 && r.top == 54;
+      },
+      5000));
 
   // Each way of closing it, then it comes back at the moved place.
   const std::function<void()> fermetures[] = {

@@ -37,14 +37,17 @@ bool ChoisirFichier(HWND dialogue, const std::wstring& chemin) {
 std::wstring Message(HWND boite) {
   // The message is the box's static control with text; the icon's has none.
   std::wstring message;
-  EnumChildWindows(boite, [](HWND h, LPARAM l) -> BOOL {
-    wchar_t classe[16];
-    GetClassNameW(h, classe, 16);
-    if (_wcsicmp(classe, L"Static") != 0) return TRUE;
-    auto& m = *reinterpret_cast<std::wstring*>(l);
-    m = Texte(h);
-    return m.empty();
-  }, reinterpret_cast<LPARAM>(&message));
+  EnumChildWindows(
+      boite,
+      [](HWND h, LPARAM l) -> BOOL {
+        wchar_t classe[16];
+        GetClassNameW(h, classe, 16);
+        if (_wcsicmp(classe, L"Static") != 0) return TRUE;
+        auto& m = *reinterpret_cast<std::wstring*>(l);
+        m = Texte(h);
+        return m.empty();
+      },
+      reinterpret_cast<LPARAM>(&message));
   return message;
 }
 

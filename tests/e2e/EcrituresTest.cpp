@@ -88,8 +88,10 @@ std::vector<std::wstring> Differences(const Instantane& avant, const Instantane&
   std::vector<std::wstring> d;
   for (const auto& [quoi, etat] : apres) {
     const auto it = avant.find(quoi);
-    if (it == avant.end()) d.push_back(L"added: " + quoi);
-    else if (it->second != etat) d.push_back(L"changed: " + quoi);
+    if (it == avant.end())
+      d.push_back(L"added: " + quoi);
+    else if (it->second != etat)
+      d.push_back(L"changed: " + quoi);
   }
   for (const auto& [quoi, etat] : avant)
     if (!apres.count(quoi)) d.push_back(L"removed: " + quoi);

@@ -205,8 +205,7 @@ TEST_F(Export, UnDisquePleinGardeLAncienFichier) {
   EXPECT_EQ(Statut(), kDetection);
   EXPECT_EQ(Rapport(), rapport);
   EXPECT_EQ(Lire(chemin), kAncien) << "the old file stays byte for byte";
-  EXPECT_EQ(Contenu(*dossier), (std::vector<std::wstring>{L"rapport.txt", L"remplissage"}))
-      << "no temporary file left";
+  EXPECT_EQ(Contenu(*dossier), (std::vector<std::wstring>{L"rapport.txt", L"remplissage"})) << "no temporary file left";
 
   // Room again: the user can export.
   DeleteFileW(remplissage.c_str());

@@ -8,7 +8,7 @@ namespace fichiers {
 
 std::optional<std::string> Lire(const std::wstring& chemin) {
   base::Handle f(CreateFileW(chemin.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, 0, nullptr));
+                             nullptr, OPEN_EXISTING, 0, nullptr));
   if (!f) return std::nullopt;
   std::string octets(GetFileSize(f.get(), nullptr), '\0');
   DWORD lus = 0;

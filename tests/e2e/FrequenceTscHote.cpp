@@ -61,8 +61,7 @@ int main(int argc, char** argv) {
   const Point debut = Lire();
   const auto ns = static_cast<long long>(secondes * 1e9);
   timespec pause{static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)};
-  while (nanosleep(&pause, &pause) != 0) {
-  }
+  while (nanosleep(&pause, &pause) != 0) {}
   const Point fin = Lire();
   const double mhz = (fin.tsc - debut.tsc) / (fin.ns - debut.ns) * 1e3;
 

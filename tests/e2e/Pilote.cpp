@@ -59,7 +59,8 @@ std::wstring Copie(const std::wstring& nomFichier, const std::wstring& sousDossi
 void VersionWindows(const std::wstring& nomFichier, const wchar_t* version) {
   const std::wstring cle = L"Software\\Wine\\AppDefaults\\" + nomFichier;
   HKEY h;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, cle.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) != ERROR_SUCCESS)
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, cle.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) !=
+      ERROR_SUCCESS)
     return;
   RegSetValueExW(h, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
                  static_cast<DWORD>((wcslen(version) + 1) * sizeof(wchar_t)));
@@ -102,8 +103,10 @@ void Processus::Suspendre(bool suspendre) const {
   for (BOOL ok = Thread32First(instantane.get(), &t); ok; ok = Thread32Next(instantane.get(), &t)) {
     if (t.th32OwnerProcessID != pid_) continue;
     base::Handle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, t.th32ThreadID));
-    if (suspendre) SuspendThread(thread.get());
-    else ResumeThread(thread.get());
+    if (suspendre)
+      SuspendThread(thread.get());
+    else
+      ResumeThread(thread.get());
   }
 }
 
@@ -116,24 +119,28 @@ long Processus::AttendreFin(DWORD ms) {
 
 HWND Processus::Fenetre(const wchar_t* classe, DWORD ms, bool visible) const {
   HWND trouvee = nullptr;
-  Attendre([&] {
-    Recherche r{classe, pid_, visible, {}};
-    EnumWindows(Enumerer, reinterpret_cast<LPARAM>(&r));
-    trouvee = r.trouvees.empty() ? nullptr : r.trouvees.front();
-    return trouvee != nullptr;
-  }, ms);
+  Attendre(
+      [&] {
+        Recherche r{classe, pid_, visible, {}};
+        EnumWindows(Enumerer, reinterpret_cast<LPARAM>(&r));
+        trouvee = r.trouvees.empty() ? nullptr : r.trouvees.front();
+        return trouvee != nullptr;
+      },
+      ms);
   return trouvee;
 }
 
 HWND Processus::Dialogue(const wchar_t* titre, DWORD ms) const {
   HWND trouvee = nullptr;
-  Attendre([&] {
-    Recherche r{L"#32770", pid_, true, {}};
-    EnumWindows(Enumerer, reinterpret_cast<LPARAM>(&r));
-    for (HWND h : r.trouvees)
-      if (Texte(h) == titre) trouvee = h;
-    return trouvee != nullptr;
-  }, ms);
+  Attendre(
+      [&] {
+        Recherche r{L"#32770", pid_, true, {}};
+        EnumWindows(Enumerer, reinterpret_cast<LPARAM>(&r));
+        for (HWND h : r.trouvees)
+          if (Texte(h) == titre) trouvee = h;
+        return trouvee != nullptr;
+      },
+      ms);
   return trouvee;
 }
 
@@ -150,12 +157,15 @@ HWND Controle(HWND fenetre, const ui::FormDesc& forme, const char* nom) {
     int id;
     HWND trouve;
   } cible{ui::ControlId(forme, nom), nullptr};
-  EnumChildWindows(fenetre, [](HWND h, LPARAM l) -> BOOL {
-    auto& c = *reinterpret_cast<Cible*>(l);
-    if (GetDlgCtrlID(h) != c.id) return TRUE;
-    c.trouve = h;
-    return FALSE;
-  }, reinterpret_cast<LPARAM>(&cible));
+  EnumChildWindows(
+      fenetre,
+      [](HWND h, LPARAM l) -> BOOL {
+        auto& c = *reinterpret_cast<Cible*>(l);
+        if (GetDlgCtrlID(h) != c.id) return TRUE;
+        c.trouve = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&cible));
   return cible.trouve;
 }
 

@@ -60,15 +60,21 @@ struct Enfants {
 
 Enfants EnfantsDeLaBoite(HWND boite) {
   Enfants e;
-  EnumChildWindows(boite, [](HWND h, LPARAM l) -> BOOL {
-    auto& trouves = *reinterpret_cast<Enfants*>(l);
-    wchar_t classe[32] = {};
-    GetClassNameW(h, classe, 32);
-    if (_wcsicmp(classe, L"Static") == 0 && (GetWindowLongW(h, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) trouves.icone = h;
-    else if (_wcsicmp(classe, L"Static") == 0) trouves.textes.push_back(Texte(h));
-    else if (GetDlgCtrlID(h) == IDOK) trouves.ok = h;
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&e));
+  EnumChildWindows(
+      boite,
+      [](HWND h, LPARAM l) -> BOOL {
+        auto& trouves = *reinterpret_cast<Enfants*>(l);
+        wchar_t classe[32] = {};
+        GetClassNameW(h, classe, 32);
+        if (_wcsicmp(classe, L"Static") == 0 && (GetWindowLongW(h, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+          trouves.icone = h;
+        else if (_wcsicmp(classe, L"Static") == 0)
+          trouves.textes.push_back(Texte(h));
+        else if (GetDlgCtrlID(h) == IDOK)
+          trouves.ok = h;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&e));
   return e;
 }
 

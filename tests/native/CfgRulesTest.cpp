@@ -15,10 +15,10 @@ TEST(CalculerPosition, BureauxLimites) {
     int32_t top, left;
   };
   const Cas cas[] = {
-      {799, 600, 1, 1},    {799, 5000, 1, 1},   {0, 0, 1, 1},  // narrower than 800: the corner
-      {800, 600, 28, 116}, {1024, 768, 84, 228}, {1280, 1024, 169, 356},
+      {799, 600, 1, 1},        {799, 5000, 1, 1},    {0, 0, 1, 1},  // narrower than 800: the corner
+      {800, 600, 28, 116},     {1024, 768, 84, 228}, {1280, 1024, 169, 356},
       {800, 510, -1, 116},  // lower than the client: truncated toward zero
-      {800, 513, 0, 116},  {800, 512, -1, 116}, {800, 500, -5, 116},
+      {800, 513, 0, 116},      {800, 512, -1, 116},  {800, 500, -5, 116},
       {3840, 1080, 188, 1636},  // two monitors side by side: the whole virtual screen
   };
   for (const Cas& c : cas) {
@@ -63,20 +63,28 @@ TEST(Valeurs, LeFichierEntier) {
   EXPECT_EQ(Fichier(Exemple()),
             "\r\n"
             "CPU              :   Intel(R) Pentium(R) 4 CPU 2.40GHz\r\n"
-            "VITESSE          : 2400 MHz\r\n" + etoiles + "\r\n"
-            "TOTAL RAM        : 512 Mo\r\n"
-            "MEMOIRE VIRTUEL  : 2048 Mo\r\n"
-            "MEMOIRE PAGE     : 1247 Mo\r\n" + etoiles + "\r\n"
-            "CARTE VIDEO      : RADEON 9600 S\xE9rie\r\n"
-            "MEMOIRE          : 128 MB\r\n"
-            "TAILLE           : 1280 X 1024\r\n"
-            "TAUX RAFFRAI.    : 60 Hz\r\n"
-            "RESOLUTION       : 32 Bits\r\n"
-            "VERSION PILOTES  : 6.14.10.6444\r\n"
-            "FAIT DU 3D       : Oui\r\n" + etoiles + "\r\n"
-            "OS               : Windows XP\r\n"
-            "AUTRE            : Service Pack 2\r\n" + etoiles + "\r\n"
-            "Version DIRECTX  : 9.0c\r\n");
+            "VITESSE          : 2400 MHz\r\n" +
+                etoiles +
+                "\r\n"
+                "TOTAL RAM        : 512 Mo\r\n"
+                "MEMOIRE VIRTUEL  : 2048 Mo\r\n"
+                "MEMOIRE PAGE     : 1247 Mo\r\n" +
+                etoiles +
+                "\r\n"
+                "CARTE VIDEO      : RADEON 9600 S\xE9rie\r\n"
+                "MEMOIRE          : 128 MB\r\n"
+                "TAILLE           : 1280 X 1024\r\n"
+                "TAUX RAFFRAI.    : 60 Hz\r\n"
+                "RESOLUTION       : 32 Bits\r\n"
+                "VERSION PILOTES  : 6.14.10.6444\r\n"
+                "FAIT DU 3D       : Oui\r\n" +
+                etoiles +
+                "\r\n"
+                "OS               : Windows XP\r\n"
+                "AUTRE            : Service Pack 2\r\n" +
+                etoiles +
+                "\r\n"
+                "Version DIRECTX  : 9.0c\r\n");
 }
 
 TEST(Valeurs, TitresDeDixNeufCaracteres) {

@@ -50,7 +50,11 @@ TEST(NomProcesseur, MarqueOuFournisseur) {
   };
   const Cas cas[] = {
       {"brand text", Marque("AMD EPYC 7B13", 13), "AMD EPYC 7B13"},
-      {"0x7F gives the vendor", Marque("\x7F" "abc", 4), "GenuineIntel"},
+      {"0x7F gives the vendor",
+       Marque("\x7F"
+              "abc",
+              4),
+       "GenuineIntel"},
       {"0x7F alone", Marque("\x7F", 1), "GenuineIntel"},
       {"0x7F later is a character", Marque("A\x7F", 2), "A\x7F"},
       {"a leading zero byte: empty, no fallback", Marque("\0abc", 4), ""},
@@ -60,8 +64,7 @@ TEST(NomProcesseur, MarqueOuFournisseur) {
       {"48 bytes give 48 characters", Marque(k48.c_str(), 48), k48},
       {"leaves up to 0x80000003 only: the vendor", Marque("AMD", 3), "GenuineIntel", 0x80000003},
   };
-  for (const Cas& c : cas)
-    EXPECT_EQ(sondes::NomProcesseur(c.feuilleMax, c.marque, "GenuineIntel"), c.nom) << c.quoi;
+  for (const Cas& c : cas) EXPECT_EQ(sondes::NomProcesseur(c.feuilleMax, c.marque, "GenuineIntel"), c.nom) << c.quoi;
 
   // Bytes past the three leaves never belong to the name.
   const std::string k64(64, 'y');
@@ -144,7 +147,7 @@ TEST(OctetsDuFournisseur, EBXPuisEDXPuisECX) {
       {0x756E6547, 0x49656E69, 0x6C65746E, "GenuineIntel"},
       {0x68747541, 0x69746E65, 0x444D4163, "AuthenticAMD"},
       {0x4B4D564B, 0x564B4D56, 0x0000004D, "KVMKVMKVM"},  // zero bytes end the text
-      {0, 0, 0, ""},                                     // no CPUID: the bytes stay zero
+      {0, 0, 0, ""},                                      // no CPUID: the bytes stay zero
   };
   for (const Cas& c : cas) {
     const auto o = sondes::OctetsDuFournisseur(c.ebx, c.edx, c.ecx);

@@ -123,17 +123,19 @@ TEST(EvaluerTableDx, ChaqueLigneEtSesBornes) {
       {"6.0.6000.0 and mpg2splt 6.6.0.0", mpg2splt66, {8, 1, 'b'}},
       {"XP SP2 without d3d9", Tous(xp, false), {8, 2, ' '}},
       {"a later group overrides a higher earlier one",
-       {{"ddraw.dll", FaireVersion(4, 8, 0, 400)}, {"dinput.dll", FaireVersion(4, 7, 0, 716)}}, {8, 0, ' '}},
+       {{"ddraw.dll", FaireVersion(4, 8, 0, 400)}, {"dinput.dll", FaireVersion(4, 7, 0, 716)}},
+       {8, 0, ' '}},
       {"an unreadable group is skipped, the later ones still count",
-       {{"ddraw.dll", FaireVersion(4, 2, 0, 95)}, {"dplayx.dll", FaireVersion(4, 6, 3, 518)}}, {6, 1, 'a'}},
+       {{"ddraw.dll", FaireVersion(4, 2, 0, 95)}, {"dplayx.dll", FaireVersion(4, 6, 3, 518)}},
+       {6, 1, 'a'}},
   };
   for (const Cas& c : cas) EXPECT_EQ(Evaluer(c.fichiers), c.attendu) << c.quoi;
 }
 
 TEST(EvaluerTableDx, OnzeLecturesToujoursDansLeMemeOrdre) {
-  const std::vector<std::string> ordre = {"ddraw.dll", "d3drg8x.dll", "ddraw.dll",   "dplayx.dll",
-                                          "ddraw.dll", "dinput.dll",  "ddraw.dll",   "d3d8.dll",
-                                          "mpg2splt.ax", "dpnet.dll", "d3d9.dll"};
+  const std::vector<std::string> ordre = {"ddraw.dll",   "d3drg8x.dll", "ddraw.dll", "dplayx.dll",
+                                          "ddraw.dll",   "dinput.dll",  "ddraw.dll", "d3d8.dll",
+                                          "mpg2splt.ax", "dpnet.dll",   "d3d9.dll"};
   for (const Fichiers& f : {Fichiers{}, Tous(FaireVersion(6, 0, 6000, 0), true)}) {
     std::vector<std::string> lus;
     Evaluer(f, &lus);

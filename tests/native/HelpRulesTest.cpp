@@ -15,7 +15,7 @@ TEST(JumpCommand, FormatEtCoupureA255) {
       {"Bienvenue", "JumpID(\"\",\"Bienvenue\")"},
       {"", "JumpID(\"\",\"\")"},
       {std::string(242, 'z'), "JumpID(\"\",\"" + std::string(242, 'z') + "\")"},  // exactly 255
-      {std::string(243, 'z'), "JumpID(\"\",\"" + std::string(243, 'z') + "\""},  // 256, the ')' goes
+      {std::string(243, 'z'), "JumpID(\"\",\"" + std::string(243, 'z') + "\""},   // 256, the ')' goes
       {long244, "JumpID(\"\",\"" + long244},
       {long250, ("JumpID(\"\",\"" + long250).substr(0, 255)},
   };
@@ -75,8 +75,8 @@ TEST(FileUrl, CheminsEncodesEtAncre) {
       {L"C:\\x.html", L"a b#c", L"file:///C:/x.html#a%20b%23c"},
       {L"C:\\\u20AC.html", L"", L"file:///C:/%E2%82%AC.html"},
       // UTF-16 units written one by one, so that the rows mean the same with a 32-bit wchar_t.
-      {L"C:\\\xD83D\xDE00.html", L"", L"file:///C:/%F0%9F%98%80.html"},  // a pair: U+1F600
-      {L"C:\\\xD83Dx.html", L"", L"file:///C:/%EF%BF%BDx.html"},         // a high one alone: U+FFFD
+      {L"C:\\\xD83D\xDE00.html", L"", L"file:///C:/%F0%9F%98%80.html"},        // a pair: U+1F600
+      {L"C:\\\xD83Dx.html", L"", L"file:///C:/%EF%BF%BDx.html"},               // a high one alone: U+FFFD
       {L"C:\\\xDE00\xD83D.html", L"", L"file:///C:/%EF%BF%BD%EF%BF%BD.html"},  // reversed: two U+FFFD
   };
   for (const Cas& c : cas) EXPECT_EQ(ui::FileUrl(c.chemin, c.ancre), c.url) << c.chemin;

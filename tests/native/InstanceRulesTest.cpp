@@ -12,14 +12,14 @@ TEST(NomMutexInstance, NomDeFichierEnMajuscules) {
   const Cas cas[] = {
       {"C:\\Program Files\\Quorvane\\Config.exe", "CONFIG.EXE"},
       {"D:\\autre\\dossier\\config.EXE", "CONFIG.EXE"},  // another folder, another case: the same program
-      {"C:\\Quorvane\\Quorvane2.exe", "QUORVANE2.EXE"},   // another file name: another instance
-      {"C:Config.exe", "CONFIG.EXE"},                       // the drive's colon also ends the folder part
+      {"C:\\Quorvane\\Quorvane2.exe", "QUORVANE2.EXE"},  // another file name: another instance
+      {"C:Config.exe", "CONFIG.EXE"},                    // the drive's colon also ends the folder part
       {"\\\\serveur\\partage\\Q.exe", "Q.EXE"},
       {"Config.exe", "CONFIG.EXE"},
       {"C:\\Jeux\\", ""},
       {"C:\\Jeux\\r\xE9sum\xE9.exe", "R\xE9SUM\xE9.EXE"},  // bytes above ASCII stay as they are
-      {"C:\\a/b.exe", "A/B.EXE"},                              // only '\' and ':' separate
-      {"C:\\Jeux\\`az{@AZ[.exe", "`AZ{@AZ[.EXE"},  // a-z end where they do: '`' and '{' stay
+      {"C:\\a/b.exe", "A/B.EXE"},                          // only '\' and ':' separate
+      {"C:\\Jeux\\`az{@AZ[.exe", "`AZ{@AZ[.EXE"},          // a-z end where they do: '`' and '{' stay
   };
   for (const Cas& c : cas) EXPECT_EQ(appli::NomMutexInstance(c.chemin), c.nom) << c.chemin;
 }

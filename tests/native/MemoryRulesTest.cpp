@@ -27,13 +27,13 @@ TEST(Memoire, OctetsEnKoEtEnMo) {
       {4'294'967'295, 4'194'303, 4096},
       {4'294'967'296, 4'194'304, 4097},  // no longer wraps at 4 GB
       {17'179'869'184, 16'777'216, 16385},
-      {25'276'182'528, 24'683'772, 24106},           // MemTotal of 24,683,772 kB
+      {25'276'182'528, 24'683'772, 24106},  // MemTotal of 24,683,772 kB
       {2'199'023'254'527, 2'147'483'646, 2'097'152},
-      {2'199'023'255'552, kMax, 2'097'153},          // 2 TB: KB at their top, MB still exact
-      {140'737'488'224'256, kMax, 134'217'728},      // a 64-bit process's virtual memory
+      {2'199'023'255'552, kMax, 2'097'153},      // 2 TB: KB at their top, MB still exact
+      {140'737'488'224'256, kMax, 134'217'728},  // a 64-bit process's virtual memory
       {2'251'799'810'539'520, kMax, kMax - 1},
-      {2'251'799'811'588'096, kMax, kMax},           // floor + 1 is the top itself
-      {2'251'799'812'636'672, kMax, kMax},           // one MB more: pinned
+      {2'251'799'811'588'096, kMax, kMax},  // floor + 1 is the top itself
+      {2'251'799'812'636'672, kMax, kMax},  // one MB more: pinned
       {0xFFFF'FFFF'FFFF'FFFF, kMax, kMax},
   };
   for (const Cas& c : cas) {

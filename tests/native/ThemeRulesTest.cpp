@@ -38,7 +38,7 @@ TEST(ParseTheme, UnFichierPartielGardeLeStyleIntegrePourLeReste) {
   EXPECT_EQ(integre.body, Rgb(255, 255, 255));
 
   const auto style = ui::ParseTheme(
-      "Auteur = quelqu'un\n"      // before any section: skipped
+      "Auteur = quelqu'un\n"  // before any section: skipped
       "[Autre]\nHaut = n'importe quoi\n"
       "[Onglets]\nHaut=#000080\nLueur = #FFFFFF\n"  // an unknown key is skipped
       "[Fin]\n");
@@ -55,12 +55,12 @@ TEST(ParseTheme, UnFichierPartielGardeLeStyleIntegrePourLeReste) {
 
 TEST(ParseTheme, UnFichierMalFormeEstRefuse) {
   const std::string_view cas[] = {
-      "",                                          // no section
-      "Haut = #000080\n",                          // keys, but no [Onglets]
-      "[Onglets\nHaut = #000080\n",                // unclosed section
-      "[Onglets]\nHaut #000080\n",                 // no '='
-      "[Onglets]\n= #000080\n",                    // no key
-      "[Onglets]\nHaut = #00080\n",                // five digits
+      "",                            // no section
+      "Haut = #000080\n",            // keys, but no [Onglets]
+      "[Onglets\nHaut = #000080\n",  // unclosed section
+      "[Onglets]\nHaut #000080\n",   // no '='
+      "[Onglets]\n= #000080\n",      // no key
+      "[Onglets]\nHaut = #00080\n",  // five digits
       "[Onglets]\nHaut = #0000GG\n",
       "[Onglets]\nHaut = 1, 2\n",
       "[Onglets]\nHaut = 1, 2, 256\n",

@@ -112,8 +112,8 @@ TEST(Juger, CarteVideoEtSeuilDuProcesseur) {
     r.MemoireVideo = c.memoire;
     r.EchecVideo = c.echec;
     const auto v = Juger(r);
-    const std::string quoi = "Is3D " + std::to_string(c.is3D) + ", " + std::to_string(c.memoire) + " MB, echec " +
-                             std::to_string(c.echec);
+    const std::string quoi =
+        "Is3D " + std::to_string(c.is3D) + ", " + std::to_string(c.memoire) + " MB, echec " + std::to_string(c.echec);
     EXPECT_EQ(v.cg, c.cg) << quoi;
     Verifier(v.cmtCG, c.couleurCG, c.cmtCG, quoi + " (upper line)");
     Verifier(v.cmtSpecial, c.couleurSpecial, c.cmtSpecial, quoi + " (lower line)");
@@ -130,11 +130,18 @@ TEST(Juger, VitesseContreLeSeuil) {
     const std::wstring& legende;
   };
   const Cas cas[] = {
-      {1, 599, kDanger, kRouge, kEchoue},     {1, 600, kAttention, kJaune, kPasse}, {1, 601, kOk, kVert, kBien},
-      {0, 1499, kDanger, kRouge, kEchoue},    {0, 1500, kAttention, kJaune, kPasse}, {0, 1501, kOk, kVert, kBien},
-      {1, 1000, kOk, kVert, kBien},           {0, 1000, kDanger, kRouge, kEchoue},
-      {1, 0, kDanger, kRouge, kEchoue},       {0, 0, kDanger, kRouge, kEchoue},
-      {1, -601, kDanger, kRouge, kEchoue},    {0, INT32_MAX, kOk, kVert, kBien},  // signed
+      {1, 599, kDanger, kRouge, kEchoue},
+      {1, 600, kAttention, kJaune, kPasse},
+      {1, 601, kOk, kVert, kBien},
+      {0, 1499, kDanger, kRouge, kEchoue},
+      {0, 1500, kAttention, kJaune, kPasse},
+      {0, 1501, kOk, kVert, kBien},
+      {1, 1000, kOk, kVert, kBien},
+      {0, 1000, kDanger, kRouge, kEchoue},
+      {1, 0, kDanger, kRouge, kEchoue},
+      {0, 0, kDanger, kRouge, kEchoue},
+      {1, -601, kDanger, kRouge, kEchoue},
+      {0, INT32_MAX, kOk, kVert, kBien},  // signed
       {1, INT32_MIN, kDanger, kRouge, kEchoue},
   };
   for (const Cas& c : cas) {
@@ -159,9 +166,9 @@ TEST(Juger, DirectXNonSigne) {
     const std::wstring& legende;
   };
   const Cas cas[] = {
-      {0, kDanger, kRouge, absente},      {1, kAttention, kJaune, ancienne}, {7, kAttention, kJaune, ancienne},
-      {8, kOk, kVert, recente},           {9, kOk, kVert, recente},
-      {2147483648u, kOk, kVert, recente},  // negative if it were read as signed
+      {0, kDanger, kRouge, absente},      {1, kAttention, kJaune, ancienne},
+      {7, kAttention, kJaune, ancienne},  {8, kOk, kVert, recente},
+      {9, kOk, kVert, recente},           {2147483648u, kOk, kVert, recente},  // negative if it were read as signed
       {0xFFFFFFFFu, kOk, kVert, recente},
   };
   for (const Cas& c : cas) {

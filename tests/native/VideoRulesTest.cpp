@@ -15,16 +15,39 @@ TEST(MemoireVideoSelonTexte, FormesDuFournisseurEtTextesRefuses) {
     int32_t attendu;
   };
   const Cas cas[] = {
-      {"64.0 MB", 64},          {"1024.0 MB", 1024},     {"64.5 MB", 64},
-      {"8072 MB", 8072},        {"4289.7 MB", 4289},     {"12345", 12345},
-      {"abc.0 MB", 0},          {"", 0},                 {std::string_view{}, 0},  // no data at all
-      {"99999999999 MB", 0},    {"2147483647 MB", 2147483647}, {"2147483648 MB", 0},
+      {"64.0 MB", 64},
+      {"1024.0 MB", 1024},
+      {"64.5 MB", 64},
+      {"8072 MB", 8072},
+      {"4289.7 MB", 4289},
+      {"12345", 12345},
+      {"abc.0 MB", 0},
+      {"", 0},
+      {std::string_view{}, 0},  // no data at all
+      {"99999999999 MB", 0},
+      {"2147483647 MB", 2147483647},
+      {"2147483648 MB", 0},
       {"00000000000000000064 MB", 64},  // leading zeros are not an overflow
-      {"   128.0 MB  ", 128},   {"\t256\t", 256},        {"64.0MB", 64},          {"64 MB ", 64},
-      {"0 MB", 0},              {"64.", 0},              {".5 MB", 0},            {"64.0.0 MB", 0},
-      {"64 GB", 0},             {"64 MBx", 0},           {"64 MB MB", 0},         {"-64 MB", 0},
-      {"+64 MB", 0},            {"0x40", 0},             {"$40", 0},              {"64 mb", 0},
-      {"MB", 0},                {"   ", 0},              {"1 2 MB", 0},           {"64\n", 0},
+      {"   128.0 MB  ", 128},
+      {"\t256\t", 256},
+      {"64.0MB", 64},
+      {"64 MB ", 64},
+      {"0 MB", 0},
+      {"64.", 0},
+      {".5 MB", 0},
+      {"64.0.0 MB", 0},
+      {"64 GB", 0},
+      {"64 MBx", 0},
+      {"64 MB MB", 0},
+      {"-64 MB", 0},
+      {"+64 MB", 0},
+      {"0x40", 0},
+      {"$40", 0},
+      {"64 mb", 0},
+      {"MB", 0},
+      {"   ", 0},
+      {"1 2 MB", 0},
+      {"64\n", 0},
       {"64\0 MB"sv, 0},  // a text cut short by a zero is not a number followed by nothing
   };
   for (const Cas& c : cas) EXPECT_EQ(sondes::MemoireVideoSelonTexte(c.texte), c.attendu) << '"' << c.texte << '"';
@@ -88,10 +111,10 @@ TEST(ProfondeurCouleur, ProduitSur16BitsDontLes8BitsBas) {
     uint8_t attendu;
   };
   const Cas cas[] = {
-      {1, 32, 32}, {4, 1, 4},   {1, 256, 0}, {8, 32, 0},  {1, 24, 24}, {3, 8, 24}, {1, 16, 16},
-      {0, 32, 0},  {1, 0, 0},   {1, 257, 1}, {2, 200, 144},           // 400 = 0x190
-      {256, 256, 0},                                                  // 65536 leaves 16 bits as 0
-      {0x10001, 3, 3},                                                // each count taken in 16 bits
+      {1, 32, 32},     {4, 1, 4},  {1, 256, 0}, {8, 32, 0},  {1, 24, 24},   {3, 8, 24},
+      {1, 16, 16},     {0, 32, 0}, {1, 0, 0},   {1, 257, 1}, {2, 200, 144},  // 400 = 0x190
+      {256, 256, 0},                                                         // 65536 leaves 16 bits as 0
+      {0x10001, 3, 3},                                                       // each count taken in 16 bits
   };
   for (const Cas& c : cas)
     EXPECT_EQ(sondes::ProfondeurCouleur(c.plans, c.bits), c.attendu) << c.plans << " x " << c.bits;

@@ -138,8 +138,11 @@ TEST(Navigateur, LeChoixDeLUtilisateurOuvreLaPageALaRubrique) {
     std::vector<std::wstring> processus, documents;
   };
   const Cas cas[] = {
-      {"the user's choice, not the legacy handler", choisi, ancien,
-       {L"\"C:\\Navigateur\\choisi.exe\" -url \"" + url + L"\""}, {}},
+      {"the user's choice, not the legacy handler",
+       choisi,
+       ancien,
+       {L"\"C:\\Navigateur\\choisi.exe\" -url \"" + url + L"\""},
+       {}},
       {"only the legacy handler, as on Windows 7", L"", ancien, {L"\"C:\\IE\\iexplore.exe\" " + url}, {}},
       {"no handler: the page through the shell, at its top", L"", L"", {}, {page}},
   };

@@ -19,8 +19,7 @@ HANDLE Refus(DWORD erreur) {
 int ConversionDocumentee::WideCharToMultiByte(UINT page, DWORD options, const wchar_t* large, int n, char* octets,
                                               int taille) {
   if (echec) return Echec(ERROR_NO_UNICODE_TRANSLATION);
-  if ((page == CP_UTF8 || page == 54936) && (options & ~DWORD{WC_ERR_INVALID_CHARS}))
-    return Echec(ERROR_INVALID_FLAGS);
+  if ((page == CP_UTF8 || page == 54936) && (options & ~DWORD{WC_ERR_INVALID_CHARS})) return Echec(ERROR_INVALID_FLAGS);
   return base::Conversion::WideCharToMultiByte(page, options, large, n, octets, taille);
 }
 
@@ -104,8 +103,7 @@ HANDLE FichiersDocumentes::CreateFileW(const std::wstring& demande, DWORD, DWORD
       if (it == fichiers.end()) return Refus(ERROR_FILE_NOT_FOUND);
       if (creation == TRUNCATE_EXISTING) it->second.contenu.clear();
       break;
-    default:
-      return Refus(ERROR_INVALID_PARAMETER);
+    default: return Refus(ERROR_INVALID_PARAMETER);
   }
   const auto h = reinterpret_cast<HANDLE>(prochain_++);
   ouverts_[h] = chemin;
@@ -118,7 +116,9 @@ BOOL FichiersDocumentes::WriteFile(HANDLE fichier, const void* octets, DWORD tai
   return TRUE;
 }
 
-BOOL FichiersDocumentes::CloseHandle(HANDLE fichier) { return ouverts_.erase(fichier) ? TRUE : Echec(ERROR_INVALID_HANDLE); }
+BOOL FichiersDocumentes::CloseHandle(HANDLE fichier) {
+  return ouverts_.erase(fichier) ? TRUE : Echec(ERROR_INVALID_HANDLE);
+}
 
 DWORD FichiersDocumentes::GetFinalPathNameByHandleW(HANDLE fichier, wchar_t* chemin, DWORD taille, DWORD) {
   const std::wstring final = L"\\\\?\\" + ouverts_.at(fichier);
@@ -128,7 +128,8 @@ DWORD FichiersDocumentes::GetFinalPathNameByHandleW(HANDLE fichier, wchar_t* che
   return static_cast<DWORD>(final.size());
 }
 
-BOOL FichiersDocumentes::MoveFileExW(const std::wstring& demandeSource, const std::wstring& demandeCible, DWORD options) {
+BOOL FichiersDocumentes::MoveFileExW(const std::wstring& demandeSource, const std::wstring& demandeCible,
+                                     DWORD options) {
   std::wstring source, cible;
   if (!Chemin(demandeSource, source) || !Chemin(demandeCible, cible)) return FALSE;
   const auto it = fichiers.find(source);
@@ -140,7 +141,8 @@ BOOL FichiersDocumentes::MoveFileExW(const std::wstring& demandeSource, const st
   return TRUE;
 }
 
-BOOL FichiersDocumentes::ReplaceFileW(const std::wstring& demandeRemplace, const std::wstring& demandeRemplacant, DWORD) {
+BOOL FichiersDocumentes::ReplaceFileW(const std::wstring& demandeRemplace, const std::wstring& demandeRemplacant,
+                                      DWORD) {
   std::wstring remplace, remplacant;
   if (!Chemin(demandeRemplace, remplace) || !Chemin(demandeRemplacant, remplacant)) return FALSE;
   const auto cible = fichiers.find(remplace), source = fichiers.find(remplacant);

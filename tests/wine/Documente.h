@@ -69,13 +69,13 @@ class FichiersDocumentes : public bilan::Fichiers {
   struct Fichier {
     std::string contenu;
     DWORD attributs = FILE_ATTRIBUTE_ARCHIVE;
-    int creation = 0;                // kept by a replace, new with a create
-    std::set<std::wstring> flux;     // alternate data streams
-    std::wstring lien;               // a symbolic link to that path; empty for a file
+    int creation = 0;             // kept by a replace, new with a create
+    std::set<std::wstring> flux;  // alternate data streams
+    std::wstring lien;            // a symbolic link to that path; empty for a file
     bool operator==(const Fichier&) const = default;
   };
-  std::map<std::wstring, Fichier> fichiers;   // by full path, without the long-form prefix
-  std::set<std::wstring> sansCreation;        // folders (with their final '\') where no file may be added
+  std::map<std::wstring, Fichier> fichiers;  // by full path, without the long-form prefix
+  std::set<std::wstring> sansCreation;       // folders (with their final '\') where no file may be added
 
   DWORD GetFileAttributesW(const std::wstring& chemin) override;
   HANDLE CreateFileW(const std::wstring& chemin, DWORD acces, DWORD partage, DWORD creation, DWORD options) override;

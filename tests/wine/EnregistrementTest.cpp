@@ -67,8 +67,8 @@ TEST(Enregistrement, RemplaceToutOuRien) {
   base::Handle tenu;
   struct Cas {
     const char* quoi;
-    std::wstring nom;         // relative to the folder
-    const char* erreur;       // nullptr: the save succeeds; "creer" or "ecrire"
+    std::wstring nom;    // relative to the folder
+    const char* erreur;  // nullptr: the save succeeds; "creer" or "ecrire"
     void (*preparer)(const std::wstring& chemin, base::Handle& tenu);
     std::vector<std::wstring> reste;  // what the folder holds afterwards
   };
@@ -76,20 +76,29 @@ TEST(Enregistrement, RemplaceToutOuRien) {
   const Cas cas[] = {
       {"a new file", L"r.txt", nullptr, nullptr, {L"r.txt"}},
       {"an older, longer file", L"r.txt", nullptr, ancien, {L"r.txt"}},
-      {"a folder and a name outside the ANSI code page", L"Ελληνικά 日本\\r.txt", nullptr,
+      {"a folder and a name outside the ANSI code page",
+       L"Ελληνικά 日本\\r.txt",
+       nullptr,
        [](const std::wstring& c, base::Handle&) { CreateDirectoryW(c.substr(0, c.rfind(L'\\')).c_str(), nullptr); },
        {L"Ελληνικά 日本", L"Ελληνικά 日本\\r.txt"}},
       {"a missing folder", L"absent\\r.txt", "creer", nullptr, {}},
-      {"a folder in the target's place", L"r.txt", "creer",
-       [](const std::wstring& c, base::Handle&) { CreateDirectoryW(c.c_str(), nullptr); }, {L"r.txt"}},
-      {"a read-only target", L"r.txt", "creer",
+      {"a folder in the target's place",
+       L"r.txt",
+       "creer",
+       [](const std::wstring& c, base::Handle&) { CreateDirectoryW(c.c_str(), nullptr); },
+       {L"r.txt"}},
+      {"a read-only target",
+       L"r.txt",
+       "creer",
        [](const std::wstring& c, base::Handle& t) {
          Ecrire(c, kAncien);
          SetFileAttributesW(c.c_str(), FILE_ATTRIBUTE_READONLY);
          (void)t;
        },
        {L"r.txt"}},
-      {"a target held open without sharing", L"r.txt", "creer",
+      {"a target held open without sharing",
+       L"r.txt",
+       "creer",
        [](const std::wstring& c, base::Handle& t) {
          Ecrire(c, kAncien);
          t = base::Handle(CreateFileW(c.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -155,13 +164,32 @@ TEST(Enregistrement, CeQueWindowsGardeEtCeQuIlRefuse) {
   };
   const Cas cas[] = {
       {"a new file", r, {}, false, false, {{r, cree}}},
-      {"a replaced file keeps its attributes, creation time and streams", r, {{r, ancien}}, false, false, {{r, nouveau}}},
-      {"a folder so deep that only the long form reaches the temporary file", profond, {}, false, false, {{profond, cree}}},
-      {"a file in a folder where nothing can be added is written in place", r, {{r, ancien}}, true, false, {{r, nouveau}}},
+      {"a replaced file keeps its attributes, creation time and streams",
+       r,
+       {{r, ancien}},
+       false,
+       false,
+       {{r, nouveau}}},
+      {"a folder so deep that only the long form reaches the temporary file",
+       profond,
+       {},
+       false,
+       false,
+       {{profond, cree}}},
+      {"a file in a folder where nothing can be added is written in place",
+       r,
+       {{r, ancien}},
+       true,
+       false,
+       {{r, nouveau}}},
       {"a new file in such a folder", r, {}, true, true, {}},
       {"a hidden file", r, {{r, cache}}, false, true, {{r, cache}}},
       {"a system file", r, {{r, systeme}}, false, true, {{r, systeme}}},
-      {"a symbolic link is written through and stays", r, {{r, lien}, {vrai, ancien}}, false, false,
+      {"a symbolic link is written through and stays",
+       r,
+       {{r, lien}, {vrai, ancien}},
+       false,
+       false,
        {{r, lien}, {vrai, nouveau}}},
   };
   for (const Cas& c : cas) {

@@ -33,7 +33,14 @@ TEST_F(Evaluation, LesVerdictsVontAuxBonsControles) {
     std::vector<Attendu> attendus;
   };
   const std::vector<Pc> pcs = {
-      {"Windows 98, 128 MB, 3D with 32 MB, 600 MHz, DirectX 9", 2, 128, 1, 0, 32, 600, 9,
+      {"Windows 98, 128 MB, 3D with 32 MB, 600 MHz, DirectX 9",
+       2,
+       128,
+       1,
+       0,
+       32,
+       600,
+       9,
        {{"OSPim", 0, "LblCmtOS", kVert, L"Le jeu devrait bien fonctionner !"},
         {"RAMPim", 2, "LblCmtRAM", kRouge, L"Danger ! Le jeu ne fonctionnera pas !"},
         {"CGPim", 0, "LblCmtCG", kVert, L"Le jeu devrait bien fonctionner !"},
@@ -41,14 +48,28 @@ TEST_F(Evaluation, LesVerdictsVontAuxBonsControles) {
          L"Note: Ce n'est pas parce que votre carte fait du 3D qu'elle supporte le T&&L."},
         {"CPUPim", 1, "LblCmtCPU", kJaune, L"Le jeu va fonctionner !"},
         {"PIMDX", 0, "LblCmtDx", kVert, L"Votre version de Directx est assez recente."}}},
-      {"Windows 95, 1024 MB, no 3D and no card, 1501 MHz, DirectX 7", 1, 1024, 0, 1, 64, 1501, 7,
+      {"Windows 95, 1024 MB, no 3D and no card, 1501 MHz, DirectX 7",
+       1,
+       1024,
+       0,
+       1,
+       64,
+       1501,
+       7,
        {{"OSPim", 1, "LblCmtOS", kJaune, L"Danger ! Le jeux risque de ne pas fonctionner avec cet OS !"},
         {"RAMPim", 1, "LblCmtRAM", kJaune, L"Danger ! La configuration actuelle ne permet pas de tester le RAM !"},
         {"CGPim", 2, "LblCmtCG", kRouge, L"Danger ! Votre carte vidéo ne supporte probablement pas T&&L !"},
         {nullptr, 0, "LblCmtSpecial", kRouge, L"Impossible de détecter votre carte video."},
         {"CPUPim", 0, "LblCmtCPU", kVert, L"Le jeu devrait bien fonctionner !"},
         {"PIMDX", 1, "LblCmtDx", kJaune, L"Cette Version de directx est trop ancienne. Veuillez la mettre a jour."}}},
-      {"Windows XP, 257 MB, 3D with 33 MB, 599 MHz, no DirectX", 7, 257, 1, 0, 33, 599, 0,
+      {"Windows XP, 257 MB, 3D with 33 MB, 599 MHz, no DirectX",
+       7,
+       257,
+       1,
+       0,
+       33,
+       599,
+       0,
        {{"OSPim", 0, "LblCmtOS", kVert, L"Le jeu devrait bien fonctionner !"},
         {"RAMPim", 0, "LblCmtRAM", kVert, L"Le jeu devrait bien fonctionner !"},
         {"CGPim", 0, "LblCmtCG", kVert, L"Le jeu devrait bien fonctionner !"},
@@ -149,7 +170,6 @@ TEST_F(Evaluation, LeRapportLitLesLegendesTellesQuAffichees) {
   EXPECT_EQ(lignes[8], L"CARTE VIDEO      : RADEON 9600 Série");
   EXPECT_EQ(lignes[17], L"AUTRE            : ");
   EXPECT_EQ(fiche->MemoConfig->Text().substr(0, 2), L"\r\n") << "after the memo's own empty line";
-
 }
 
 }  // namespace

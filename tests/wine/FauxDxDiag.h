@@ -18,16 +18,16 @@ class FauxConteneur final : public IDxDiagContainer {
   FauxConteneur() = default;
   ~FauxConteneur();
 
-  FauxConteneur* Ajouter(const std::wstring& nom);  // a new child container
+  FauxConteneur* Ajouter(const std::wstring& nom);             // a new child container
   void Texte(const std::wstring& nom, const wchar_t* valeur);  // nullptr: a null BSTR
   void Entier(const std::wstring& nom, uint32_t valeur);
   void Booleen(const std::wstring& nom, VARIANT_BOOL valeur);
   void Autre(const std::wstring& nom, const VARIANT& valeur);  // copied
-  void Retirer(const std::wstring& nom);                         // a property or a child
+  void Retirer(const std::wstring& nom);                       // a property or a child
 
-  HRESULT resultatNoms = S_OK;  // of EnumChildContainerNames
-  std::wstring nomForce;        // written for child 0 in place of its name, cut to the buffer, unterminated
-  std::wstring muette;          // the property answered with S_OK and the holder left untouched
+  HRESULT resultatNoms = S_OK;         // of EnumChildContainerNames
+  std::wstring nomForce;               // written for child 0 in place of its name, cut to the buffer, unterminated
+  std::wstring muette;                 // the property answered with S_OK and the holder left untouched
   std::vector<std::wstring> demandes;  // names asked of GetProp and GetChildContainer, in order
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** objet) override;

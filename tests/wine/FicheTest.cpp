@@ -23,8 +23,9 @@ TEST_F(Fiche, ChaqueControleEstLaFenetreDeSaLigne) {
   EXPECT_EQ(client.right, 568);
   EXPECT_EQ(client.bottom, 515);
   EXPECT_EQ(TexteFenetre(fiche->Handle()), L"Quorvane.");
-  const wchar_t* const kClasses[] = {L"TImage", L"Button", L"Edit", L"msctls_statusbar32", L"SysTabControl32",
-                                     L"TTabSheet", L"Static", L"TPanel", L"Button"};  // by ui::Kind
+  const wchar_t* const kClasses[] = {L"TImage",          L"Button",    L"Edit",   L"msctls_statusbar32",
+                                     L"SysTabControl32", L"TTabSheet", L"Static", L"TPanel",
+                                     L"Button"};  // by ui::Kind
   const auto& lignes = fiche->Description().controls;
   for (size_t i = 0; i < lignes.size(); ++i) {
     const ui::ControlDesc& d = lignes[i];
@@ -108,13 +109,20 @@ TEST_F(Fiche, LInspectionEcritChaqueLibelle) {
   // The scripted PC: 2.4 GHz, 512 MB of memory (shown as 513), no diagnostic provider (the card is
   // unknown, the DirectX files give nothing), a 1024 x 768 desktop in 32 bits at 60 Hz.
   const std::pair<const char*, const wchar_t*> attendus[] = {
-      {"LblCPU", L"Scripted(R) CPU @ 2.40GHz"}, {"LblVitesse", L"2400 MHz"},
-      {"LblTotalRAM", L"513 Mo"},           {"LblVirtuel", L"2049 Mo"},
-      {"LblPage", L"1248 Mo"},              {"LblMarqueVideo", L"Inconnue"},
-      {"LblMemoireVideo", L"0 MB"},         {"LblHW", L"1024 X 768"},
-      {"LblRefreshRate", L"60 Hz"},         {"LblRes", L"32 Bits"},
-      {"LblVerDrv", L"Inconnue"},           {"LblIs3D", L"Non"},
-      {"LblVerOS", L"Windows 2000"},        {"LblAutreInfo", L"Service Pack 4"},
+      {"LblCPU", L"Scripted(R) CPU @ 2.40GHz"},
+      {"LblVitesse", L"2400 MHz"},
+      {"LblTotalRAM", L"513 Mo"},
+      {"LblVirtuel", L"2049 Mo"},
+      {"LblPage", L"1248 Mo"},
+      {"LblMarqueVideo", L"Inconnue"},
+      {"LblMemoireVideo", L"0 MB"},
+      {"LblHW", L"1024 X 768"},
+      {"LblRefreshRate", L"60 Hz"},
+      {"LblRes", L"32 Bits"},
+      {"LblVerDrv", L"Inconnue"},
+      {"LblIs3D", L"Non"},
+      {"LblVerOS", L"Windows 2000"},
+      {"LblAutreInfo", L"Service Pack 4"},
       {"LblDxVersion", L"0.0 "},
   };
   for (const auto& [nom, texte] : attendus) EXPECT_EQ(Texte(nom), texte) << nom;

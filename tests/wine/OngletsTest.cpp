@@ -12,7 +12,6 @@ namespace {
 
 class Onglets : public FicheScriptee {
  protected:
-
   HWND Handle() const { return fiche->Tabs->Handle(); }
   RECT Onglet(int i) const {
     RECT r{};
@@ -23,7 +22,6 @@ class Onglets : public FicheScriptee {
     TCHITTESTINFO essai{{x, y}, 0};
     return static_cast<int>(SendMessageW(Handle(), TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&essai)));
   }
-
 };
 
 TEST_F(Onglets, LePremierOngletEstA10PixelsEtChaqueOngletSeToucheOuIlEstDessine) {

@@ -18,7 +18,7 @@ PlateformeScriptee::PlateformeScriptee() {
     feuilles[0x80000002 + i] = r;
   }
   feuilles[0] = {0x0D, 0x756E6547, 0x6C65746E, 0x49656E69};  // "GenuineIntel" in EBX, ECX, EDX
-  feuilles[0x80000000] = {0x80000004, 0, 0, 0};               // the brand leaves exist
+  feuilles[0x80000000] = {0x80000004, 0, 0, 0};              // the brand leaves exist
   memoire.dwLength = sizeof memoire;
   memoire.ullTotalPhys = 512ull << 20;
   memoire.ullTotalVirtual = 2048ull << 20;

@@ -24,7 +24,9 @@ struct Repli : testing::Test {
     EXPECT_EQ(sondes::LireCarteVideo(r, sysInfo, plateforme), 0);
     return r;
   }
-  auto Nombre(const char* appel) const { return std::count(plateforme.journal.begin(), plateforme.journal.end(), appel); }
+  auto Nombre(const char* appel) const {
+    return std::count(plateforme.journal.begin(), plateforme.journal.end(), appel);
+  }
   size_t Position(const char* appel) const {
     return static_cast<size_t>(std::find(plateforme.journal.begin(), plateforme.journal.end(), appel) -
                                plateforme.journal.begin());

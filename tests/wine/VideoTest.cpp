@@ -81,11 +81,17 @@ TEST_F(Video, LeFournisseurDonneLaCarteDirectXEtLeModeAffiche) {
   EXPECT_EQ(ecrans->demandes, V{L"0"});
   EXPECT_EQ(ecran->demandes,
             (V{L"szDescription", L"szDisplayMemoryEnglish", L"b3DAccelerationExists", L"szDriverVersion"}));
-  EXPECT_EQ(systeme->demandes,
-            (V{L"dwDirectXVersionMajor", L"dwDirectXVersionMinor", L"szDirectXVersionLetter"}));
-  const std::vector<std::string> appels = {"CoInitialize", "CreerFournisseurDxDiag", "EnumDisplaySettingsA",
-                                           "CreateDCA", "GetDeviceCaps", "GetDeviceCaps", "DeleteDC",
-                                           "MultiEcran", "GetSystemMetrics", "GetSystemMetrics"};
+  EXPECT_EQ(systeme->demandes, (V{L"dwDirectXVersionMajor", L"dwDirectXVersionMinor", L"szDirectXVersionLetter"}));
+  const std::vector<std::string> appels = {"CoInitialize",
+                                           "CreerFournisseurDxDiag",
+                                           "EnumDisplaySettingsA",
+                                           "CreateDCA",
+                                           "GetDeviceCaps",
+                                           "GetDeviceCaps",
+                                           "DeleteDC",
+                                           "MultiEcran",
+                                           "GetSystemMetrics",
+                                           "GetSystemMetrics"};
   EXPECT_EQ(plateforme.journal, appels);
 
   plateforme.multiEcran = false;  // a user library without several monitors: the primary screen
@@ -173,16 +179,19 @@ TEST_F(Video, UneReponseMalFormeeLaisseLesValeursParDefaut) {
          t.ecran->Autre(L"szDriverVersion", Variante(VT_NULL));
        },
        kSansCarte},
-      {"the 3D flag as a text", [](Video& t) { t.ecran->Texte(L"b3DAccelerationExists", L"true"); },
+      {"the 3D flag as a text",
+       [](Video& t) { t.ecran->Texte(L"b3DAccelerationExists", L"true"); },
        {"Scripted GPU", 8072, 0, "31.0.15.1659", 9, 0, "c", "9.0c"}},
-      {"any nonzero boolean is true, and Wine's memory text", [](Video& t) {
+      {"any nonzero boolean is true, and Wine's memory text",
+       [](Video& t) {
          t.ecran->Booleen(L"b3DAccelerationExists", 1);
          t.ecran->Texte(L"szDisplayMemoryEnglish", L"4289.7 MB");
-       }, {"Scripted GPU", 4289, 1, "31.0.15.1659", 9, 0, "c", "9.0c"}},
-      {"a false boolean", [](Video& t) { t.ecran->Booleen(L"b3DAccelerationExists", VARIANT_FALSE); },
+       },
+       {"Scripted GPU", 4289, 1, "31.0.15.1659", 9, 0, "c", "9.0c"}},
+      {"a false boolean",
+       [](Video& t) { t.ecran->Booleen(L"b3DAccelerationExists", VARIANT_FALSE); },
        {"Scripted GPU", 8072, 0, "31.0.15.1659", 9, 0, "c", "9.0c"}},
-      {"no system information", [](Video& t) { t.fournisseur->racine->Retirer(L"DxDiag_SystemInfo"); },
-       kSansDirectX},
+      {"no system information", [](Video& t) { t.fournisseur->racine->Retirer(L"DxDiag_SystemInfo"); }, kSansDirectX},
       {"version numbers and letter of other types",
        [&objet](Video& t) {
          VARIANT signe = Variante(VT_I4);
@@ -194,12 +203,15 @@ TEST_F(Video, UneReponseMalFormeeLaisseLesValeursParDefaut) {
          t.systeme->Autre(L"szDirectXVersionLetter", inconnu);
        },
        kSansDirectX},
-      {"an empty letter", [](Video& t) { t.systeme->Texte(L"szDirectXVersionLetter", L""); },
+      {"an empty letter",
+       [](Video& t) { t.systeme->Texte(L"szDirectXVersionLetter", L""); },
        {"Scripted GPU", 8072, 1, "31.0.15.1659", 9, 0, "", "9.0"}},
-      {"a later DirectX", [](Video& t) {
+      {"a later DirectX",
+       [](Video& t) {
          t.systeme->Entier(L"dwDirectXVersionMajor", 12);
          t.systeme->Entier(L"dwDirectXVersionMinor", 1);
-       }, {"Scripted GPU", 8072, 1, "31.0.15.1659", 12, 1, "c", "12.1c"}},
+       },
+       {"Scripted GPU", 8072, 1, "31.0.15.1659", 12, 1, "c", "12.1c"}},
       {"no root container", [](Video& t) { t.fournisseur->racine.Reset(); }, kRien},
       {"nothing wrong", [](Video&) {}, kComplet},
   };

@@ -194,26 +194,6 @@ void AvecMemoireDistante(HWND fenetre, size_t taille, F f) {
 
 }  // namespace
 
-std::vector<std::wstring> Onglets(HWND onglets) {
-  std::vector<std::wstring> legendes;
-  constexpr int kCapacite = 128;
-  AvecMemoireDistante(onglets, sizeof(TCITEMW) + kCapacite * sizeof(wchar_t), [&](HANDLE processus, BYTE* distant) {
-    const auto n = SendMessageW(onglets, TCM_GETITEMCOUNT, 0, 0);
-    for (LRESULT i = 0; i < n; ++i) {
-      TCITEMW item{};
-      item.mask = TCIF_TEXT;
-      item.pszText = reinterpret_cast<wchar_t*>(distant + sizeof(TCITEMW));
-      item.cchTextMax = kCapacite;
-      WriteProcessMemory(processus, distant, &item, sizeof item, nullptr);
-      SendMessageW(onglets, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(distant));
-      wchar_t texte[kCapacite] = {};
-      ReadProcessMemory(processus, distant + sizeof(TCITEMW), texte, sizeof texte - sizeof(wchar_t), nullptr);
-      legendes.emplace_back(texte);
-    }
-  });
-  return legendes;
-}
-
 void CliquerOnglet(HWND onglets, int index) {
   RECT r{};
   AvecMemoireDistante(onglets, sizeof r, [&](HANDLE processus, BYTE* distant) {

@@ -52,8 +52,6 @@ HWND Controle(HWND fenetre, const ui::FormDesc& forme, const char* nom);
 // Clicks a button the way an accessibility tool does (BM_CLICK, posted: a click may open a modal box).
 void Cliquer(HWND bouton);
 std::wstring Texte(HWND fenetre);
-// The captions of a tab control of another process, read through its own memory.
-std::vector<std::wstring> Onglets(HWND onglets);
 // Selects a tab by a mouse click on it, as a user does.
 void CliquerOnglet(HWND onglets, int index);
 // The button of a dialog box with that command identifier (IDOK, IDCANCEL...).

@@ -1,4 +1,4 @@
-// The real program under Wine in hard conditions: crowded starts, a frozen first instance, odd folders.
+// The real program under Wine in hard conditions: crowded starts, a frozen first instance.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -51,15 +51,6 @@ TEST(Robustesse, UnePremiereInstanceFigeeNeBloquePasLaSeconde) {
     EXPECT_EQ(code, 0) << "show command " << affichage;
     EXPECT_LT(duree, 5000u) << "show command " << affichage;
   }
-}
-
-TEST(Robustesse, LeProgrammeTourneDepuisUnDossierAEspacesEtAccents) {
-  Processus p(pilote::Copie(L"Quorvane.exe", L"Dossier à espaces\\Été 2004 — œuvre"));
-  HWND fiche = p.Fenetre(L"TFichePrinc");
-  ASSERT_NE(fiche, nullptr);
-  EXPECT_EQ(pilote::Texte(pilote::Controle(fiche, "StatusBar")), L"Détection du matériel effectuée avec succès !");
-  PostMessageW(fiche, WM_CLOSE, 0, 0);
-  EXPECT_EQ(p.AttendreFin(10000), 0);
 }
 
 }  // namespace

@@ -73,13 +73,6 @@ TEST_F(Aide, LeBoutonDemandeLeSommaireEtLeSujetDuFichierNu) {
   EXPECT_TRUE(gErreurs.empty());
 }
 
-TEST_F(Aide, UnClicSurLeBoutonPasseParLeMemeChemin) {
-  SendMessageW(fiche->BtnHelp->Handle(), BM_CLICK, 0, 0);
-  Pomper();
-  ASSERT_EQ(moteur.requetes.size(), 2u);
-  EXPECT_EQ(moteur.requetes[1].macro, "JumpID(\"\",\"Bienvenue\")");
-}
-
 TEST_F(Aide, RienNeSuitUnSommaireEnEchec) {
   moteur.sommaireReussi = false;
   fiche->BtnHelpClick(fiche->BtnHelp);

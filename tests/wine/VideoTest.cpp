@@ -101,23 +101,6 @@ TEST_F(Video, LeFournisseurDonneLaCarteDirectXEtLeModeAffiche) {
   EXPECT_EQ(r.LargeurEcran, 1024);
 }
 
-TEST_F(Video, LesTextesLargesPassentAuCodeAnsi) {
-  ASSERT_EQ(GetACP(), 1252u) << "the expected bytes below are those of Windows-1252";
-  CPINFO info{};
-  GetCPInfo(CP_ACP, &info);
-  const char defaut = static_cast<char>(info.DefaultChar[0]);
-  // No Windows-1252 byte for the ideogram, and no look-alike for omega either: both become the default.
-  ecran->Texte(L"szDescription", L"GPU \u6F22 \u03A9 \u00E9\u2122");
-  ecran->Texte(L"szDriverVersion", L"");
-  Lire();
-  EXPECT_EQ(r.MarqueVideo, std::string("GPU ") + defaut + " " + defaut + " \xE9\x99");
-  EXPECT_EQ(r.VerDrv, "");
-  Construire();
-  ecran->Texte(L"szDescription", nullptr);  // a null BSTR is an empty text
-  Lire();
-  EXPECT_EQ(r.MarqueVideo, "");
-}
-
 struct Attendu {
   const char* marque;
   int32_t memoire;
@@ -155,6 +138,9 @@ TEST_F(Video, UneReponseMalFormeeLaisseLesValeursParDefaut) {
       {"a name that fills the buffer, unterminated", [](Video& t) { t.ecrans->nomForce.assign(300, L'x'); },
        kSansCarte},
       {"a name without a container", [](Video& t) { t.ecrans->nomForce = L"7"; }, kSansCarte},
+      {"a null text is an empty one",
+       [](Video& t) { t.ecran->Texte(L"szDescription", nullptr); },
+       {"", 8072, 1, "31.0.15.1659", 9, 0, "c", "9.0c"}},
       {"no device properties",
        [](Video& t) {
          for (auto* n : {L"szDescription", L"szDisplayMemoryEnglish", L"b3DAccelerationExists", L"szDriverVersion"})

@@ -1,5 +1,5 @@
-// The main window's side of the assessment: the verdicts on its pictures and comments, the report in its
-// memo, and the report's export.
+// The main window's side of the assessment: the verdicts and their hints on its pictures and comments, the
+// report in its memo, and the report's export.
 #include "app/Cfg.h"
 #include "assess/Enregistrement.h"
 #include "assess/ReportRules.h"
@@ -29,6 +29,15 @@ int TFichePrinc::Evaluer() {
   Commenter(LblCmtCPU, v.cmtCPU);
   PIMDX->SetImageIndex(v.dx);
   Commenter(LblCmtDx, v.cmtDx);
+  // Each tab's hint on its picture and its comments.
+  auto expliquer = [this](const std::wstring& bulle, std::initializer_list<ui::Control*> controles) {
+    for (ui::Control* c : controles) SetHint(*c, bulle);
+  };
+  expliquer(v.bulleOS, {OSPim, LblCmtOS});
+  expliquer(v.bulleRAM, {RAMPim, LblCmtRAM});
+  expliquer(v.bulleCG, {CGPim, LblCmtCG, LblCmtSpecial});
+  expliquer(v.bulleCPU, {CPUPim, LblCmtCPU});
+  expliquer(v.bulleDx, {PIMDX, LblCmtDx});
   return 0;
 }
 

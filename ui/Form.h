@@ -54,6 +54,9 @@ class Form : public Container {
   ImageList& Images(const char* name);
   // Shows `texte` as a tooltip when the mouse rests on the control.
   void AddHint(HWND control, const std::wstring& text);
+  // Sets or replaces a control's hint: a tooltip that wraps its lines and stays long enough to be read.
+  // A picture with a hint takes the mouse instead of letting it through.
+  void SetHint(Control& control, const std::wstring& text);
   // The picture that transparent controls show through (the form's background).
   Picture* Background() const { return background_; }
 
@@ -74,6 +77,8 @@ class Form : public Container {
   std::map<std::string, std::unique_ptr<ImageList>, std::less<>> images_;
   Picture* background_ = nullptr;
   HWND hints_ = nullptr;
+  HWND longHints_ = nullptr;  // the hints set by SetHint
+  std::vector<HWND> hinted_;
   bool shown_ = false;
   bool showPending_ = false;
   bool modal_ = false;

@@ -20,6 +20,8 @@ TFichePrinc::TFichePrinc(sondes::Plateforme& plateforme)
   LMDMMButton1->OnClick = [this](ui::Control* s) { LMDMMButton1Click(s); };
   BtnCheck->OnClick = [this](ui::Control* s) { BtnCheckClick(s); };
   LBtnX->OnClick = [this](ui::Control* s) { LBtnXClick(s); };
+  AddShortcut('C', [this] { CopierRapport(); });
+  AddSystemMenuItem(L"Co&pier le rapport", [this] { CopierRapport(); });
   // The guard acts once the window exists, while it is still being created.
   LMDOneInstance1.Verifier();
 }

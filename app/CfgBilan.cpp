@@ -1,10 +1,11 @@
 // The main window's side of the assessment: the verdicts and their hints on its pictures and comments, the
-// report in its memo, and the report's export.
+// report in its memo, and the report's export and copy.
 #include "app/Cfg.h"
 #include "assess/Enregistrement.h"
 #include "assess/ReportRules.h"
 #include "assess/VerdictRules.h"
 #include "base/Exception.h"
+#include "ui/Clipboard.h"
 
 namespace appli {
 namespace {
@@ -63,6 +64,16 @@ void TFichePrinc::ExporterVers(const std::wstring& chemin) {
   if (!octets) throw base::Exception(L"Erreur d'écriture dans le flux");
   bilan::EnregistrerSansPerte(chemin, *octets);
   StatusBar->SetSimpleText(L"Sauvegarder effectuée !");
+}
+
+void TFichePrinc::CopierRapport() {
+  // The export's text, and its very bytes for the programs that paste plain text.
+  const std::wstring texte = bilan::TexteLignes(MemoConfig->Lines());
+  const auto octets = base::VersAnsi(texte);
+  if (!octets) throw base::Exception(L"Erreur d'écriture dans le flux");
+  if (!ui::SetClipboardText(Handle(), texte, *octets))
+    throw base::Exception(L"Le presse-papiers est occupé par un autre programme. Réessayez dans un instant");
+  StatusBar->SetSimpleText(L"Rapport copié dans le presse-papiers.");
 }
 
 }  // namespace appli

@@ -80,6 +80,8 @@ void TApplication::Run(int showCommand) {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    auto* form = root ? dynamic_cast<Form*>(Control::FromHandle(root)) : nullptr;
+    if (form && form->TranslateShortcut(msg)) continue;
     if (root && Control::FromHandle(root) && IsDialogMessageW(root, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

@@ -1,4 +1,5 @@
-// The parts of a form that act on the user's request beyond its controls: hints set after creation.
+// The parts of a form that act on the user's request beyond its controls: hints set after creation,
+// keyboard shortcuts and items of the system menu.
 #include <algorithm>
 
 #include "ui/Form.h"
@@ -6,6 +7,11 @@
 
 namespace ui {
 namespace {
+
+// Identifiers of the shortcuts' and system menu items' commands: below the system's own (0xF000), their
+// four low bits zero, as the system keeps those of a system command for itself.
+constexpr WPARAM kFirstCommand = 0x100;
+constexpr WPARAM kCommandStep = 0x10;
 
 constexpr int kHintWidth = 320;        // pixels; a longer hint wraps
 constexpr WORD kHintDuration = 30000;  // ms on the screen, enough to read three lines
@@ -31,6 +37,38 @@ void Form::SetHint(Control& control, const std::wstring& text) {
   const bool known = std::find(hinted_.begin(), hinted_.end(), control.Handle()) != hinted_.end();
   SendMessageW(longHints_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   if (!known) hinted_.push_back(control.Handle());
+}
+
+void Form::AddShortcut(WORD key, std::function<void()> action) {
+  const WPARAM id = kFirstCommand + kCommandStep * commands_.size();
+  commands_.push_back(std::move(action));
+  shortcuts_.push_back(ACCEL{FVIRTKEY | FCONTROL, key, static_cast<WORD>(id)});
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
+  accelerators_ = CreateAcceleratorTableW(shortcuts_.data(), static_cast<int>(shortcuts_.size()));
+}
+
+bool Form::TranslateShortcut(MSG& msg) const {
+  return accelerators_ && TranslateAcceleratorW(hwnd_, accelerators_, &msg) != 0;
+}
+
+void Form::AddSystemMenuItem(const std::wstring& caption, std::function<void()> action) {
+  HMENU menu = GetSystemMenu(hwnd_, FALSE);
+  if (!menu) return;
+  const WPARAM id = kFirstCommand + kCommandStep * commands_.size();
+  commands_.push_back(std::move(action));
+  // Set apart from the system's own items.
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, id, caption.c_str());
+}
+
+bool Form::RunCommand(UINT msg, WPARAM wp) {
+  // A shortcut comes as WM_COMMAND, a system menu item as WM_SYSCOMMAND, whose four low bits are the system's.
+  const WPARAM id = msg == WM_SYSCOMMAND ? (wp & 0xFFF0) : LOWORD(wp);
+  if (id < kFirstCommand || (id - kFirstCommand) % kCommandStep) return false;
+  const size_t index = (id - kFirstCommand) / kCommandStep;
+  if (index >= commands_.size()) return false;
+  commands_[index]();
+  return true;
 }
 
 }  // namespace ui

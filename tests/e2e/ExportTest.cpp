@@ -1,6 +1,11 @@
-// The export of the real program through its real save dialog, driven from outside: the bytes written,
-// cancelling, and the failures that must leave an existing file exactly as it was.
+// The report's ways out of the real program, driven from outside: the export through its real save dialog
+// (the bytes written, cancelling, and the failures that must leave an existing file exactly as it was) and
+// the copy to the clipboard.
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <vector>
 
 #include "Fichiers.h"
 #include "Pilote.h"
@@ -213,6 +218,69 @@ TEST_F(Export, UnDisquePleinGardeLAncienFichier) {
   EXPECT_TRUE(pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
   EXPECT_EQ(Lire(chemin), base::VersAnsi(rapport).value());
   DeleteFileW(chemin.c_str());
+}
+
+// Presses the keys in order and releases them in reverse, as a user does, in the window brought forward.
+void Presser(HWND fenetre, std::initializer_list<WORD> touches) {
+  SetForegroundWindow(fenetre);
+  pilote::Attendre([&] { return GetForegroundWindow() == fenetre; }, 5000);
+  std::vector<INPUT> entrees;
+  for (WORD t : touches) entrees.push_back(INPUT{INPUT_KEYBOARD, {.ki = {t, 0, 0, 0, 0}}});
+  for (auto t = std::rbegin(touches); t != std::rend(touches); ++t)
+    entrees.push_back(INPUT{INPUT_KEYBOARD, {.ki = {*t, 0, KEYEVENTF_KEYUP, 0, 0}}});
+  SendInput(static_cast<UINT>(entrees.size()), entrees.data(), sizeof(INPUT));
+}
+
+// The clipboard's data in that format, up to its terminating zero; nothing when it has none.
+template <class Texte>
+std::optional<Texte> PressePapiers(UINT format) {
+  std::optional<Texte> texte;
+  if (!OpenClipboard(nullptr)) return texte;
+  if (HANDLE h = GetClipboardData(format)) {
+    texte.emplace(static_cast<const typename Texte::value_type*>(GlobalLock(h)));
+    GlobalUnlock(h);
+  }
+  CloseClipboard();
+  return texte;
+}
+
+TEST_F(Export, CopierMetLeTexteDeLExportDansLePressePapiers) {
+  Demarrer(L"Q_copie.exe");
+  const std::wstring chemin = fichiers::DossierVide(L"quorvane-copie") + L"\\rapport.txt";
+  ASSERT_TRUE(Exporter(chemin));
+  ASSERT_TRUE(pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
+  const auto exporte = Lire(chemin);
+  ASSERT_TRUE(exporte);
+
+  // Held by another program: the box, and nothing else.
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  Presser(fiche, {VK_CONTROL, 'C'});
+  EXPECT_EQ(BoiteErreur(), L"Le presse-papiers est occupé par un autre programme. Réessayez dans un instant.");
+  CloseClipboard();
+  EXPECT_EQ(Statut(), kReussite);
+  EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+
+  const std::pair<const char*, std::function<void()>> facons[] = {
+      {"Ctrl+C",
+       [&] {
+         Presser(fiche, {VK_CONTROL, 'C'});
+       }},
+      {"system menu",
+       [&] {
+         Presser(fiche, {VK_MENU, VK_SPACE});
+         Sleep(300);
+         Presser(fiche, {'P'});  // "Co&pier le rapport": P is no system item's letter, in French or English
+       }},
+  };
+  for (const auto& [facon, copier] : facons) {
+    ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
+    copier();
+    ASSERT_TRUE(pilote::Attendre([] { return IsClipboardFormatAvailable(CF_LOCALE) != FALSE; }, 5000)) << facon;
+    EXPECT_EQ(PressePapiers<std::string>(CF_TEXT), exporte) << facon;
+    EXPECT_EQ(PressePapiers<std::wstring>(CF_UNICODETEXT), Rapport()) << facon;
+    EXPECT_EQ(Statut(), L"Rapport copié dans le presse-papiers.") << facon;
+  }
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
 #include "app/Cfg.h"
-
+#include "app/Rapport.h"
 #include "probes/DxFiles.h"
 #include "probes/DxFilesRules.h"
 #include "probes/Sondes.h"
-#include "base/Exception.h"
 #include "ui/Screen.h"
 
 namespace appli {
@@ -75,11 +74,7 @@ void TFichePrinc::FormShow(ui::Control*) {
 }
 
 void TFichePrinc::EcrireValeurs() {
-  for (size_t i = 0; i < kNbValeurs; ++i) {
-    const auto texte = base::DepuisAnsi(kValeurs[i].texte(*this));
-    if (!texte) throw base::Exception(L"Erreur de conversion du texte");
-    (this->*kMembresValeurs[i])->SetText(*texte);
-  }
+  for (size_t i = 0; i < kNbValeurs; ++i) (this->*kMembresValeurs[i])->SetText(TexteValeur(kValeurs[i], *this));
 }
 
 int TFichePrinc::PlacerFenetre() {

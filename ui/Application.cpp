@@ -98,17 +98,20 @@ bool TApplication::ProcessMessages() {
   return true;
 }
 
-void TApplication::HandleException() {
-  std::wstring message;
+std::wstring CurrentExceptionMessage() {
   try {
     throw;
   } catch (const base::Exception& e) {
-    message = e.Message();
+    return e.Message();
   } catch (const std::exception& e) {
-    message = base::DepuisUtf8(e.what());
+    return base::DepuisUtf8(e.what());
   } catch (...) {
-    message = L"Erreur inconnue";
+    return L"Erreur inconnue";
   }
+}
+
+void TApplication::HandleException() {
+  const std::wstring message = CurrentExceptionMessage();
   if (OnException)
     OnException(message);
   else

@@ -1,6 +1,6 @@
 // The report's ways out of the real program, driven from outside: the export through its real save dialog
-// (the bytes written, cancelling, and the failures that must leave an existing file exactly as it was) and
-// the copy to the clipboard.
+// (the bytes written, cancelling, and the failures that must leave an existing file exactly as it was), the
+// copy to the clipboard, and the report made without a window.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -30,7 +30,8 @@ const std::string kAncien = "ancien rapport\r\n\xE9t\xE9\r\n";
 class Export : public testing::Test {
  protected:
   void Demarrer(const wchar_t* copie) {
-    p = Processus(pilote::Copie(copie));
+    exe = pilote::Copie(copie);
+    p = Processus(exe);
     fiche = p.Fenetre(L"TFichePrinc");
     ASSERT_NE(fiche, nullptr);
     ASSERT_EQ(Statut(), kDetection);
@@ -59,6 +60,7 @@ class Export : public testing::Test {
     return message;
   }
 
+  std::wstring exe;
   Processus p;
   HWND fiche = nullptr;
 };
@@ -280,6 +282,114 @@ TEST_F(Export, CopierMetLeTexteDeLExportDansLePressePapiers) {
     EXPECT_EQ(PressePapiers<std::string>(CF_TEXT), exporte) << facon;
     EXPECT_EQ(PressePapiers<std::wstring>(CF_UNICODETEXT), Rapport()) << facon;
     EXPECT_EQ(Statut(), L"Rapport copié dans le presse-papiers.") << facon;
+  }
+}
+
+// The program run with `arguments`, its output and error read through pipes, the bytes decoded from the
+// code page it writes them in.
+struct Execution {
+  long code = -1;
+  std::wstring sortie, erreurs;
+};
+
+Execution Executer(const std::wstring& exe, const std::wstring& arguments) {
+  SECURITY_ATTRIBUTES heritable{sizeof heritable, nullptr, TRUE};
+  HANDLE lectures[2] = {}, ecritures[2] = {};
+  for (int i = 0; i < 2; ++i) {
+    CreatePipe(&lectures[i], &ecritures[i], &heritable, 0);
+    SetHandleInformation(lectures[i], HANDLE_FLAG_INHERIT, 0);
+  }
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESTDHANDLES;
+  si.hStdOutput = ecritures[0];
+  si.hStdError = ecritures[1];
+  std::wstring ligne = L"\"" + exe + L"\" " + arguments;
+  PROCESS_INFORMATION pi{};
+  const BOOL lance = CreateProcessW(exe.c_str(), ligne.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
+  for (HANDLE e : ecritures) CloseHandle(e);
+  Execution x;
+  // Bytes in the console's output code page, or UTF-8 without a console.
+  const UINT page = GetConsoleOutputCP() ? GetConsoleOutputCP() : CP_UTF8;
+  for (int i = 0; i < 2; ++i) {
+    std::string octets;
+    char tampon[4096];
+    for (DWORD lus; ReadFile(lectures[i], tampon, sizeof tampon, &lus, nullptr) && lus;) octets.append(tampon, lus);
+    CloseHandle(lectures[i]);
+    std::wstring& texte = i == 0 ? x.sortie : x.erreurs;
+    texte.resize(octets.size());
+    texte.resize(static_cast<size_t>(MultiByteToWideChar(page, 0, octets.data(), static_cast<int>(octets.size()),
+                                                         texte.data(), static_cast<int>(texte.size()))));
+  }
+  if (!lance) return x;
+  base::Handle processus(pi.hProcess), thread(pi.hThread);
+  DWORD code = 0;
+  if (WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0 && GetExitCodeProcess(pi.hProcess, &code)) x.code = code;
+  return x;
+}
+
+std::vector<std::string> Lignes(const std::string& texte) {
+  std::vector<std::string> lignes;
+  for (size_t debut = 0, fin; (fin = texte.find("\r\n", debut)) != std::string::npos; debut = fin + 2)
+    lignes.push_back(texte.substr(debut, fin - debut));
+  return lignes;
+}
+
+TEST_F(Export, LeRapportSansFenetreEgaleLExportEtLaisseLaFenetreTranquille) {
+  Demarrer(L"Q_rapport.exe");
+  const std::wstring dossier = fichiers::DossierVide(L"quorvane-rapport");
+  ASSERT_TRUE(Exporter(dossier + L"\\fenetre.txt"));
+  ASSERT_TRUE(pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
+
+  // The same program file, while its window is open.
+  const Execution x = Executer(exe, L"/rapport \"" + dossier + L"\\console.txt\"");
+  EXPECT_EQ(x.code, 0);
+  EXPECT_EQ(x.sortie, L"");
+  EXPECT_EQ(x.erreurs, L"");
+  const auto fenetre = Lire(dossier + L"\\fenetre.txt"), console = Lire(dossier + L"\\console.txt");
+  ASSERT_TRUE(fenetre && console);
+  const auto attendues = Lignes(*fenetre), lignes = Lignes(*console);
+  ASSERT_EQ(lignes.size(), attendues.size());
+  EXPECT_EQ(console->substr(console->size() - 2), "\r\n");
+  for (size_t i = 0; i < lignes.size(); ++i) {
+    if (attendues[i].starts_with("VITESSE          : ")) {
+      // The clock is measured again: within 1 MHz.
+      EXPECT_NEAR(std::stoi(lignes[i].substr(19)), std::stoi(attendues[i].substr(19)), 1) << lignes[i];
+    } else {
+      EXPECT_EQ(lignes[i], attendues[i]);
+    }
+  }
+
+  // The window is left as it was: shown, its report and status kept, its application's title found.
+  EXPECT_EQ(p.AttendreFin(0), -1);
+  EXPECT_TRUE(IsWindowVisible(fiche));
+  EXPECT_EQ(Statut(), kReussite);
+  EXPECT_NE(FindWindowW(L"TApplication", L"Lecture de configuration"), nullptr);
+}
+
+TEST(RapportSansFenetre, LesEchecsEtLAide) {
+  const std::wstring absent = fichiers::DossierVide(L"quorvane-rapport-echecs") + L"\\absent\\r.txt";
+  const std::wstring repli = L"Q_rapport_repli.exe";
+  pilote::DesactiverDll(repli, L"dxdiagn");
+  struct Cas {
+    std::wstring exe, arguments;
+    long code;
+    std::wstring sortie;  // its start
+    std::wstring erreurs;
+  };
+  const Cas cas[] = {
+      {L"Q_rapport.exe", L"/rapport \"" + absent + L"\"", 1, L"",
+       L"Impossible de créer le fichier " + absent + L".\r\n"},
+      {L"Q_rapport.exe", L"/?", 0, L"Quorvane : lecture de configuration.\r\n", L""},
+      {repli, L"/rapport " + fichiers::DossierVide(L"quorvane-rapport-repli") + L"\\r.txt", 0, L"",
+       L"Attention ! Impossible de lire les infos de votre carte graphique.\r\n"},
+  };
+  for (const Cas& c : cas) {
+    const Execution x = Executer(pilote::Copie(c.exe), c.arguments);
+    EXPECT_EQ(x.code, c.code) << c.arguments;
+    EXPECT_EQ(x.sortie.substr(0, c.sortie.size()), c.sortie) << c.arguments;
+    EXPECT_EQ(x.sortie.empty(), c.sortie.empty()) << c.arguments;
+    EXPECT_EQ(x.erreurs, c.erreurs) << c.arguments;
   }
 }
 

@@ -67,6 +67,16 @@ void VersionWindows(const std::wstring& nomFichier, const wchar_t* version) {
   RegCloseKey(h);
 }
 
+void DesactiverDll(const std::wstring& nomFichier, const wchar_t* dll) {
+  const std::wstring cle = L"Software\\Wine\\AppDefaults\\" + nomFichier + L"\\DllOverrides";
+  HKEY h;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, cle.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) !=
+      ERROR_SUCCESS)
+    return;
+  RegSetValueExW(h, dll, 0, REG_SZ, reinterpret_cast<const BYTE*>(L""), sizeof(wchar_t));  // "": disabled
+  RegCloseKey(h);
+}
+
 Processus::Processus(const std::wstring& exe, int affichage, const std::vector<std::wstring>& environnement) {
   STARTUPINFOW si{};
   si.cb = sizeof si;

@@ -16,6 +16,10 @@ std::wstring DossierDesTests();
 std::wstring Copie(const std::wstring& nomFichier, const std::wstring& sousDossier = L"");
 // The Windows version that Wine reports to the program of that file name (winxp64, win2k, win10, ...).
 void VersionWindows(const std::wstring& nomFichier, const wchar_t* version);
+// What WINEDLLOVERRIDES=<dll>=d does, for the program of that file name only. Wine's loader reads that
+// variable from the Unix environment, which a process started from Windows inherits from its parent
+// unchanged, so the per-program override is the way to reach a program started from here.
+void DesactiverDll(const std::wstring& nomFichier, const wchar_t* dll);
 
 class Processus {
  public:

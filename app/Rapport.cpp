@@ -135,10 +135,19 @@ std::string OctetsRapport(const std::wstring& texte) {
 Commande CommandeDuProcessus() {
   int n = 0;
   wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &n);
-  if (!arguments) return {};
-  const std::vector<std::wstring> apresLeNom(arguments + (n > 0 ? 1 : 0), arguments + n);
+  // Switches ignore case, as the system's own programs' do.
+  auto est = [&](int i, const wchar_t* option) {
+    return CompareStringOrdinal(arguments[i], -1, option, -1, TRUE) == CSTR_EQUAL;
+  };
+  Commande commande;
+  for (int i = 1; arguments && i < n && commande.mode == Mode::Fenetre; ++i) {
+    if (est(i, L"/?"))
+      commande.mode = Mode::Aide;
+    else if (est(i, L"/rapport"))
+      commande = i + 1 < n ? Commande{Mode::Rapport, arguments[i + 1]} : Commande{Mode::FichierManquant, {}};
+  }
   LocalFree(arguments);
-  return LireCommande(apresLeNom);
+  return commande;
 }
 
 int SansFenetre(const Commande& commande) {

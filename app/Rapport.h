@@ -4,7 +4,6 @@
 #include <string>
 
 #include "app/CfgRules.h"
-#include "app/CommandeRules.h"
 
 namespace appli {
 
@@ -17,7 +16,20 @@ std::wstring TexteRapport(const sondes::ResultatsInspection& r);
 // that cannot be converted throws, and is never written.
 std::string OctetsRapport(const std::wstring& texte);
 
-// What this process's command line asks for.
+// What the command line asks for: the window, the report without a window (/rapport FICHIER), or the usage
+// (/?). Anything else on it is ignored.
+enum class Mode {
+  Fenetre,
+  Rapport,          // to `fichier`
+  Aide,             // the usage
+  FichierManquant,  // /rapport without a file: the usage, as an error
+};
+struct Commande {
+  Mode mode = Mode::Fenetre;
+  std::wstring fichier;
+};
+// This process's command line: the first switch decides, whatever its case; what follows the report's file
+// is ignored.
 Commande CommandeDuProcessus();
 
 // The program without a window (any mode but Mode::Fenetre): the usage, or the inspection and its report

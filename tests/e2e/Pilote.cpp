@@ -77,11 +77,14 @@ void DesactiverDll(const std::wstring& nomFichier, const wchar_t* dll) {
   RegCloseKey(h);
 }
 
-Processus::Processus(const std::wstring& exe, int affichage, const std::vector<std::wstring>& environnement) {
+Processus::Processus(const std::wstring& exe, int affichage, const std::vector<std::wstring>& environnement,
+                     const std::wstring& arguments, HANDLE sortie, HANDLE erreurs) {
   STARTUPINFOW si{};
   si.cb = sizeof si;
-  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.dwFlags = STARTF_USESHOWWINDOW | (sortie ? STARTF_USESTDHANDLES : 0);
   si.wShowWindow = static_cast<WORD>(affichage);
+  si.hStdOutput = sortie;
+  si.hStdError = erreurs;
   // The parent's environment plus the extra variables, as one double-zero-terminated block.
   std::wstring bloc;
   if (wchar_t* env = GetEnvironmentStringsW()) {
@@ -90,10 +93,10 @@ Processus::Processus(const std::wstring& exe, int affichage, const std::vector<s
   }
   for (const auto& v : environnement) bloc.append(v).push_back(L'\0');
   bloc.push_back(L'\0');
-  std::wstring ligne = L"\"" + exe + L"\"";
+  std::wstring ligne = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
   PROCESS_INFORMATION pi{};
-  if (CreateProcessW(exe.c_str(), ligne.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT, bloc.data(),
-                     nullptr, &si, &pi)) {
+  if (CreateProcessW(exe.c_str(), ligne.data(), nullptr, nullptr, sortie != nullptr, CREATE_UNICODE_ENVIRONMENT,
+                     bloc.data(), nullptr, &si, &pi)) {
     CloseHandle(pi.hThread);
     process_ = base::Handle(pi.hProcess);
     pid_ = pi.dwProcessId;

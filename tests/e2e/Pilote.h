@@ -24,9 +24,11 @@ void DesactiverDll(const std::wstring& nomFichier, const wchar_t* dll);
 class Processus {
  public:
   Processus() = default;
-  // Starts the program with the given show command and extra environment variables ("NAME=value").
+  // Starts the program with the given show command, extra environment variables ("NAME=value") and
+  // arguments; its output and error go to the given inheritable handles, if any.
   explicit Processus(const std::wstring& exe, int affichage = SW_SHOWNORMAL,
-                     const std::vector<std::wstring>& environnement = {});
+                     const std::vector<std::wstring>& environnement = {}, const std::wstring& arguments = L"",
+                     HANDLE sortie = nullptr, HANDLE erreurs = nullptr);
   Processus(Processus&&) = default;
   Processus& operator=(Processus&&) = default;
   ~Processus();  // a process still running is closed, then ended

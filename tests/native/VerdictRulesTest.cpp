@@ -211,7 +211,6 @@ TEST(Juger, ChaqueCasDitPourquoi) {
   const std::wstring dx = L" Il faut DirectX 8 ou plus.";
   const Cas cas[] = {
       {[](R&) {}, &V::bulleOS, L"Détecté : Windows XP. " + os},
-      {[](R& r) { r.CodeOS = 2, r.VerOS = "Windows 98"; }, &V::bulleOS, L"Détecté : Windows 98. " + os},
       {[](R& r) { r.CodeOS = 0, r.VerOS = "OS inconnu"; }, &V::bulleOS, inconnu},
       {[](R& r) { r.CodeOS = 1, r.VerOS = "Windows 95"; }, &V::bulleOS, L"Détecté : Windows 95. " + os},
       {[](R& r) { r.TotalRAM = 24106; }, &V::bulleRAM, L"Mesuré : 24106 Mo. Il faut plus de 256 Mo."},

@@ -266,6 +266,8 @@ TEST_F(Export, CopierMetLeTexteDeLExportDansLePressePapiers) {
     EXPECT_EQ(PressePapiers<std::string>(CF_TEXT), Lire(chemin));
     EXPECT_EQ(PressePapiers<std::wstring>(CF_UNICODETEXT), Rapport());
     EXPECT_EQ(Statut(), L"Rapport copié dans le presse-papiers.");
+    // Its window, which Windows needs for SetClipboardData to succeed (Wine does not).
+    EXPECT_EQ(GetClipboardOwner(), fiche);
   }
 }
 

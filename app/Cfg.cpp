@@ -1,4 +1,5 @@
 #include "app/Cfg.h"
+
 #include "app/Rapport.h"
 #include "probes/DxFiles.h"
 #include "probes/DxFilesRules.h"

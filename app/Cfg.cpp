@@ -1,9 +1,9 @@
 #include "app/Cfg.h"
 
+#include "app/Rapport.h"
 #include "probes/DxFiles.h"
 #include "probes/DxFilesRules.h"
 #include "probes/Sondes.h"
-#include "base/Exception.h"
 #include "ui/Screen.h"
 
 namespace appli {
@@ -20,6 +20,8 @@ TFichePrinc::TFichePrinc(sondes::Plateforme& plateforme)
   LMDMMButton1->OnClick = [this](ui::Control* s) { LMDMMButton1Click(s); };
   BtnCheck->OnClick = [this](ui::Control* s) { BtnCheckClick(s); };
   LBtnX->OnClick = [this](ui::Control* s) { LBtnXClick(s); };
+  AddShortcut('C', [this] { CopierRapport(); });
+  AddSystemMenuItem(L"Co&pier le rapport", [this] { CopierRapport(); });
   // The guard acts once the window exists, while it is still being created.
   LMDOneInstance1.Verifier();
 }
@@ -73,11 +75,7 @@ void TFichePrinc::FormShow(ui::Control*) {
 }
 
 void TFichePrinc::EcrireValeurs() {
-  for (size_t i = 0; i < kNbValeurs; ++i) {
-    const auto texte = base::DepuisAnsi(kValeurs[i].texte(*this));
-    if (!texte) throw base::Exception(L"Erreur de conversion du texte");
-    (this->*kMembresValeurs[i])->SetText(*texte);
-  }
+  for (size_t i = 0; i < kNbValeurs; ++i) (this->*kMembresValeurs[i])->SetText(TexteValeur(kValeurs[i], *this));
 }
 
 int TFichePrinc::PlacerFenetre() {

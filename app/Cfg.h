@@ -74,6 +74,8 @@ class TFichePrinc : public ui::Form, public sondes::ResultatsInspection {
   void CmdExporterClick(ui::Control* Sender);
   // The export's step after the dialog: the report's bytes saved to `chemin`, then the status message.
   void ExporterVers(const std::wstring& chemin);
+  // The report on the clipboard (Ctrl+C, the system menu), then the status message.
+  void CopierRapport();
   void LMDMMButton1Click(ui::Control* Sender);
   void BtnCheckClick(ui::Control* Sender);
   void LBtnXClick(ui::Control* Sender);

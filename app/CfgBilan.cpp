@@ -1,10 +1,12 @@
-// The main window's side of the assessment: the verdicts on its pictures and comments, the report in its
-// memo, and the report's export.
+// The main window's side of the assessment: the verdicts and their hints on its pictures and comments, the
+// report in its memo, and the report's export and copy.
 #include "app/Cfg.h"
+#include "app/Rapport.h"
 #include "assess/Enregistrement.h"
 #include "assess/ReportRules.h"
 #include "assess/VerdictRules.h"
 #include "base/Exception.h"
+#include "ui/Clipboard.h"
 
 namespace appli {
 namespace {
@@ -29,6 +31,15 @@ int TFichePrinc::Evaluer() {
   Commenter(LblCmtCPU, v.cmtCPU);
   PIMDX->SetImageIndex(v.dx);
   Commenter(LblCmtDx, v.cmtDx);
+  // Each tab's hint on its picture and its comments.
+  auto expliquer = [this](const std::wstring& bulle, std::initializer_list<ui::Control*> controles) {
+    for (ui::Control* c : controles) SetHint(*c, bulle);
+  };
+  expliquer(v.bulleOS, {OSPim, LblCmtOS});
+  expliquer(v.bulleRAM, {RAMPim, LblCmtRAM});
+  expliquer(v.bulleCG, {CGPim, LblCmtCG, LblCmtSpecial});
+  expliquer(v.bulleCPU, {CPUPim, LblCmtCPU});
+  expliquer(v.bulleDx, {PIMDX, LblCmtDx});
   return 0;
 }
 
@@ -48,12 +59,17 @@ void TFichePrinc::LMDMMButton3Click(ui::Control*) {
 void TFichePrinc::CmdExporterClick(ui::Control* Sender) { LMDMMButton3Click(Sender); }
 
 void TFichePrinc::ExporterVers(const std::wstring& chemin) {
-  // The memo's lines, each ended by CR LF, in the system's ANSI code page; a report that cannot be
-  // converted is never written.
-  const auto octets = base::VersAnsi(bilan::TexteLignes(MemoConfig->Lines()));
-  if (!octets) throw base::Exception(L"Erreur d'écriture dans le flux");
-  bilan::EnregistrerSansPerte(chemin, *octets);
+  // The memo's lines, each ended by CR LF.
+  bilan::EnregistrerSansPerte(chemin, OctetsRapport(bilan::TexteLignes(MemoConfig->Lines())));
   StatusBar->SetSimpleText(L"Sauvegarder effectuée !");
+}
+
+void TFichePrinc::CopierRapport() {
+  // The export's text, and its very bytes for the programs that paste plain text.
+  const std::wstring texte = bilan::TexteLignes(MemoConfig->Lines());
+  if (!ui::SetClipboardText(Handle(), texte, OctetsRapport(texte)))
+    throw base::Exception(L"Le presse-papiers est occupé par un autre programme. Réessayez dans un instant");
+  StatusBar->SetSimpleText(L"Rapport copié dans le presse-papiers.");
 }
 
 }  // namespace appli

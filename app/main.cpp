@@ -2,15 +2,22 @@
 #include "app/About.h"
 #include "app/Cfg.h"
 #include "app/OneInstance.h"
+#include "app/Rapport.h"
 #include "probes/PlateformeWindows.h"
 #include "ui/Application.h"
 
+#include <optional>
+
 namespace {
-// Created before the entry runs: the mutex exists from the very start of the process.
-appli::TGardeInstance gGarde;
+const appli::Commande gCommande = appli::CommandeDuProcessus();
+// Created before the entry runs: the mutex exists from the very start of the process. Without a window the
+// program takes no part in the single instance: no mutex, no hand-over.
+const std::optional<appli::TGardeInstance> gGarde =
+    gCommande.mode == appli::Mode::Fenetre ? std::optional<appli::TGardeInstance>(std::in_place) : std::nullopt;
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int commandeAffichage) {
+  if (gCommande.mode != appli::Mode::Fenetre) return appli::SansFenetre(gCommande);
   ui::TApplication application;
   ui::Application = &application;
   // The probes' message box belongs to the application's window.

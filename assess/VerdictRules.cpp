@@ -3,6 +3,14 @@
 namespace bilan {
 namespace {
 
+// The game's minimum requirements: each bar judges its finding and is named in its tab's hint.
+constexpr int32_t kRamMinimale = 256;     // MB; more is needed
+constexpr int32_t kVitesseAvec3D = 600;   // MHz; more is needed with 3D acceleration
+constexpr int32_t kVitesseSans3D = 1500;  // MHz; more is needed without
+constexpr int32_t kMemoireTL = 32;        // MB of video memory; more hints at T&L
+constexpr uint32_t kDxMinimal = 8;        // major version
+constexpr wchar_t kSystemes[] = L"Windows 98, ME, 2000 ou XP";
+
 constexpr wchar_t kBien[] = L"Le jeu devrait bien fonctionner !";
 constexpr wchar_t kPasse[] = L"Le jeu va fonctionner !";
 constexpr wchar_t kEchoue[] = L"Danger ! Le jeu ne fonctionnera pas !";
@@ -19,6 +27,28 @@ Commentaire DireComparaison(NiveauVerdict niveau) {
   return Dire(niveau, niveau == Ok ? kBien : niveau == Attention ? kPasse : kEchoue);
 }
 
+template <class Entier>
+std::wstring N(Entier valeur) {
+  return std::to_wstring(valeur);
+}
+
+// The names of the OS table are ASCII.
+std::wstring Large(const std::string& texte) {
+  std::wstring large;
+  for (char c : texte) large += static_cast<wchar_t>(static_cast<unsigned char>(c));
+  return large;
+}
+
+std::wstring SystemeDetecte(const sondes::ResultatsInspection& r) {
+  return L"Détecté : " + Large(r.VerOS) + L". Il faut " + kSystemes + L".";
+}
+
+// Why the OS is not accepted: an unknown one, or one the game does not run on.
+std::wstring SystemeRefuse(const sondes::ResultatsInspection& r) {
+  if (r.CodeOS == 0) return std::wstring(L"Ce système n'a pas été reconnu : ") + kSystemes + L" attendu.";
+  return SystemeDetecte(r);
+}
+
 }  // namespace
 
 uint32_t CouleurVerdict(NiveauVerdict niveau) {
@@ -32,37 +62,50 @@ Verdicts Juger(const sondes::ResultatsInspection& r) {
   if (r.CodeOS >= 5 || r.CodeOS == 2) {
     v.os = Ok;
     v.cmtOS = Dire(Ok, kBien);
-    v.ram = Comparer(r.TotalRAM, 256);
+    v.bulleOS = SystemeDetecte(r);
+    v.ram = Comparer(r.TotalRAM, kRamMinimale);
     v.cmtRAM = DireComparaison(v.ram);
+    v.bulleRAM = L"Mesuré : " + N(r.TotalRAM) + L" Mo. Il faut plus de " + N(kRamMinimale) + L" Mo.";
   } else {
     v.os = Attention;
     v.cmtOS = Dire(Attention, L"Danger ! Le jeux risque de ne pas fonctionner avec cet OS !");
+    v.bulleOS = SystemeRefuse(r);
     v.ram = Attention;
     v.cmtRAM = Dire(Attention, L"Danger ! La configuration actuelle ne permet pas de tester le RAM !");
+    v.bulleRAM = SystemeRefuse(r) + L" La mémoire ne peut donc pas être jugée.";
   }
 
   // 3D acceleration lowers the processor's bar; the card's memory only hints at T&L.
+  const std::wstring carte3D = L"Il faut une carte 3D";
   if (r.Is3D == 1) {
     v.cg = Ok;
     v.cmtCG = Dire(Ok, kBien);
     v.cmtSpecial =
-        r.MemoireVideo > 32
+        r.MemoireVideo > kMemoireTL
             ? Dire(Ok, L"Votre carte devrait supporter le T&&L.")
             : Dire(Attention, L"Note: Ce n'est pas parce que votre carte fait du 3D qu'elle supporte le T&&L.");
-    v.SeuilVitesse = 600;
+    v.bulleCG = L"Mesuré : carte 3D, " + N(r.MemoireVideo) + L" Mo de mémoire vidéo. " + carte3D + L" ; plus de " +
+                N(kMemoireTL) + L" Mo de mémoire vidéo pour le T&L.";
+    v.SeuilVitesse = kVitesseAvec3D;
   } else {
     v.cg = Danger;
     v.cmtCG = Dire(Danger, kSansTL);
     v.cmtSpecial = r.EchecVideo != 0 ? Dire(Danger, L"Impossible de détecter votre carte video.")
                                      : Dire(Danger, L"Votre carte ne supporte pas T&&L.");
-    v.SeuilVitesse = 1500;
+    v.bulleCG =
+        (r.EchecVideo != 0 ? L"La carte graphique n'a pas pu être examinée. " : L"Mesuré : pas d'accélération 3D. ") +
+        carte3D + L".";
+    v.SeuilVitesse = kVitesseSans3D;
   }
 
   v.cpu = Comparer(r.Vitesse, v.SeuilVitesse);
   v.cmtCPU = DireComparaison(v.cpu);
+  v.bulleCPU = L"Mesuré : " + N(r.Vitesse) + L" MHz" + (r.Is3D == 1 ? L"" : L", sans carte 3D") +
+               L". Il faut plus de " + N(kVitesseAvec3D) + L" MHz avec une carte 3D, plus de " + N(kVitesseSans3D) +
+               L" MHz sans.";
 
   // Unsigned: any major version of 8 or more, however large, is recent enough.
-  if (r.DxMajeur >= 8u) {
+  if (r.DxMajeur >= kDxMinimal) {
     v.dx = Ok;
     v.cmtDx = Dire(Ok, L"Votre version de Directx est assez recente.");
   } else if (r.DxMajeur == 0u) {
@@ -72,6 +115,9 @@ Verdicts Juger(const sondes::ResultatsInspection& r) {
     v.dx = Attention;
     v.cmtDx = Dire(Attention, L"Cette Version de directx est trop ancienne. Veuillez la mettre a jour.");
   }
+  v.bulleDx =
+      (r.DxMajeur == 0u ? std::wstring(L"DirectX n'a pas été trouvé.") : L"Mesuré : DirectX " + N(r.DxMajeur) + L".") +
+      L" Il faut DirectX " + N(kDxMinimal) + L" ou plus.";
   return v;
 }
 

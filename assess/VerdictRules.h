@@ -1,7 +1,9 @@
 #pragma once
-// The game's minimum requirements judged from seven findings: a level for each of the five status
-// pictures and a colour and caption for each of the six comment labels. Applying them is the window's job.
+// The game's minimum requirements judged from the findings: a level for each of the five status pictures,
+// a colour and caption for each of the six comment labels, and for each tab a hint that says why: what was
+// measured and what was asked. Applying them is the window's job.
 #include <cstdint>
+#include <string>
 
 #include "probes/Resultats.h"
 
@@ -27,9 +29,11 @@ struct Verdicts {
   NiveauVerdict os, ram, cg, cpu, dx;
   Commentaire cmtOS, cmtRAM, cmtCG, cmtSpecial, cmtCPU, cmtDx;
   int32_t SeuilVitesse;  // MHz: chosen by the video card, judges the processor
+  // Each tab's hint, from the same bars as its verdict; '&' is shown as it is.
+  std::wstring bulleOS, bulleRAM, bulleCG, bulleCPU, bulleDx;
 };
 
-// Reads CodeOS, TotalRAM, Is3D, EchecVideo, MemoireVideo, Vitesse and DxMajeur only.
+// Reads CodeOS, VerOS, TotalRAM, Is3D, EchecVideo, MemoireVideo, Vitesse and DxMajeur only.
 Verdicts Juger(const sondes::ResultatsInspection& r);
 
 }  // namespace bilan

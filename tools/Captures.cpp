@@ -1,5 +1,5 @@
-// Writes one PNG per tab of the main window and one of the about box (or the window as it comes up), for
-// review:
+// Writes one PNG per tab of the main window, one of the CPU verdict's hint and one of the about box (or the
+// window as it comes up), for review:
 //   quorvane_captures.exe FOLDER [--seule]
 // --seule writes only the window as it first shows, to FOLDER\quorvane.png.
 #include <objbase.h>
@@ -45,11 +45,21 @@ int wmain(int argc, wchar_t** argv) {
     pilote::CliquerOnglet(onglets, i);
     capturer(noms[i], fiche);
   }
+  // The mouse resting on the CPU comment: the window with its hint, which stays within the window's frame.
+  pilote::CliquerOnglet(onglets, 0);
+  POINT point{8, 6};
+  ClientToScreen(pilote::Controle(fiche, "LblCmtCPU"), &point);
+  SetCursorPos(point.x, point.y);
+  if (quorvane.Fenetre(L"tooltips_class32", 5000)) {
+    Sleep(300);
+    capturer(L"bulle-cpu", fiche);
+  }
+  SetCursorPos(0, 0);
   pilote::Cliquer(pilote::Controle(fiche, "LMDMMButton2"));
   if (HWND boite = quorvane.Fenetre(L"TAboutBox", 10000)) {
     Sleep(300);
     capturer(L"a-propos", boite);
     PostMessageW(boite, WM_CLOSE, 0, 0);
   }
-  return ecrits == 6 ? 0 : 1;
+  return ecrits == 7 ? 0 : 1;
 }

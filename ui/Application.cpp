@@ -80,6 +80,8 @@ void TApplication::Run(int showCommand) {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    auto* form = root ? dynamic_cast<Form*>(Control::FromHandle(root)) : nullptr;
+    if (form && form->TranslateShortcut(msg)) continue;
     if (root && Control::FromHandle(root) && IsDialogMessageW(root, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
@@ -96,17 +98,20 @@ bool TApplication::ProcessMessages() {
   return true;
 }
 
-void TApplication::HandleException() {
-  std::wstring message;
+std::wstring CurrentExceptionMessage() {
   try {
     throw;
   } catch (const base::Exception& e) {
-    message = e.Message();
+    return e.Message();
   } catch (const std::exception& e) {
-    message = base::DepuisUtf8(e.what());
+    return base::DepuisUtf8(e.what());
   } catch (...) {
-    message = L"Erreur inconnue";
+    return L"Erreur inconnue";
   }
+}
+
+void TApplication::HandleException() {
+  const std::wstring message = CurrentExceptionMessage();
   if (OnException)
     OnException(message);
   else

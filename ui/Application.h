@@ -88,5 +88,7 @@ extern TApplication* Application;
 
 // For the kit's window procedures: the error box of the current exception, when there is an application.
 void HandleCurrentException();
+// The message of the exception being handled (call inside a catch block), as the error box shows it.
+std::wstring CurrentExceptionMessage();
 
 }  // namespace ui

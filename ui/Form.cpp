@@ -48,6 +48,7 @@ Form::Form(const FormDesc& desc) : Container(std::string(), GetSysColor(COLOR_BT
 
 Form::~Form() {
   if (hwnd_) DestroyWindow(hwnd_);
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
 }
 
 void Form::CreateControls() {
@@ -222,6 +223,12 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     }
+    case WM_COMMAND:  // from a shortcut; a control's notification carries its window
+      if (lp == 0 && RunCommand(msg, wp)) return 0;
+      break;
+    case WM_SYSCOMMAND:
+      if (RunCommand(msg, wp)) return 0;
+      break;
     case DM_GETDEFID:
       // The dialog manager asks for the button that Enter presses.
       return defaultId_ ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;

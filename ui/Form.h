@@ -54,6 +54,15 @@ class Form : public Container {
   ImageList& Images(const char* name);
   // Shows `texte` as a tooltip when the mouse rests on the control.
   void AddHint(HWND control, const std::wstring& text);
+  // Sets or replaces a control's hint: a tooltip that wraps its lines and stays long enough to be read.
+  // A picture with a hint takes the mouse instead of letting it through.
+  void SetHint(Control& control, const std::wstring& text);
+  // Runs `action` on Ctrl + `key` (a virtual-key code, 'C') wherever the focus is in the form.
+  void AddShortcut(WORD key, std::function<void()> action);
+  // The event loop's question for each message of the form's windows: true when it was a shortcut, run.
+  bool TranslateShortcut(MSG& msg) const;
+  // Appends an item that runs `action` to the window's system menu.
+  void AddSystemMenuItem(const std::wstring& caption, std::function<void()> action);
   // The picture that transparent controls show through (the form's background).
   Picture* Background() const { return background_; }
 
@@ -67,6 +76,8 @@ class Form : public Container {
   void DoShow();
   void MoveTo(int top, int left);
   RECT RestoredRect() const;  // screen coordinates, also while minimised
+  // A shortcut's or a system menu item's command: run, and true, when it is one of this form's.
+  bool RunCommand(UINT msg, WPARAM wp);
 
   const FormDesc& desc_;
   std::vector<std::unique_ptr<Control>> controls_;
@@ -74,6 +85,11 @@ class Form : public Container {
   std::map<std::string, std::unique_ptr<ImageList>, std::less<>> images_;
   Picture* background_ = nullptr;
   HWND hints_ = nullptr;
+  HWND longHints_ = nullptr;  // the hints set by SetHint
+  std::vector<HWND> hinted_;
+  std::vector<std::function<void()>> commands_;  // by identifier (kFirstCommand + 16 * index)
+  std::vector<ACCEL> shortcuts_;
+  HACCEL accelerators_ = nullptr;
   bool shown_ = false;
   bool showPending_ = false;
   bool modal_ = false;

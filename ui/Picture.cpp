@@ -57,7 +57,9 @@ LRESULT Picture::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       EndPaint(hwnd_, &ps);
       return 0;
     }
-    case WM_NCHITTEST: return HTTRANSPARENT;  // clicks go to what lies behind, as on a painted surface
+    case WM_NCHITTEST:
+      if (mouseTransparent_) return HTTRANSPARENT;  // clicks go to what lies behind, as on a painted surface
+      break;
   }
   return Control::WndProc(msg, wp, lp);
 }

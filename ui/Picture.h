@@ -18,6 +18,9 @@ class Picture : public Control {
   // Controls drawn transparently over the picture use it for their background.
   void PaintUnder(HDC dc, const RECT& area) const;
 
+  // A picture lets the mouse through to what lies behind it, as a painted surface, unless told otherwise.
+  void SetMouseTransparent(bool transparent) { mouseTransparent_ = transparent; }
+
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -27,6 +30,7 @@ class Picture : public Control {
   ImageList* images_ = nullptr;
   int index_;
   bool stretch_;
+  bool mouseTransparent_ = true;
 };
 
 }  // namespace ui

@@ -1,4 +1,4 @@
-// The real program under Wine: start-up, the inspection of the OS, the single instance.
+// The real program under Wine: start-up, the inspection of the OS, the verdicts' hints, the single instance.
 #include <gtest/gtest.h>
 
 #include "Pilote.h"
@@ -47,6 +47,26 @@ TEST(Demarrage, LaFenetreMontreSesOngletsEtAnnonceLaFinDeLaDetection) {
   ASSERT_NE(application, nullptr);
   EXPECT_FALSE(IsWindowVisible(application));
   EXPECT_FALSE(IsWindowVisible(Controle(fiche, "MemoConfig")));
+}
+
+// Resting the mouse on a verdict shows why, in a tooltip that any tool can read: on the comment, then, once
+// the tooltip is gone, on the diamond, which otherwise lets the mouse through.
+TEST(Demarrage, LeBandeauEtLeLosangeDuCPUDisentPourquoi) {
+  Processus p(pilote::Copie(L"Q_bulle.exe"));
+  HWND fiche = p.Fenetre(L"TFichePrinc");
+  ASSERT_NE(fiche, nullptr);
+  ASSERT_EQ(Texte(Controle(fiche, "LblIs3D")), L"Oui") << "Wine's provider gives a 3D card";
+  const std::wstring attendue = L"Mesuré : " + Texte(Controle(fiche, "LblVitesse")) +
+                                L". Il faut plus de 600 MHz avec une carte 3D, plus de 1500 MHz sans.";
+  for (const char* controle : {"LblCmtCPU", "CPUPim"}) {
+    SetCursorPos(0, 0);
+    ASSERT_TRUE(pilote::Attendre([&] { return !p.Fenetre(L"tooltips_class32", 0); }, 5000));
+    POINT point{12, 8};
+    ClientToScreen(Controle(fiche, controle), &point);
+    SetCursorPos(point.x, point.y);
+    HWND bulle = p.Fenetre(L"tooltips_class32", 5000);
+    EXPECT_EQ(bulle ? Texte(bulle) : L"", attendue) << controle;
+  }
 }
 
 TEST(Demarrage, UnSecondDemarrageSeRetireSansFenetre) {

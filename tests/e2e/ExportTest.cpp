@@ -1,6 +1,10 @@
-// The export of the real program through its real save dialog, driven from outside: the bytes written,
-// cancelling, and the failures that must leave an existing file exactly as it was.
+// The report's ways out of the real program, driven from outside: the export through its real save dialog
+// (the bytes written, cancelling, and the failures that must leave an existing file exactly as it was), the
+// copy to the clipboard, and the report made without a window.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
 
 #include "Fichiers.h"
 #include "Pilote.h"
@@ -25,7 +29,8 @@ const std::string kAncien = "ancien rapport\r\n\xE9t\xE9\r\n";
 class Export : public testing::Test {
  protected:
   void Demarrer(const wchar_t* copie) {
-    p = Processus(pilote::Copie(copie));
+    exe = pilote::Copie(copie);
+    p = Processus(exe);
     fiche = p.Fenetre(L"TFichePrinc");
     ASSERT_NE(fiche, nullptr);
     ASSERT_EQ(Statut(), kDetection);
@@ -54,6 +59,7 @@ class Export : public testing::Test {
     return message;
   }
 
+  std::wstring exe;
   Processus p;
   HWND fiche = nullptr;
 };
@@ -213,6 +219,135 @@ TEST_F(Export, UnDisquePleinGardeLAncienFichier) {
   EXPECT_TRUE(pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
   EXPECT_EQ(Lire(chemin), base::VersAnsi(rapport).value());
   DeleteFileW(chemin.c_str());
+}
+
+// Presses the keys in order and releases them in reverse, as a user does, in the window brought forward.
+void Presser(HWND fenetre, const std::vector<WORD>& touches) {
+  SetForegroundWindow(fenetre);
+  pilote::Attendre([&] { return GetForegroundWindow() == fenetre; }, 5000);
+  std::vector<INPUT> entrees;
+  for (WORD t : touches) entrees.push_back(INPUT{INPUT_KEYBOARD, {.ki = {t, 0, 0, 0, 0}}});
+  for (auto t = touches.rbegin(); t != touches.rend(); ++t)
+    entrees.push_back(INPUT{INPUT_KEYBOARD, {.ki = {*t, 0, KEYEVENTF_KEYUP, 0, 0}}});
+  SendInput(static_cast<UINT>(entrees.size()), entrees.data(), sizeof(INPUT));
+  Sleep(300);  // a menu opens
+}
+
+// The clipboard's data in that format, up to its terminating zero.
+template <class Texte>
+Texte PressePapiers(UINT format) {
+  Texte texte;
+  OpenClipboard(nullptr);
+  if (HANDLE h = GetClipboardData(format)) {
+    texte = static_cast<const typename Texte::value_type*>(GlobalLock(h));
+    GlobalUnlock(h);
+  }
+  CloseClipboard();
+  return texte;
+}
+
+TEST_F(Export, CopierMetLeTexteDeLExportDansLePressePapiers) {
+  Demarrer(L"Q_copie.exe");
+  const std::wstring chemin = fichiers::DossierVide(L"quorvane-copie") + L"\\rapport.txt";
+  ASSERT_TRUE(Exporter(chemin) && pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
+
+  // Held by another program: the box, and nothing else.
+  ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard());
+  Presser(fiche, {VK_CONTROL, 'C'});
+  EXPECT_EQ(BoiteErreur(), L"Le presse-papiers est occupé par un autre programme. Réessayez dans un instant.");
+  CloseClipboard();
+  EXPECT_EQ(Statut(), kReussite);
+
+  // Ctrl+C, then the system menu's item by its letter ("Co&pier": no system item's, in French or English).
+  const std::vector<std::vector<WORD>> facons[] = {{{VK_CONTROL, 'C'}}, {{VK_MENU, VK_SPACE}, {'P'}}};
+  for (const auto& facon : facons) {
+    ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
+    for (const auto& touches : facon) Presser(fiche, touches);
+    ASSERT_TRUE(pilote::Attendre([] { return IsClipboardFormatAvailable(CF_LOCALE) != FALSE; }, 5000));
+    EXPECT_EQ(PressePapiers<std::string>(CF_TEXT), Lire(chemin));
+    EXPECT_EQ(PressePapiers<std::wstring>(CF_UNICODETEXT), Rapport());
+    EXPECT_EQ(Statut(), L"Rapport copié dans le presse-papiers.");
+    // Its window, which Windows needs for SetClipboardData to succeed (Wine does not).
+    EXPECT_EQ(GetClipboardOwner(), fiche);
+  }
+}
+
+// The program run with `arguments`, its output and error redirected to files as a script does, read back
+// from the console's output code page, or UTF-8 without a console.
+struct Execution {
+  long code;
+  std::wstring sortie, erreurs;
+};
+
+Execution Executer(const std::wstring& exe, const std::wstring& arguments) {
+  const std::wstring dossier = fichiers::DossierVide(L"quorvane-sorties"),
+                     noms[] = {dossier + L"\\1", dossier + L"\\2"};
+  SECURITY_ATTRIBUTES heritable{sizeof heritable, nullptr, TRUE};
+  base::Handle f[2];
+  for (int i = 0; i < 2; ++i)
+    f[i] = base::Handle(CreateFileW(noms[i].c_str(), GENERIC_WRITE, 0, &heritable, CREATE_ALWAYS, 0, nullptr));
+  Execution x{Processus(exe, SW_SHOWNORMAL, {}, arguments, f[0].get(), f[1].get()).AttendreFin(60000), {}, {}};
+  const UINT page = GetConsoleOutputCP() ? GetConsoleOutputCP() : CP_UTF8;
+  for (int i = 0; i < 2; ++i) {
+    f[i].Fermer();
+    const std::string o = Lire(noms[i]).value_or("");
+    std::wstring& t = i ? x.erreurs : x.sortie;
+    t.resize(o.size());
+    t.resize(static_cast<size_t>(
+        MultiByteToWideChar(page, 0, o.data(), static_cast<int>(o.size()), t.data(), static_cast<int>(t.size()))));
+  }
+  return x;
+}
+
+// A report with its measured speed taken out, and that speed.
+std::pair<std::string, int> SansVitesse(std::string rapport) {
+  const size_t debut = rapport.find("VITESSE          : ") + 19, fin = rapport.find(" MHz\r\n", debut);
+  const int vitesse = std::stoi(rapport.substr(debut, fin - debut));
+  return {rapport.erase(debut, fin - debut), vitesse};
+}
+
+TEST_F(Export, LeRapportSansFenetre) {
+  Demarrer(L"Q_rapport.exe");
+  const std::wstring dossier = fichiers::DossierVide(L"quorvane-rapport"), absent = dossier + L"\\absent\\r.txt";
+  ASSERT_TRUE(Exporter(dossier + L"\\fenetre.txt") && pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
+  pilote::DesactiverDll(L"Q_repli.exe", L"dxdiagn");
+  struct Cas {
+    std::wstring exe, arguments;
+    long code;
+    std::wstring sortie, erreurs;  // their first lines
+  };
+  const Cas cas[] = {
+      {exe, L"/rapport \"" + absent + L"\"", 1, L"", L"Impossible de créer le fichier " + absent + L".\r\n"},
+      {pilote::Copie(L"Q_repli.exe"), L"/rapport " + dossier + L"\\repli.txt", 0, L"",
+       L"Attention ! Impossible de lire les infos de votre carte graphique.\r\n"},
+      {exe, L"x /?", 0, L"Quorvane : lecture de configuration.\r\n", L""},
+      {exe, L"/rapport", 1, L"", L"Il manque le nom du fichier après /rapport.\r\n"},
+  };
+  auto premiere = [](const std::wstring& t) { return t.substr(0, t.find(L"\r\n") + 2); };
+  for (const Cas& c : cas) {
+    const Execution x = Executer(c.exe, c.arguments);
+    EXPECT_EQ(x.code, c.code) << c.arguments;
+    EXPECT_EQ(premiere(x.sortie), c.sortie) << c.arguments;
+    EXPECT_EQ(premiere(x.erreurs), c.erreurs) << c.arguments;
+  }
+
+  // The export's bytes but for the clock, measured again: within 1 MHz in one of three runs, as another
+  // program's load can stretch the measuring pause. The same program file as the open window.
+  const auto [fenetre, vitesseFenetre] = SansVitesse(Lire(dossier + L"\\fenetre.txt").value_or(""));
+  int ecart = 2;
+  for (int essai = 0; essai < 3 && ecart > 1; ++essai) {
+    const Execution x = Executer(exe, L"/RAPPORT \"" + dossier + L"\\console.txt\" ignoré");
+    EXPECT_TRUE(x.code == 0 && x.sortie.empty() && x.erreurs.empty()) << x.code;
+    const auto [console, vitesseConsole] = SansVitesse(Lire(dossier + L"\\console.txt").value_or(""));
+    EXPECT_EQ(console, fenetre);
+    ecart = std::abs(vitesseConsole - vitesseFenetre);
+  }
+  EXPECT_LE(ecart, 1);
+  // The window is left as it was.
+  EXPECT_EQ(p.AttendreFin(0), -1);
+  EXPECT_TRUE(IsWindowVisible(fiche));
+  EXPECT_EQ(Statut(), kReussite);
+  EXPECT_NE(FindWindowW(L"TApplication", L"Lecture de configuration"), nullptr);
 }
 
 }  // namespace

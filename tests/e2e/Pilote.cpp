@@ -67,11 +67,24 @@ void VersionWindows(const std::wstring& nomFichier, const wchar_t* version) {
   RegCloseKey(h);
 }
 
-Processus::Processus(const std::wstring& exe, int affichage, const std::vector<std::wstring>& environnement) {
+void DesactiverDll(const std::wstring& nomFichier, const wchar_t* dll) {
+  const std::wstring cle = L"Software\\Wine\\AppDefaults\\" + nomFichier + L"\\DllOverrides";
+  HKEY h;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, cle.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) !=
+      ERROR_SUCCESS)
+    return;
+  RegSetValueExW(h, dll, 0, REG_SZ, reinterpret_cast<const BYTE*>(L""), sizeof(wchar_t));  // "": disabled
+  RegCloseKey(h);
+}
+
+Processus::Processus(const std::wstring& exe, int affichage, const std::vector<std::wstring>& environnement,
+                     const std::wstring& arguments, HANDLE sortie, HANDLE erreurs) {
   STARTUPINFOW si{};
   si.cb = sizeof si;
-  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.dwFlags = STARTF_USESHOWWINDOW | (sortie ? STARTF_USESTDHANDLES : 0);
   si.wShowWindow = static_cast<WORD>(affichage);
+  si.hStdOutput = sortie;
+  si.hStdError = erreurs;
   // The parent's environment plus the extra variables, as one double-zero-terminated block.
   std::wstring bloc;
   if (wchar_t* env = GetEnvironmentStringsW()) {
@@ -80,10 +93,10 @@ Processus::Processus(const std::wstring& exe, int affichage, const std::vector<s
   }
   for (const auto& v : environnement) bloc.append(v).push_back(L'\0');
   bloc.push_back(L'\0');
-  std::wstring ligne = L"\"" + exe + L"\"";
+  std::wstring ligne = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
   PROCESS_INFORMATION pi{};
-  if (CreateProcessW(exe.c_str(), ligne.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT, bloc.data(),
-                     nullptr, &si, &pi)) {
+  if (CreateProcessW(exe.c_str(), ligne.data(), nullptr, nullptr, sortie != nullptr, CREATE_UNICODE_ENVIRONMENT,
+                     bloc.data(), nullptr, &si, &pi)) {
     CloseHandle(pi.hThread);
     process_ = base::Handle(pi.hProcess);
     pid_ = pi.dwProcessId;

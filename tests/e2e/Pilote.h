@@ -16,13 +16,19 @@ std::wstring DossierDesTests();
 std::wstring Copie(const std::wstring& nomFichier, const std::wstring& sousDossier = L"");
 // The Windows version that Wine reports to the program of that file name (winxp64, win2k, win10, ...).
 void VersionWindows(const std::wstring& nomFichier, const wchar_t* version);
+// What WINEDLLOVERRIDES=<dll>=d does, for the program of that file name only. Wine's loader reads that
+// variable from the Unix environment, which a process started from Windows inherits from its parent
+// unchanged, so the per-program override is the way to reach a program started from here.
+void DesactiverDll(const std::wstring& nomFichier, const wchar_t* dll);
 
 class Processus {
  public:
   Processus() = default;
-  // Starts the program with the given show command and extra environment variables ("NAME=value").
+  // Starts the program with the given show command, extra environment variables ("NAME=value") and
+  // arguments; its output and error go to the given inheritable handles, if any.
   explicit Processus(const std::wstring& exe, int affichage = SW_SHOWNORMAL,
-                     const std::vector<std::wstring>& environnement = {});
+                     const std::vector<std::wstring>& environnement = {}, const std::wstring& arguments = L"",
+                     HANDLE sortie = nullptr, HANDLE erreurs = nullptr);
   Processus(Processus&&) = default;
   Processus& operator=(Processus&&) = default;
   ~Processus();  // a process still running is closed, then ended

@@ -120,18 +120,6 @@ LPCWSTR IconeMontree(HWND controle) {
   return meilleurScore > vues.size() * 9 / 10 ? meilleure : nullptr;
 }
 
-// What WINEDLLOVERRIDES=dxdiagn=d does, for one program file only. Wine's loader reads that variable from
-// the Unix environment, which a process started from Windows inherits from its parent unchanged, so the
-// per-program override is the way to reach a program started from here.
-void DesactiverPourLeProgramme(const std::wstring& fichier, const wchar_t* dll) {
-  const std::wstring cle = L"Software\\Wine\\AppDefaults\\" + fichier + L"\\DllOverrides";
-  HKEY h;
-  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, cle.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr),
-            ERROR_SUCCESS);
-  RegSetValueExW(h, dll, 0, REG_SZ, reinterpret_cast<const BYTE*>(L""), sizeof(wchar_t));  // "": disabled
-  RegCloseKey(h);
-}
-
 TEST(Video, SansFournisseurLAvertissementPuisLesFichiersDeWine) {
   // Wine's system directory holds d3d9.dll with a version resource: the files give 9.0.
   char systeme[MAX_PATH];
@@ -139,7 +127,7 @@ TEST(Video, SansFournisseurLAvertissementPuisLesFichiersDeWine) {
   ASSERT_GT(GetFileVersionInfoSizeA((std::string(systeme) + "\\d3d9.dll").c_str(), nullptr), 0u);
 
   const std::wstring fichier = L"Q_sansdxdiag.exe";
-  DesactiverPourLeProgramme(fichier, L"dxdiagn");
+  pilote::DesactiverDll(fichier, L"dxdiagn");
   Processus p(pilote::Copie(fichier));
   HWND boite = p.Fenetre(L"#32770");
   ASSERT_NE(boite, nullptr);

@@ -194,4 +194,51 @@ TEST(Juger, UnPCSansRienReconnu) {
   EXPECT_EQ(v.dx, kDanger);
 }
 
+// One row per case of the verdicts with its tab's hint: what was measured and the bar it was held to.
+TEST(Juger, ChaqueCasDitPourquoi) {
+  using R = sondes::ResultatsInspection;
+  using V = bilan::Verdicts;
+  struct Cas {
+    void (*regler)(R&);
+    std::wstring V::*bulle;
+    std::wstring texte;
+  };
+  const std::wstring os = L"Il faut Windows 98, ME, 2000 ou XP.";
+  const std::wstring inconnu = L"Ce système n'a pas été reconnu : Windows 98, ME, 2000 ou XP attendu.";
+  const std::wstring nonJugee = L" La mémoire ne peut donc pas être jugée.";
+  const std::wstring tl = L" Il faut une carte 3D ; plus de 32 Mo de mémoire vidéo pour le T&L.";
+  const std::wstring cpu = L". Il faut plus de 600 MHz avec une carte 3D, plus de 1500 MHz sans.";
+  const std::wstring dx = L" Il faut DirectX 8 ou plus.";
+  const Cas cas[] = {
+      {[](R&) {}, &V::bulleOS, L"Détecté : Windows XP. " + os},
+      {[](R& r) { r.CodeOS = 0, r.VerOS = "OS inconnu"; }, &V::bulleOS, inconnu},
+      {[](R& r) { r.CodeOS = 1, r.VerOS = "Windows 95"; }, &V::bulleOS, L"Détecté : Windows 95. " + os},
+      {[](R& r) { r.TotalRAM = 24106; }, &V::bulleRAM, L"Mesuré : 24106 Mo. Il faut plus de 256 Mo."},
+      {[](R& r) { r.TotalRAM = 256; }, &V::bulleRAM, L"Mesuré : 256 Mo. Il faut plus de 256 Mo."},
+      {[](R& r) { r.TotalRAM = 255; }, &V::bulleRAM, L"Mesuré : 255 Mo. Il faut plus de 256 Mo."},
+      {[](R& r) { r.CodeOS = 0, r.VerOS = "OS inconnu"; }, &V::bulleRAM, inconnu + nonJugee},
+      {[](R& r) { r.CodeOS = 4, r.VerOS = "Windows NT 4"; }, &V::bulleRAM, L"Détecté : Windows NT 4. " + os + nonJugee},
+      {[](R& r) { r.MemoireVideo = 33; }, &V::bulleCG, L"Mesuré : carte 3D, 33 Mo de mémoire vidéo." + tl},
+      {[](R& r) { r.MemoireVideo = 32; }, &V::bulleCG, L"Mesuré : carte 3D, 32 Mo de mémoire vidéo." + tl},
+      {[](R& r) { r.Is3D = 0; }, &V::bulleCG, L"Mesuré : pas d'accélération 3D. Il faut une carte 3D."},
+      {[](R& r) { r.Is3D = 0, r.EchecVideo = 1; }, &V::bulleCG,
+       L"La carte graphique n'a pas pu être examinée. Il faut une carte 3D."},
+      {[](R& r) { r.Vitesse = 2448; }, &V::bulleCPU, L"Mesuré : 2448 MHz" + cpu},
+      {[](R& r) { r.Vitesse = 600; }, &V::bulleCPU, L"Mesuré : 600 MHz" + cpu},
+      {[](R& r) { r.Vitesse = 599; }, &V::bulleCPU, L"Mesuré : 599 MHz" + cpu},
+      {[](R& r) { r.Is3D = 0, r.Vitesse = 1501; }, &V::bulleCPU, L"Mesuré : 1501 MHz, sans carte 3D" + cpu},
+      {[](R& r) { r.Is3D = 0, r.Vitesse = 1500; }, &V::bulleCPU, L"Mesuré : 1500 MHz, sans carte 3D" + cpu},
+      {[](R& r) { r.Is3D = 0, r.Vitesse = 1499; }, &V::bulleCPU, L"Mesuré : 1499 MHz, sans carte 3D" + cpu},
+      {[](R& r) { r.DxMajeur = 9; }, &V::bulleDx, L"Mesuré : DirectX 9." + dx},
+      {[](R& r) { r.DxMajeur = 7; }, &V::bulleDx, L"Mesuré : DirectX 7." + dx},
+      {[](R& r) { r.DxMajeur = 0; }, &V::bulleDx, L"DirectX n'a pas été trouvé." + dx},
+  };
+  for (size_t i = 0; i < std::size(cas); ++i) {
+    auto r = Bon();
+    r.VerOS = "Windows XP";
+    cas[i].regler(r);
+    EXPECT_EQ(Juger(r).*cas[i].bulle, cas[i].texte) << "row " << i;
+  }
+}
+
 }  // namespace

@@ -1,0 +1,178 @@
+// The report without a window: Quorvane.exe /rapport FICHIER runs the inspection and saves the bytes that
+// the window's export would save; /? shows the usage. Nothing here creates a window.
+#include "app/Rapport.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <cwchar>
+
+#include "assess/Enregistrement.h"
+#include "assess/ReportRules.h"
+#include "base/Exception.h"
+#include "base/TexteRules.h"
+#include "probes/PlateformeWindows.h"
+#include "probes/Sondes.h"
+#include "ui/Application.h"
+#include "ui/TextRules.h"
+
+namespace appli {
+namespace {
+
+constexpr wchar_t kUsage[] =
+    L"Quorvane : lecture de configuration.\r\n"
+    L"\r\n"
+    L"Quorvane.exe\r\n"
+    L"    Ouvre la fenêtre.\r\n"
+    L"Quorvane.exe /rapport FICHIER\r\n"
+    L"    Examine le PC sans fenêtre et enregistre le rapport dans FICHIER.\r\n"
+    L"    Code de sortie : 0 si le rapport est enregistré, 1 sinon.\r\n"
+    L"Quorvane.exe /?\r\n"
+    L"    Affiche cette aide.\r\n";
+
+// A standard handle that leads somewhere (a console, a file, a pipe); nullptr otherwise.
+HANDLE Standard(DWORD quel) {
+  HANDLE h = GetStdHandle(quel);
+  return h && h != INVALID_HANDLE_VALUE && GetFileType(h) != FILE_TYPE_UNKNOWN ? h : nullptr;
+}
+
+// The standard output and error of whoever started the program. A program of the Windows subsystem starts
+// without a console: it attaches to its parent's, if there is one. Handles that the parent gave (a file, a
+// pipe) are kept; the others become the console's.
+class Console {
+ public:
+  Console() : sortie_(Standard(STD_OUTPUT_HANDLE)), erreurs_(Standard(STD_ERROR_HANDLE)) {
+    if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    page_ = GetConsoleOutputCP();
+    // After attaching, the standard handles that the parent left empty are the console's; on older systems
+    // they may stay empty, and the console's screen is opened by its name.
+    for (auto [h, quel] : {std::pair{&sortie_, STD_OUTPUT_HANDLE}, std::pair{&erreurs_, STD_ERROR_HANDLE}}) {
+      if (!*h) *h = Standard(quel);
+      if (!*h && !ecran_)
+        ecran_ = base::Handle(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                          nullptr, OPEN_EXISTING, 0, nullptr));
+      if (!*h) *h = ecran_.get();
+    }
+  }
+
+  void Sortie(const std::wstring& texte) const { Ecrire(sortie_, texte); }
+  void Erreur(const std::wstring& texte) const { Ecrire(erreurs_, texte); }
+
+ private:
+  // Wide text to a console; to a file or a pipe, bytes in the console's output code page, as the console's
+  // own programs read them (type, more, findstr), or in UTF-8 without a console.
+  void Ecrire(HANDLE h, const std::wstring& texte) const {
+    if (!h || texte.empty()) return;
+    DWORD mode = 0, ecrits = 0;
+    if (GetConsoleMode(h, &mode)) {
+      WriteConsoleW(h, texte.data(), static_cast<DWORD>(texte.size()), &ecrits, nullptr);
+      return;
+    }
+    const DWORD options = base::OptionsVersOctets(page_);
+    const int n = static_cast<int>(texte.size());
+    std::string octets(
+        static_cast<size_t>(WideCharToMultiByte(page_, options, texte.data(), n, nullptr, 0, nullptr, nullptr)), '\0');
+    octets.resize(static_cast<size_t>(WideCharToMultiByte(page_, options, texte.data(), n, octets.data(),
+                                                          static_cast<int>(octets.size()), nullptr, nullptr)));
+    WriteFile(h, octets.data(), static_cast<DWORD>(octets.size()), &ecrits, nullptr);
+  }
+
+  HANDLE sortie_, erreurs_;
+  base::Handle ecran_;
+  UINT page_ = CP_UTF8;
+};
+
+// The probes' platform without a window: the warning that the window shows in a box is a line on the
+// error output.
+class PlateformeSansFenetre : public sondes::PlateformeWindows {
+ public:
+  explicit PlateformeSansFenetre(const Console& console) : PlateformeWindows(nullptr), console_(console) {}
+  int MessageBoxA(const char* texte, const char* legende, UINT) override {
+    console_.Erreur(base::DepuisAnsi(legende).value_or(L"") + L" " + base::DepuisAnsi(texte).value_or(L"") + L"\r\n");
+    return IDOK;
+  }
+
+ private:
+  const Console& console_;
+};
+
+// The window's inspection run, without the window's placement.
+sondes::ResultatsInspection Inspecter(sondes::Plateforme& plateforme) {
+  sondes::ResultatsInspection r;
+  r.MarqueVideo = "Inconnue";
+  r.VerDrv = "Inconnue";
+  sondes::TSysInfo sysInfo(plateforme);
+  sondes::LireMemoire(r, sysInfo);
+  sondes::LireCarteVideo(r, sysInfo, plateforme);
+  sondes::LireCPU(r, sysInfo, plateforme);
+  sondes::LireOS(r, plateforme);
+  return r;
+}
+
+}  // namespace
+
+std::wstring TexteValeur(const LigneValeur& valeur, const sondes::ResultatsInspection& r) {
+  auto texte = base::DepuisAnsi(valeur.texte(r));
+  if (!texte) throw base::Exception(L"Erreur de conversion du texte");
+  texte->resize(wcsnlen(texte->c_str(), texte->size()));
+  return *texte;
+}
+
+std::wstring TexteRapport(const sondes::ResultatsInspection& r) {
+  std::vector<bilan::EntreeRapport<std::wstring>> entrees;
+  for (const LigneValeur& v : kValeurs) entrees.push_back({v.titre, TexteValeur(v, r), v.separateurApres});
+  std::vector<std::wstring> lignes{L""};
+  for (std::wstring& ligne : bilan::LignesRapport<std::wstring>(entrees)) lignes.push_back(std::move(ligne));
+  return bilan::TexteLignes(lignes);
+}
+
+std::string OctetsRapport(const std::wstring& texte) {
+  auto octets = base::VersAnsi(texte);
+  if (!octets) throw base::Exception(L"Erreur d'écriture dans le flux");
+  return *octets;
+}
+
+Commande CommandeDuProcessus() {
+  int n = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &n);
+  // Switches ignore case, as the system's own programs' do.
+  auto est = [&](int i, const wchar_t* option) {
+    return CompareStringOrdinal(arguments[i], -1, option, -1, TRUE) == CSTR_EQUAL;
+  };
+  Commande commande;
+  for (int i = 1; arguments && i < n && commande.mode == Mode::Fenetre; ++i) {
+    if (est(i, L"/?"))
+      commande.mode = Mode::Aide;
+    else if (est(i, L"/rapport"))
+      commande = i + 1 < n ? Commande{Mode::Rapport, arguments[i + 1]} : Commande{Mode::FichierManquant, {}};
+  }
+  LocalFree(arguments);
+  return commande;
+}
+
+int SansFenetre(const Commande& commande) {
+  const Console console;
+  if (commande.mode == Mode::Aide) {
+    console.Sortie(kUsage);
+    return 0;
+  }
+  if (commande.mode != Mode::Rapport) {
+    console.Erreur(std::wstring(L"Il manque le nom du fichier après /rapport.\r\n\r\n") + kUsage);
+    return 1;
+  }
+  // The video probe's diagnostic provider is a COM object, as in the window's thread.
+  const bool com = SUCCEEDED(CoInitialize(nullptr));
+  int code = 0;
+  try {
+    PlateformeSansFenetre plateforme(console);
+    bilan::EnregistrerSansPerte(commande.fichier, OctetsRapport(TexteRapport(Inspecter(plateforme))));
+  } catch (...) {
+    // The text of the window's error box.
+    console.Erreur(ui::ErrorBoxText(ui::CurrentExceptionMessage()) + L"\r\n");
+    code = 1;
+  }
+  if (com) CoUninitialize();
+  return code;
+}
+
+}  // namespace appli

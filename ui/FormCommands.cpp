@@ -1,0 +1,74 @@
+// The parts of a form that act on the user's request beyond its controls: hints set after creation,
+// keyboard shortcuts and items of the system menu.
+#include <algorithm>
+
+#include "ui/Form.h"
+#include "ui/Picture.h"
+
+namespace ui {
+namespace {
+
+// Identifiers of the shortcuts' and system menu items' commands: below the system's own (0xF000), their
+// four low bits zero, as the system keeps those of a system command for itself.
+constexpr WPARAM kFirstCommand = 0x100;
+constexpr WPARAM kCommandStep = 0x10;
+
+constexpr int kHintWidth = 320;        // pixels; a longer hint wraps
+constexpr WORD kHintDuration = 30000;  // ms on the screen, enough to read three lines
+
+}  // namespace
+
+void Form::SetHint(Control& control, const std::wstring& text) {
+  if (!longHints_) {
+    longHints_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(longHints_, TTM_SETMAXTIPWIDTH, 0, kHintWidth);
+    SendMessageW(longHints_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(kHintDuration, 0));
+  }
+  // The tooltip watches the control's own mouse messages, which a picture otherwise passes on.
+  if (auto* picture = dynamic_cast<Picture*>(&control)) picture->SetMouseTransparent(false);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  const bool known = std::find(hinted_.begin(), hinted_.end(), control.Handle()) != hinted_.end();
+  SendMessageW(longHints_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (!known) hinted_.push_back(control.Handle());
+}
+
+void Form::AddShortcut(WORD key, std::function<void()> action) {
+  const WPARAM id = kFirstCommand + kCommandStep * commands_.size();
+  commands_.push_back(std::move(action));
+  shortcuts_.push_back(ACCEL{FVIRTKEY | FCONTROL, key, static_cast<WORD>(id)});
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
+  accelerators_ = CreateAcceleratorTableW(shortcuts_.data(), static_cast<int>(shortcuts_.size()));
+}
+
+bool Form::TranslateShortcut(MSG& msg) const {
+  return accelerators_ && TranslateAcceleratorW(hwnd_, accelerators_, &msg) != 0;
+}
+
+void Form::AddSystemMenuItem(const std::wstring& caption, std::function<void()> action) {
+  HMENU menu = GetSystemMenu(hwnd_, FALSE);
+  if (!menu) return;
+  const WPARAM id = kFirstCommand + kCommandStep * commands_.size();
+  commands_.push_back(std::move(action));
+  // Set apart from the system's own items.
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, id, caption.c_str());
+}
+
+bool Form::RunCommand(UINT msg, WPARAM wp) {
+  // A shortcut comes as WM_COMMAND, a system menu item as WM_SYSCOMMAND, whose four low bits are the system's.
+  const WPARAM id = msg == WM_SYSCOMMAND ? (wp & 0xFFF0) : LOWORD(wp);
+  if (id < kFirstCommand || (id - kFirstCommand) % kCommandStep) return false;
+  const size_t index = (id - kFirstCommand) / kCommandStep;
+  if (index >= commands_.size()) return false;
+  commands_[index]();
+  return true;
+}
+
+}  // namespace ui

@@ -1,5 +1,6 @@
 #include "app/Cfg.h"
 
+#include "app/Phases.h"
 #include "probes/DxFiles.h"
 #include "probes/DxFilesRules.h"
 #include "probes/Sondes.h"
@@ -59,6 +60,7 @@ void TFichePrinc::LierControles() {
 
 void TFichePrinc::FormShow(ui::Control*) {
   // The framework raises the show once; an exception ends the run at its step.
+  phases::Marquer(phases::Phase::DebutInspection);
   MarqueVideo = "Inconnue";
   VerDrv = "Inconnue";
   PlacerFenetre();
@@ -70,6 +72,13 @@ void TFichePrinc::FormShow(ui::Control*) {
   EcrireValeurs();
   RemplirRapport();
   StatusBar->SetSimpleText(L"Détection du matériel effectuée avec succès !");
+  phases::Marquer(phases::Phase::FinInspection);
+}
+
+LRESULT TFichePrinc::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_WINDOWPOSCHANGED && (reinterpret_cast<const WINDOWPOS*>(lp)->flags & SWP_SHOWWINDOW))
+    phases::Marquer(phases::Phase::Visible);
+  return ui::Form::WndProc(msg, wp, lp);
 }
 
 void TFichePrinc::EcrireValeurs() {

@@ -2,6 +2,7 @@
 #include "app/About.h"
 #include "app/Cfg.h"
 #include "app/OneInstance.h"
+#include "app/Phases.h"
 #include "probes/PlateformeWindows.h"
 #include "ui/Application.h"
 
@@ -11,6 +12,7 @@ appli::TGardeInstance gGarde;
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int commandeAffichage) {
+  appli::phases::Demarrer();
   ui::TApplication application;
   ui::Application = &application;
   // The probes' message box belongs to the application's window.

@@ -1,6 +1,6 @@
 #pragma once
-// Pictures embedded in the program as PNG resources, decoded once into premultiplied 32-bit bitmaps so
-// that they draw with their alpha over whatever is behind them.
+// Pictures embedded in the program as the pixels it blits (ui/pictures/dib.py): opaque ones in 24 bits,
+// copied as they are; the others premultiplied 32-bit, drawn with their alpha over whatever is behind them.
 #include "ui/Win.h"
 
 namespace ui {
@@ -25,9 +25,10 @@ class ImageList {
   int totalWidth_ = 0;
   int width_ = 0;
   int height_ = 0;
+  bool opaque_ = false;
 };
 
-// Decodes a PNG resource of the program; throws base::Exception when it is missing or unreadable.
-HBITMAP LoadPng(const char* resource, int& width, int& height);
+// A picture resource of the program as a bitmap; throws base::Exception when it is missing or malformed.
+HBITMAP LoadPicture(const char* resource, int& width, int& height, bool& opaque);
 
 }  // namespace ui

@@ -2,17 +2,6 @@
 
 namespace ui {
 
-namespace {
-
-// One memory device context measures every label: a window's own DC costs far more under Wine, and a
-// measure needs no screen.
-HDC MeasureDc() {
-  static const HDC dc = CreateCompatibleDC(nullptr);
-  return dc;
-}
-
-}  // namespace
-
 Label::Label(const CreateParams& c) : Control(c.desc.name), options_(c.desc.options), font_(c.font) {
   const DWORD style = (options_ & kWordWrap) ? SS_LEFT : SS_LEFTNOWORDWRAP;
   // Created at the size its text needs, so that it is not resized straight away.

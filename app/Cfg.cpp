@@ -76,8 +76,9 @@ void TFichePrinc::FormShow(ui::Control*) {
 }
 
 LRESULT TFichePrinc::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_WINDOWPOSCHANGED && (reinterpret_cast<const WINDOWPOS*>(lp)->flags & SWP_SHOWWINDOW))
-    phases::Marquer(phases::Phase::Visible);
+  // The first message that finds the window visible dates its showing: the window is visible from the
+  // middle of ShowWindow on, before the messages of its activation and its first erase.
+  if (phases::VisibleAttendu() && IsWindowVisible(Handle())) phases::Marquer(phases::Phase::Visible);
   return ui::Form::WndProc(msg, wp, lp);
 }
 

@@ -9,6 +9,7 @@ namespace appli::phases {
 namespace {
 
 bool gActives = false;
+bool gFinie = false;  // the inspection has ended
 std::wstring gFichier;
 LARGE_INTEGER gMarques[4];
 double gAvantEntree = 0;  // ms from the process's creation to the entry
@@ -53,13 +54,15 @@ void Demarrer() {
 }
 
 void Marquer(Phase phase) {
-  if (!gActives) return;
-  const auto i = static_cast<int>(phase);
-  QueryPerformanceCounter(&gMarques[i]);
+  if (!gActives || (phase == Phase::Visible && !gFinie)) return;
+  QueryPerformanceCounter(&gMarques[static_cast<int>(phase)]);
+  if (phase == Phase::FinInspection) gFinie = true;
   if (phase == Phase::Visible) {
     gActives = false;  // once
     Ecrire();
   }
 }
+
+bool VisibleAttendu() { return gActives && gFinie; }
 
 }  // namespace appli::phases

@@ -9,7 +9,9 @@ enum class Phase { Entree, DebutInspection, FinInspection, Visible };
 
 // At the entry: reads the variable and takes the entry's time.
 void Demarrer();
-// Takes the time of that phase; the last one writes the file.
+// Takes the time of that phase; the last one, once the inspection has ended, writes the file.
 void Marquer(Phase phase);
+// Whether the times are being taken and the window's showing is still to come.
+bool VisibleAttendu();
 
 }  // namespace appli::phases

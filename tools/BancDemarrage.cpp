@@ -19,10 +19,31 @@ double Millisecondes(const LARGE_INTEGER& debut) {
   return static_cast<double>(maintenant.QuadPart - debut.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
 }
 
-// Polls every millisecond: the program's own time is what is measured, not the driver's.
+struct Recherche {
+  DWORD pid;
+  const wchar_t* classe;
+  bool visible;
+  HWND trouvee;
+};
+
+BOOL CALLBACK Examiner(HWND h, LPARAM l) {
+  auto& r = *reinterpret_cast<Recherche*>(l);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  wchar_t classe[64];
+  if (pid != r.pid || !GetClassNameW(h, classe, 64) || wcscmp(classe, r.classe) != 0) return TRUE;
+  if (r.visible && !IsWindowVisible(h)) return TRUE;
+  r.trouvee = h;
+  return FALSE;
+}
+
+// Polls every millisecond (the driver's own wait sleeps 20 ms between looks): the program's own time is
+// what is measured, not the driver's.
 HWND AttendreFenetre(const pilote::Processus& p, const wchar_t* classe, bool visible) {
   for (int i = 0; i < 60000; ++i) {
-    if (HWND h = p.Fenetre(classe, 0, visible)) return h;
+    Recherche r{p.Pid(), classe, visible, nullptr};
+    EnumWindows(Examiner, reinterpret_cast<LPARAM>(&r));
+    if (r.trouvee) return r.trouvee;
     Sleep(1);
   }
   return nullptr;

@@ -14,17 +14,19 @@ Label::Label(const CreateParams& c) : Control(c.desc.name), options_(c.desc.opti
   CreateWnd(CreateParams{desc, c.form, c.parent, c.id, c.font}, L"Static", style | SS_NOTIFY);
 }
 
+// A label not on the screen (its form or its page hidden) has nothing to redraw: its first showing paints
+// it whole. Under Wine each redraw or erase request is a trip to its server.
 void Label::SetText(const std::wstring& text) {
   Control::SetText(text);
   AdjustSize(text);
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Label::SetColor(COLORREF color) {
   if (color_ == color) return;
   color_ = color;
   brush_ = GdiObject<HBRUSH>(CreateSolidBrush(color));
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 HBRUSH Label::HandleCtlColor(HDC dc) {
@@ -53,7 +55,8 @@ void Label::AdjustSize(const std::wstring& text) {
   if (options_ & kFixedSize) return;
   const RECT bounds = BoundsRect();
   const SIZE size = TextExtent(text, bounds.right - bounds.left);
-  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const UINT hidden = IsWindowVisible(hwnd_) ? 0 : SWP_NOREDRAW | SWP_DEFERERASE;
+  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | hidden);
 }
 
 }  // namespace ui

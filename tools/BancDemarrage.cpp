@@ -19,31 +19,16 @@ double Millisecondes(const LARGE_INTEGER& debut) {
   return static_cast<double>(maintenant.QuadPart - debut.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
 }
 
-struct Recherche {
-  DWORD pid;
-  const wchar_t* classe;
-  bool visible;
-  HWND trouvee;
-};
-
-BOOL CALLBACK Examiner(HWND h, LPARAM l) {
-  auto& r = *reinterpret_cast<Recherche*>(l);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(h, &pid);
-  wchar_t classe[64];
-  if (pid != r.pid || !GetClassNameW(h, classe, 64) || wcscmp(classe, r.classe) != 0) return TRUE;
-  if (r.visible && !IsWindowVisible(h)) return TRUE;
-  r.trouvee = h;
-  return FALSE;
-}
-
-// Polls every millisecond (the driver's own wait sleeps 20 ms between looks): the program's own time is
-// what is measured, not the driver's.
+// Looks every millisecond (the driver's own wait sleeps 20 ms between looks), with one light query each
+// time, so as to disturb the measured program as little as possible: the window of that class, of that
+// process, found by its class alone (the benchmark runs one such program at a time).
 HWND AttendreFenetre(const pilote::Processus& p, const wchar_t* classe, bool visible) {
   for (int i = 0; i < 60000; ++i) {
-    Recherche r{p.Pid(), classe, visible, nullptr};
-    EnumWindows(Examiner, reinterpret_cast<LPARAM>(&r));
-    if (r.trouvee) return r.trouvee;
+    if (HWND h = FindWindowW(classe, nullptr)) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(h, &pid);
+      if (pid == p.Pid() && (!visible || IsWindowVisible(h))) return h;
+    }
     Sleep(1);
   }
   return nullptr;

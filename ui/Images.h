@@ -5,6 +5,17 @@
 
 namespace ui {
 
+// A picture resource of the program, checked: its header and its pixels, in the program's own memory.
+struct PictureData {
+  const BITMAPINFO* info;
+  const BYTE* bits;
+  size_t size;  // of the pixels
+  int width, height;
+  bool opaque;
+};
+// Throws base::Exception when the resource is missing or malformed.
+PictureData FindPicture(const char* resource);
+
 class ImageList {
  public:
   // A strip of images of the given size, side by side; a size of 0 takes the whole picture as one image.
@@ -12,8 +23,7 @@ class ImageList {
 
   int Width() const { return width_; }
   int Height() const { return height_; }
-  int Count() const { return width_ ? totalWidth_ / width_ : 0; }
-  HBITMAP Bitmap() const { return bitmap_.get(); }
+  int Count() const { return width_ ? picture_.width / width_ : 0; }
 
   // Draws image `index` at its natural size; an index outside the list draws nothing.
   void Draw(HDC dc, int x, int y, int index) const;
@@ -21,14 +31,10 @@ class ImageList {
   void DrawPart(HDC dc, const RECT& target, int index, const RECT& source) const;
 
  private:
-  GdiObject<HBITMAP> bitmap_;
-  int totalWidth_ = 0;
+  PictureData picture_;
+  GdiObject<HBITMAP> bitmap_;  // the pixels of a picture with alpha
   int width_ = 0;
   int height_ = 0;
-  bool opaque_ = false;
 };
-
-// A picture resource of the program as a bitmap; throws base::Exception when it is missing or malformed.
-HBITMAP LoadPicture(const char* resource, int& width, int& height, bool& opaque);
 
 }  // namespace ui

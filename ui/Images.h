@@ -1,6 +1,7 @@
 #pragma once
 // Pictures embedded in the program as the pixels it blits (ui/pictures/dib.py): opaque ones in 24 bits,
-// copied as they are; the others premultiplied 32-bit, drawn with their alpha over whatever is behind them.
+// drawn straight from the program's memory; the others premultiplied 32-bit, drawn with their alpha over
+// whatever is behind them.
 #include "ui/Win.h"
 
 namespace ui {

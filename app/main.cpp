@@ -1,5 +1,4 @@
 // Entry of Quorvane.exe.
-#include "app/About.h"
 #include "app/Cfg.h"
 #include "app/OneInstance.h"
 #include "app/Phases.h"
@@ -22,7 +21,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int commandeAffichage) {
     application.SetTitle(L"Lecture de configuration");
     application.SetHelpFile("C:\\Program Files\\FastHelp\\Quorvane\\WinHelp\\Quorvane.hlp");
     appli::FichePrinc = application.CreateForm<appli::TFichePrinc>(plateforme);
-    appli::AboutBox = application.CreateForm<appli::TAboutBox>();
     application.Run(commandeAffichage);
   } catch (...) {
     application.HandleException();

@@ -12,11 +12,7 @@ void TFichePrinc::BtnHelpClick(ui::Control*) {
 }
 
 void TFichePrinc::CmdAideClick(ui::Control* Sender) { BtnHelpClick(Sender); }
-void TFichePrinc::LMDMMButton2Click(ui::Control*) {
-  // Made on its first showing, then kept: made at start, its hidden windows cost every start 10 ms.
-  if (!AboutBox) AboutBox = ui::Application->CreateForm<TAboutBox>();
-  AboutBox->ShowModal();
-}
+void TFichePrinc::LMDMMButton2Click(ui::Control*) { AboutBox->ShowModal(); }
 void TFichePrinc::CmdAboutClick(ui::Control* Sender) { LMDMMButton2Click(Sender); }
 
 // Closing the main form ends the event loop; no question is asked.

@@ -1,4 +1,5 @@
 // Entry of Quorvane.exe.
+#include "app/About.h"
 #include "app/Cfg.h"
 #include "app/OneInstance.h"
 #include "app/Phases.h"
@@ -21,6 +22,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int commandeAffichage) {
     application.SetTitle(L"Lecture de configuration");
     application.SetHelpFile("C:\\Program Files\\FastHelp\\Quorvane\\WinHelp\\Quorvane.hlp");
     appli::FichePrinc = application.CreateForm<appli::TFichePrinc>(plateforme);
+    appli::AboutBox = application.CreateForm<appli::TAboutBox>();
     application.Run(commandeAffichage);
   } catch (...) {
     application.HandleException();

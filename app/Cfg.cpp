@@ -1,5 +1,6 @@
 #include "app/Cfg.h"
 
+#include "app/Phases.h"
 #include "app/Rapport.h"
 #include "probes/DxFiles.h"
 #include "probes/DxFilesRules.h"
@@ -61,6 +62,7 @@ void TFichePrinc::LierControles() {
 
 void TFichePrinc::FormShow(ui::Control*) {
   // The framework raises the show once; an exception ends the run at its step.
+  phases::Marquer(phases::Phase::DebutInspection);
   MarqueVideo = "Inconnue";
   VerDrv = "Inconnue";
   PlacerFenetre();
@@ -72,6 +74,14 @@ void TFichePrinc::FormShow(ui::Control*) {
   EcrireValeurs();
   RemplirRapport();
   StatusBar->SetSimpleText(L"Détection du matériel effectuée avec succès !");
+  phases::Marquer(phases::Phase::FinInspection);
+}
+
+LRESULT TFichePrinc::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+  // The first message that finds the window visible dates its showing: the window is visible from the
+  // middle of ShowWindow on, before the messages of its activation and its first erase.
+  if (phases::VisibleAttendu() && IsWindowVisible(Handle())) phases::Marquer(phases::Phase::Visible);
+  return ui::Form::WndProc(msg, wp, lp);
 }
 
 void TFichePrinc::EcrireValeurs() {

@@ -81,6 +81,9 @@ class TFichePrinc : public ui::Form, public sondes::ResultatsInspection {
   void LBtnXClick(ui::Control* Sender);
   void CmdQuitterClick(ui::Control* Sender);
 
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+
  private:
   void LierControles();
   void EcrireValeurs();

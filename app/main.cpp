@@ -2,6 +2,7 @@
 #include "app/About.h"
 #include "app/Cfg.h"
 #include "app/OneInstance.h"
+#include "app/Phases.h"
 #include "app/Rapport.h"
 #include "probes/PlateformeWindows.h"
 #include "ui/Application.h"
@@ -17,6 +18,7 @@ const std::optional<appli::TGardeInstance> gGarde =
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int commandeAffichage) {
+  appli::phases::Demarrer();
   if (gCommande.mode != appli::Mode::Fenetre) return appli::SansFenetre(gCommande);
   ui::TApplication application;
   ui::Application = &application;

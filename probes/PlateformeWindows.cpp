@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "base/DllSysteme.h"
+
 #if defined(__x86_64__) || defined(__i386__)
 #include <cpuid.h>
 #include <x86intrin.h>
@@ -43,8 +45,17 @@ void PlateformeWindows::Cpuid(uint32_t, uint32_t r[4]) { r[0] = r[1] = r[2] = r[
 uint64_t PlateformeWindows::Rdtsc() { return 0; }
 #endif
 
-UINT PlateformeWindows::timeBeginPeriod(UINT periode) { return ::timeBeginPeriod(periode); }
-UINT PlateformeWindows::timeEndPeriod(UINT periode) { return ::timeEndPeriod(periode); }
+// The multimedia timer's DLL loads at the clock measurement, where the diagnostic provider has usually
+// loaded it already, rather than at start.
+UINT PlateformeWindows::timeBeginPeriod(UINT periode) {
+  static const auto f = base::FonctionSysteme<decltype(&::timeBeginPeriod)>(L"winmm.dll", "timeBeginPeriod");
+  return f ? f(periode) : TIMERR_NOCANDO;
+}
+
+UINT PlateformeWindows::timeEndPeriod(UINT periode) {
+  static const auto f = base::FonctionSysteme<decltype(&::timeEndPeriod)>(L"winmm.dll", "timeEndPeriod");
+  return f ? f(periode) : TIMERR_NOCANDO;
+}
 
 bool PlateformeWindows::ProcesseurSelonOS(char nom[64], uint32_t& megahertz) {
   HKEY cle;
@@ -78,16 +89,21 @@ bool PlateformeWindows::MultiEcran() {
   return GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetMonitorInfoA") != nullptr;
 }
 
+// The version reader serves only the path without the diagnostic provider: it loads there.
 DWORD PlateformeWindows::GetFileVersionInfoSizeA(const char* chemin) {
-  return ::GetFileVersionInfoSizeA(chemin, nullptr);
+  static const auto f =
+      base::FonctionSysteme<decltype(&::GetFileVersionInfoSizeA)>(L"version.dll", "GetFileVersionInfoSizeA");
+  return f ? f(chemin, nullptr) : 0;
 }
 
 BOOL PlateformeWindows::GetFileVersionInfoA(const char* chemin, DWORD taille, void* donnees) {
-  return ::GetFileVersionInfoA(chemin, 0, taille, donnees);
+  static const auto f = base::FonctionSysteme<decltype(&::GetFileVersionInfoA)>(L"version.dll", "GetFileVersionInfoA");
+  return f && f(chemin, 0, taille, donnees);
 }
 
 BOOL PlateformeWindows::VerQueryValueA(const void* bloc, const char* sousBloc, void** valeur, UINT* longueur) {
-  return ::VerQueryValueA(bloc, sousBloc, valeur, longueur);
+  static const auto f = base::FonctionSysteme<decltype(&::VerQueryValueA)>(L"version.dll", "VerQueryValueA");
+  return f && f(bloc, sousBloc, valeur, longueur);
 }
 
 }  // namespace sondes

@@ -24,9 +24,13 @@ TApplication::TApplication() {
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = WindowProc;
   wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+  // Both sizes from the resource: given no small icon, the class would make one by copying the large.
+  wc.hIcon = static_cast<HICON>(LoadImageW(wc.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                           GetSystemMetrics(SM_CYICON), LR_SHARED));
+  wc.hIconSm = static_cast<HICON>(LoadImageW(wc.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
   wc.lpszClassName = kClass;
-  RegisterClassExW(&wc);
+  if (!RegisterClassExW(&wc) && wc.hIconSm) DestroyIcon(wc.hIconSm);  // registered before: not the class's
   // A tool window of no size that is never shown: no taskbar button of its own, yet a top-level window
   // that FindWindow sees.
   handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClass, L"", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0,

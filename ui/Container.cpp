@@ -48,10 +48,10 @@ LRESULT Container::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   return Control::WndProc(msg, wp, lp);
 }
 
-Panel::Panel(const CreateParams& c, const wchar_t* className, COLORREF color)
+Panel::Panel(const CreateParams& c, const wchar_t* className, COLORREF color, DWORD style)
     : Container(c.desc.name, color), bevelled_(c.desc.options & kBevelled) {
   RegisterWindowClass(className);
-  CreateWnd(c, className, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+  CreateWnd(c, className, WS_CLIPCHILDREN | style, WS_EX_CONTROLPARENT);
 }
 
 LRESULT Panel::WndProc(UINT msg, WPARAM wp, LPARAM lp) {

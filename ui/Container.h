@@ -23,7 +23,8 @@ class Container : public Control {
 // A plain container on a form: a tab page or a panel.
 class Panel : public Container {
  public:
-  Panel(const CreateParams& c, const wchar_t* className, COLORREF color);
+  // `style` adds to the description's (WS_DISABLED for a page made disabled).
+  Panel(const CreateParams& c, const wchar_t* className, COLORREF color, DWORD style = 0);
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -1,13 +1,31 @@
 #include "ui/Control.h"
 
+#include <unordered_map>
+
 #include "ui/Application.h"
 
 namespace ui {
 namespace {
-constexpr wchar_t kProperty[] = L"Quorvane.Control";
+
+// The object of each window of the kit. A window property would do, but Wine answers every property read
+// through its server, and this lookup runs for nearly every message; all windows live on the UI thread.
+std::unordered_map<HWND, Control*>& Objects() {
+  static std::unordered_map<HWND, Control*> objects;
+  return objects;
+}
+
 }  // namespace
 
-Control* Control::FromHandle(HWND hwnd) { return static_cast<Control*>(GetPropW(hwnd, kProperty)); }
+Control::~Control() {
+  // The window of a system class is gone with its form by now; the kit's own classes left at WM_NCDESTROY.
+  if (hwnd_)
+    if (auto it = Objects().find(hwnd_); it != Objects().end() && it->second == this) Objects().erase(it);
+}
+
+Control* Control::FromHandle(HWND hwnd) {
+  const auto it = Objects().find(hwnd);
+  return it == Objects().end() ? nullptr : it->second;
+}
 
 void Control::RegisterWindowClass(const wchar_t* className, UINT style) {
   WNDCLASSEXW wc{};
@@ -29,7 +47,7 @@ LRESULT CALLBACK Control::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
   Control* c = FromHandle(hwnd);
   if (!c) return DefWindowProcW(hwnd, msg, wp, lp);
   if (msg == WM_NCDESTROY) {
-    RemovePropW(hwnd, kProperty);
+    Objects().erase(hwnd);
     c->hwnd_ = nullptr;
     return DefWindowProcW(hwnd, msg, wp, lp);
   }
@@ -44,7 +62,7 @@ LRESULT CALLBACK Control::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
 
 void Control::Attach(HWND hwnd) {
   hwnd_ = hwnd;
-  SetPropW(hwnd, kProperty, this);
+  if (hwnd) Objects()[hwnd] = this;
 }
 
 void Control::CreateWnd(const CreateParams& c, const wchar_t* className, DWORD style, DWORD exStyle) {
@@ -58,6 +76,9 @@ void Control::CreateWnd(const CreateParams& c, const wchar_t* className, DWORD s
 }
 
 std::wstring Control::Text() const {
+  // One read into a buffer that fits a caption; the length is asked for only when the text may be longer.
+  wchar_t court[256];
+  if (const int lu = GetWindowTextW(hwnd_, court, 256); lu < 255) return std::wstring(court, static_cast<size_t>(lu));
   const int n = GetWindowTextLengthW(hwnd_);
   std::wstring text(static_cast<size_t>(n) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), n + 1)));

@@ -21,7 +21,7 @@ struct CreateParams {
 
 class Control {
  public:
-  virtual ~Control() = default;
+  virtual ~Control();
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 

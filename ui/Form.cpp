@@ -74,7 +74,12 @@ void Form::CreateControls() {
       case Kind::TabPage: {
         auto* tabs = dynamic_cast<TabControl*>(parent);
         if (!tabs) throw std::logic_error(std::string("a tab page must lie on a tab control: ") + d.name);
-        auto page = std::make_unique<Panel>(c, L"TTabSheet", RGB(255, 255, 255));
+        // The pages after the first are made as the tab control keeps them: hidden and disabled.
+        const bool first = tabs->Pages().empty();
+        ControlDesc desc = d;
+        if (!first) desc.options |= kHidden;
+        auto page = std::make_unique<Panel>(CreateParams{desc, *this, c.parent, c.id, c.font}, L"TTabSheet",
+                                            RGB(255, 255, 255), first ? 0 : WS_DISABLED);
         tabs->AddPage(*page, d.text);
         control = std::move(page);
         break;

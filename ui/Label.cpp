@@ -2,17 +2,6 @@
 
 namespace ui {
 
-namespace {
-
-// One memory device context measures every label: a window's own DC costs far more under Wine, and a
-// measure needs no screen.
-HDC MeasureDc() {
-  static const HDC dc = CreateCompatibleDC(nullptr);
-  return dc;
-}
-
-}  // namespace
-
 Label::Label(const CreateParams& c) : Control(c.desc.name), options_(c.desc.options), font_(c.font) {
   const DWORD style = (options_ & kWordWrap) ? SS_LEFT : SS_LEFTNOWORDWRAP;
   // Created at the size its text needs, so that it is not resized straight away.
@@ -25,17 +14,19 @@ Label::Label(const CreateParams& c) : Control(c.desc.name), options_(c.desc.opti
   CreateWnd(CreateParams{desc, c.form, c.parent, c.id, c.font}, L"Static", style | SS_NOTIFY);
 }
 
+// A label not on the screen (its form or its page hidden) has nothing to redraw: its first showing paints
+// it whole. Under Wine each redraw or erase request is a trip to its server.
 void Label::SetText(const std::wstring& text) {
   Control::SetText(text);
   AdjustSize(text);
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Label::SetColor(COLORREF color) {
   if (color_ == color) return;
   color_ = color;
   brush_ = GdiObject<HBRUSH>(CreateSolidBrush(color));
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 HBRUSH Label::HandleCtlColor(HDC dc) {
@@ -64,7 +55,8 @@ void Label::AdjustSize(const std::wstring& text) {
   if (options_ & kFixedSize) return;
   const RECT bounds = BoundsRect();
   const SIZE size = TextExtent(text, bounds.right - bounds.left);
-  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const UINT hidden = IsWindowVisible(hwnd_) ? 0 : SWP_NOREDRAW | SWP_DEFERERASE;
+  SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | hidden);
 }
 
 }  // namespace ui

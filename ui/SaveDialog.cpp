@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/Application.h"  // before the dialog header, which needs the Windows types
-
-#include <commdlg.h>
+#include "ui/Application.h"
+#include "ui/System.h"
 
 namespace ui {
 namespace {
@@ -62,7 +61,7 @@ bool SaveDialog::Execute() {
   bool confirmed;
   {
     DisabledForms disabled;
-    confirmed = GetSaveFileNameW(&ofn) != FALSE;
+    confirmed = Sys().GetSaveFileNameW(&ofn) != FALSE;
   }
   if (confirmed) FileName = file.data();
   return confirmed;

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "base/DllSysteme.h"
+
 namespace ui {
 namespace {
 
@@ -30,7 +32,9 @@ POINT System::WorkAreaOrigin(HWND window) {
 
 HRESULT System::AssocQueryStringW(ASSOCF options, ASSOCSTR what, const wchar_t* association, const wchar_t* verb,
                                   wchar_t* out, DWORD* size) {
-  return ::AssocQueryStringW(options, what, association, verb, out, size);
+  // Resolved on the first call, as in the two calls below.
+  static const auto f = base::FonctionSysteme<decltype(&::AssocQueryStringW)>(L"shlwapi.dll", "AssocQueryStringW");
+  return f ? f(options, what, association, verb, out, size) : E_NOTIMPL;
 }
 
 bool System::CreateProcessW(std::wstring line) {
@@ -43,8 +47,13 @@ bool System::CreateProcessW(std::wstring line) {
 }
 
 bool System::ShellExecuteW(HWND owner, const std::wstring& document) {
-  return reinterpret_cast<INT_PTR>(::ShellExecuteW(owner, L"open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) >
-         32;
+  static const auto f = base::FonctionSysteme<decltype(&::ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+  return f && reinterpret_cast<INT_PTR>(f(owner, L"open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
+}
+
+BOOL System::GetSaveFileNameW(OPENFILENAMEW* dialog) {
+  static const auto f = base::FonctionSysteme<decltype(&::GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+  return f && f(dialog);
 }
 
 }  // namespace ui

@@ -1,12 +1,16 @@
 #pragma once
 // The kit's calls to Windows where Wine answers differently from what Windows documents: the workspace
 // coordinates of a window's placement, the user's chosen handler of a protocol, and the processes and
-// documents that the help starts. Tests replace it with a fake that plays the documented behaviour.
+// documents that the help starts; and the calls into DLLs that only a command needs (the shell, its light
+// API and the common dialogs), which load on first use. Tests replace it with a fake that plays the
+// documented behaviour.
 #include <shlwapi.h>
 
-#include <string>
+#include "ui/Win.h"  // before the dialog header, which needs the Windows types
 
-#include "ui/Win.h"
+#include <commdlg.h>
+
+#include <string>
 
 namespace ui {
 
@@ -28,6 +32,7 @@ class System {
   virtual bool CreateProcessW(std::wstring line);
   // ShellExecuteW with the verb "open": the document's own association.
   virtual bool ShellExecuteW(HWND owner, const std::wstring& document);
+  virtual BOOL GetSaveFileNameW(OPENFILENAMEW* dialog);
 };
 
 // The calls in use: the system's, unless a test replaced them (nullptr: the system's again).

@@ -42,8 +42,9 @@ void TabControl::AddPage(Panel& page, const wchar_t* caption) {
     active_ = 0;
     return;
   }
-  EnableWindow(page.Handle(), FALSE);
-  ShowWindow(page.Handle(), SW_HIDE);
+  // The form creates these pages hidden and disabled already.
+  if (IsWindowEnabled(page.Handle())) EnableWindow(page.Handle(), FALSE);
+  if (GetWindowLongPtrW(page.Handle(), GWL_STYLE) & WS_VISIBLE) ShowWindow(page.Handle(), SW_HIDE);
 }
 
 void TabControl::Activer(int index) {
@@ -71,7 +72,7 @@ bool TabControl::HandleNotify(const NMHDR& nm, LRESULT& result) {
 
 void TabControl::Layout() {
   tabs_.clear();
-  HDC dc = GetDC(hwnd_);
+  HDC dc = MeasureDc();
   {
     SelectedObject font(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
     int x = style_.offset;
@@ -83,7 +84,6 @@ void TabControl::Layout() {
       x += width + kGap;
     }
   }
-  ReleaseDC(hwnd_, dc);
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 

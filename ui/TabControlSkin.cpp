@@ -30,7 +30,8 @@ void Degrade(HDC dc, const RECT& r, COLORREF top, COLORREF bottom) {
   };
   TRIVERTEX vertices[2] = {vertex(r.left, r.top, top), vertex(r.right, r.bottom, bottom)};
   GRADIENT_RECT rect{0, 1};
-  GradientFill(dc, vertices, 2, &rect, 1, GRADIENT_FILL_RECT_V);
+  // GDI's own entry, which msimg32's GradientFill forwards to.
+  GdiGradientFill(dc, vertices, 2, &rect, 1, GRADIENT_FILL_RECT_V);
 }
 
 // A line through the points, in one pixel of the colour, the last point included.

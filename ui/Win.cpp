@@ -2,6 +2,11 @@
 
 namespace ui {
 
+HDC MeasureDc() {
+  static const HDC dc = CreateCompatibleDC(nullptr);
+  return dc;
+}
+
 std::wstring ProgramFolder() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {

@@ -14,6 +14,10 @@ namespace ui {
 // The folder of the running program, without a final backslash.
 std::wstring ProgramFolder();
 
+// One memory device context measures every text of the kit: a window's own DC costs far more under Wine,
+// and a measure needs no screen. Select a font into it for the measure, and the previous one back after.
+HDC MeasureDc();
+
 // Owner of one GDI object (font, brush, bitmap), deleted with it.
 template <class T>
 class GdiObject {

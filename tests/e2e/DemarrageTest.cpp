@@ -1,6 +1,8 @@
 // The real program under Wine: start-up, the inspection of the OS, the verdicts' hints, the single instance.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "Pilote.h"
 
 namespace {
@@ -67,6 +69,29 @@ TEST(Demarrage, LeBandeauEtLeLosangeDuCPUDisentPourquoi) {
     HWND bulle = p.Fenetre(L"tooltips_class32", 5000);
     EXPECT_EQ(bulle ? Texte(bulle) : L"", attendue) << controle;
   }
+}
+
+TEST(Demarrage, LesPhasesSontEcritesQuandOnLesDemande) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring fichier = std::wstring(temp) + L"quorvane-phases-test.txt";
+  DeleteFileW(fichier.c_str());
+  {
+    Processus p(pilote::Copie(L"Q_phases.exe"), SW_SHOWNORMAL, {L"QUORVANE_PHASES=" + fichier});
+    HWND fiche = p.Fenetre(L"TFichePrinc");
+    ASSERT_NE(fiche, nullptr);
+    PostMessageW(fiche, WM_CLOSE, 0, 0);
+    EXPECT_EQ(p.AttendreFin(10000), 0);
+  }
+  FILE* f = _wfopen(fichier.c_str(), L"r");
+  ASSERT_NE(f, nullptr);
+  double avantEntree = -1, avantInspection = -1, inspection = -1, avantVisible = -1;
+  EXPECT_EQ(std::fscanf(f, "phases %lf %lf %lf %lf", &avantEntree, &avantInspection, &inspection, &avantVisible), 4);
+  std::fclose(f);
+  EXPECT_GT(avantEntree, 0);
+  EXPECT_GT(avantInspection, 0);
+  EXPECT_GE(inspection, 510);  // the clock measurement alone
+  EXPECT_GE(avantVisible, 0);
 }
 
 TEST(Demarrage, UnSecondDemarrageSeRetireSansFenetre) {

@@ -1,7 +1,12 @@
-// What Windows reads from Quorvane.exe: its version, its manifest and its icon.
+// What Windows reads from Quorvane.exe: its version, its manifest, its icon and the DLLs it imports.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "Pilote.h"
 
@@ -26,6 +31,26 @@ class Ressources : public testing::Test {
   std::wstring exe;
   HMODULE module = nullptr;
 };
+
+// The DLL names of the exe's import table, read from the file.
+std::vector<std::string> Imports(const std::wstring& exe) {
+  std::ifstream f(std::filesystem::path(exe), std::ios::binary);
+  const std::string octets{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  const auto& dos = *reinterpret_cast<const IMAGE_DOS_HEADER*>(octets.data());
+  const auto& nt = *reinterpret_cast<const IMAGE_NT_HEADERS64*>(octets.data() + dos.e_lfanew);
+  const IMAGE_SECTION_HEADER* sections = IMAGE_FIRST_SECTION(&nt);
+  auto position = [&](DWORD rva) -> size_t {
+    for (WORD i = 0; i < nt.FileHeader.NumberOfSections; ++i)
+      if (rva >= sections[i].VirtualAddress && rva < sections[i].VirtualAddress + sections[i].SizeOfRawData)
+        return sections[i].PointerToRawData + (rva - sections[i].VirtualAddress);
+    return 0;
+  };
+  std::vector<std::string> noms;
+  const DWORD table = nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+  for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(octets.data() + position(table)); d->Name; ++d)
+    noms.emplace_back(octets.data() + position(d->Name));
+  return noms;
+}
 
 TEST_F(Ressources, LaVersionEstCelleDeQuorvane2) {
   DWORD inutile = 0;
@@ -75,6 +100,19 @@ TEST_F(Ressources, LIconeA32x32En16CouleursEtLesGrandesTailles) {
   }
   EXPECT_TRUE(seize) << "32 x 32 in 16 colours";
   EXPECT_TRUE(grande) << "256 x 256";
+}
+
+TEST_F(Ressources, LesImportsSontDuSystemeEtAucunNeSertQuAUneCommande) {
+  const std::vector<std::string> imports = Imports(exe);
+  ASSERT_FALSE(imports.empty());
+  char systeme[MAX_PATH] = {};
+  GetSystemDirectoryA(systeme, MAX_PATH);
+  for (const std::string& dll : imports)
+    EXPECT_NE(GetFileAttributesA((std::string(systeme) + "\\" + dll).c_str()), INVALID_FILE_ATTRIBUTES) << dll;
+  // Loaded on first use, or not at all: each would cost every start its loading.
+  for (const char* differee :
+       {"comdlg32.dll", "shell32.dll", "shlwapi.dll", "version.dll", "winmm.dll", "msimg32.dll", "windowscodecs.dll"})
+    for (const std::string& dll : imports) EXPECT_NE(_stricmp(dll.c_str(), differee), 0) << dll;
 }
 
 }  // namespace

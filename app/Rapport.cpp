@@ -9,6 +9,7 @@
 
 #include "assess/Enregistrement.h"
 #include "assess/ReportRules.h"
+#include "base/DllSysteme.h"
 #include "base/Exception.h"
 #include "base/TexteRules.h"
 #include "probes/PlateformeWindows.h"
@@ -132,9 +133,28 @@ std::string OctetsRapport(const std::wstring& texte) {
   return *octets;
 }
 
+namespace {
+// Whether anything follows the program's own name, which the system's parser reads as a quoted run or up
+// to the first blank.
+bool ArgumentsPresents(const wchar_t* ligne) {
+  if (*ligne == L'"') {
+    ++ligne;
+    while (*ligne && *ligne != L'"') ++ligne;
+    if (*ligne) ++ligne;
+  }
+  while (*ligne && *ligne != L' ' && *ligne != L'\t') ++ligne;
+  while (*ligne == L' ' || *ligne == L'\t') ++ligne;
+  return *ligne != 0;
+}
+}  // namespace
+
 Commande CommandeDuProcessus() {
+  // The shell's parser costs a plain start the shell DLL: it is loaded only for a command line with arguments.
+  const wchar_t* ligne = GetCommandLineW();
+  if (!ArgumentsPresents(ligne)) return {};
+  const auto decouper = base::FonctionSysteme<decltype(&::CommandLineToArgvW)>(L"shell32.dll", "CommandLineToArgvW");
   int n = 0;
-  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &n);
+  wchar_t** arguments = decouper ? decouper(ligne, &n) : nullptr;
   // Switches ignore case, as the system's own programs' do.
   auto est = [&](int i, const wchar_t* option) {
     return CompareStringOrdinal(arguments[i], -1, option, -1, TRUE) == CSTR_EQUAL;

@@ -27,9 +27,11 @@ Commentaire DireComparaison(NiveauVerdict niveau) {
   return Dire(niveau, niveau == Ok ? kBien : niveau == Attention ? kPasse : kEchoue);
 }
 
+// Digits are ASCII; std::to_wstring would link a wide printf into the exe for them.
 template <class Entier>
 std::wstring N(Entier valeur) {
-  return std::to_wstring(valeur);
+  const std::string chiffres = std::to_string(valeur);
+  return std::wstring(chiffres.begin(), chiffres.end());
 }
 
 // The names of the OS table are ASCII.

@@ -1,4 +1,4 @@
-// What Windows reads from Quorvane.exe: its version, its manifest, its icon and the DLLs it imports.
+// What Windows reads from Quorvane.exe: its version, its manifest, its icon, the DLLs it imports, its size.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -113,6 +113,11 @@ TEST_F(Ressources, LesImportsSontDuSystemeEtAucunNeSertQuAUneCommande) {
   for (const char* differee :
        {"comdlg32.dll", "shell32.dll", "shlwapi.dll", "version.dll", "winmm.dll", "msimg32.dll", "windowscodecs.dll"})
     for (const std::string& dll : imports) EXPECT_NE(_stricmp(dll.c_str(), differee), 0) << dll;
+}
+
+// A small download: the pictures' ready pixels take 1.05 MB of it.
+TEST_F(Ressources, LExeTientEn1Virgule5Mo) {
+  EXPECT_LE(std::filesystem::file_size(std::filesystem::path(exe)), 1'500'000u);
 }
 
 }  // namespace

@@ -1,36 +1,49 @@
 #pragma once
-// Owners of the system's handles, closed with them.
+// Owners of the system's handles, released with them.
 #include <windows.h>
 
 #include <utility>
 
 namespace base {
 
-// Owner of a kernel handle, closed with it.
-class Handle {
+// Owner of one handle of type T, released by `Liberer` (a function object taking it) when the owner goes
+// or is given another; a null handle is none.
+template <class T, class Liberer>
+class Proprietaire {
  public:
-  Handle() = default;
-  explicit Handle(HANDLE h) : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
-  Handle(Handle&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-  Handle& operator=(Handle&& o) noexcept {
+  Proprietaire() = default;
+  explicit Proprietaire(T h) : h_(h) {}
+  Proprietaire(Proprietaire&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
+  Proprietaire& operator=(Proprietaire&& o) noexcept {
     if (this != &o) {
       Fermer();
       h_ = std::exchange(o.h_, nullptr);
     }
     return *this;
   }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  ~Handle() { Fermer(); }
-  HANDLE get() const { return h_; }
+  Proprietaire(const Proprietaire&) = delete;
+  Proprietaire& operator=(const Proprietaire&) = delete;
+  ~Proprietaire() { Fermer(); }
+  T get() const { return h_; }
   explicit operator bool() const { return h_ != nullptr; }
   void Fermer() {
-    if (h_) CloseHandle(h_);
+    if (h_) Liberer{}(h_);
     h_ = nullptr;
   }
 
  private:
-  HANDLE h_ = nullptr;
+  T h_ = nullptr;
+};
+
+struct FermerHandle {
+  void operator()(HANDLE h) const { CloseHandle(h); }
+};
+
+// Owner of a kernel handle. INVALID_HANDLE_VALUE, which some calls return on failure, is none.
+class Handle : public Proprietaire<HANDLE, FermerHandle> {
+ public:
+  Handle() = default;
+  explicit Handle(HANDLE h) : Proprietaire(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
 };
 
 }  // namespace base

@@ -7,7 +7,6 @@
 #include "base/Texte.h"
 
 #include <string>
-#include <utility>
 
 namespace ui {
 
@@ -18,34 +17,12 @@ std::wstring ProgramFolder();
 // and a measure needs no screen. Select a font into it for the measure, and the previous one back after.
 HDC MeasureDc();
 
+struct DeleteGdiObject {
+  void operator()(HGDIOBJ h) const { DeleteObject(h); }
+};
 // Owner of one GDI object (font, brush, bitmap), deleted with it.
 template <class T>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(T h) : h_(h) {}
-  GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& o) noexcept {
-    if (this != &o) {
-      Liberer();
-      h_ = std::exchange(o.h_, nullptr);
-    }
-    return *this;
-  }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  ~GdiObject() { Liberer(); }
-  T get() const { return h_; }
-  T Detach() { return std::exchange(h_, nullptr); }  // the caller becomes the owner
-  explicit operator bool() const { return h_ != nullptr; }
-
- private:
-  void Liberer() {
-    if (h_) DeleteObject(h_);
-    h_ = nullptr;
-  }
-  T h_ = nullptr;
-};
+using GdiObject = base::Proprietaire<T, DeleteGdiObject>;
 
 // Selects an object into a device context for the lifetime of the scope.
 class SelectedObject {

@@ -2,7 +2,8 @@
 // the window's export would save; /? shows the usage. Nothing here creates a window.
 #include "app/Rapport.h"
 
-#include <objbase.h>
+#include <windows.h>
+
 #include <shellapi.h>
 
 #include <cwchar>
@@ -11,7 +12,6 @@
 #include "assess/ReportRules.h"
 #include "base/DllSysteme.h"
 #include "base/Exception.h"
-#include "base/TexteRules.h"
 #include "probes/PlateformeWindows.h"
 #include "probes/Sondes.h"
 #include "ui/Application.h"
@@ -69,13 +69,8 @@ class Console {
       WriteConsoleW(h, texte.data(), static_cast<DWORD>(texte.size()), &ecrits, nullptr);
       return;
     }
-    const DWORD options = base::OptionsVersOctets(page_);
-    const int n = static_cast<int>(texte.size());
-    std::string octets(
-        static_cast<size_t>(WideCharToMultiByte(page_, options, texte.data(), n, nullptr, 0, nullptr, nullptr)), '\0');
-    octets.resize(static_cast<size_t>(WideCharToMultiByte(page_, options, texte.data(), n, octets.data(),
-                                                          static_cast<int>(octets.size()), nullptr, nullptr)));
-    WriteFile(h, octets.data(), static_cast<DWORD>(octets.size()), &ecrits, nullptr);
+    if (const auto octets = base::VersPage(page_, texte))
+      WriteFile(h, octets->data(), static_cast<DWORD>(octets->size()), &ecrits, nullptr);
   }
 
   HANDLE sortie_, erreurs_;
@@ -129,7 +124,7 @@ std::wstring TexteRapport(const sondes::ResultatsInspection& r) {
 
 std::string OctetsRapport(const std::wstring& texte) {
   auto octets = base::VersAnsi(texte);
-  if (!octets) throw base::Exception(L"Erreur d'écriture dans le flux");
+  if (!octets) throw bilan::ErreurEcriture();
   return *octets;
 }
 
@@ -180,19 +175,16 @@ int SansFenetre(const Commande& commande) {
     console.Erreur(std::wstring(L"Il manque le nom du fichier après /rapport.\r\n\r\n") + kUsage);
     return 1;
   }
-  // The video probe's diagnostic provider is a COM object, as in the window's thread.
-  const bool com = SUCCEEDED(CoInitialize(nullptr));
-  int code = 0;
+  // The video probe initialises COM itself for its diagnostic provider; the process ends after the run.
   try {
     PlateformeSansFenetre plateforme(console);
     bilan::EnregistrerSansPerte(commande.fichier, OctetsRapport(TexteRapport(Inspecter(plateforme))));
+    return 0;
   } catch (...) {
     // The text of the window's error box.
     console.Erreur(ui::ErrorBoxText(ui::CurrentExceptionMessage()) + L"\r\n");
-    code = 1;
+    return 1;
   }
-  if (com) CoUninitialize();
-  return code;
 }
 
 }  // namespace appli

@@ -7,12 +7,14 @@
 #include "base/Exception.h"
 
 namespace bilan {
+
+base::Exception ErreurEcriture() { return base::Exception(L"Erreur d'écriture dans le flux"); }
+
 namespace {
 
 base::Exception ErreurCreation(const std::wstring& chemin) {
   return base::Exception(L"Impossible de créer le fichier " + chemin);
 }
-base::Exception ErreurEcriture() { return base::Exception(L"Erreur d'écriture dans le flux"); }
 
 // An open file of the file system, closed with its owner unless closed first.
 class Ouvert {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "assess/Fichiers.h"
+#include "base/Exception.h"
 
 namespace bilan {
 
@@ -15,6 +16,9 @@ namespace bilan {
 // On failure the new file is removed, the target is untouched and base::Exception is thrown: "Impossible de
 // créer le fichier <chemin>" when the file cannot be made or the target cannot be replaced (a read-only,
 // hidden or system file, a folder), "Erreur d'écriture dans le flux" when the bytes cannot all be written.
+// The error of bytes that cannot all be written, or of a text that cannot become bytes: never saved.
+base::Exception ErreurEcriture();
+
 void EnregistrerSansPerte(const std::wstring& chemin, std::string_view octets,
                           Fichiers& fichiers = FichiersDuSysteme());
 

@@ -35,10 +35,13 @@ std::wstring DepuisUtf8(const std::string& texte) {
 }
 
 std::optional<std::string> VersAnsi(std::wstring_view texte) {
+  // The flags depend on the code page itself: CP_ACP would hide that it is UTF-8.
+  return VersPage(gConversion->GetACP(), texte);
+}
+
+std::optional<std::string> VersPage(UINT page, std::wstring_view texte) {
   if (texte.empty()) return std::string();
   if (TropLong(texte.size())) return std::nullopt;
-  // The flags depend on the code page itself: CP_ACP would hide that it is UTF-8.
-  const UINT page = gConversion->GetACP();
   const DWORD options = OptionsVersOctets(page);
   const int longueur = static_cast<int>(texte.size());
   const int n = gConversion->WideCharToMultiByte(page, options, texte.data(), longueur, nullptr, 0);

@@ -30,6 +30,8 @@ std::optional<std::wstring> DepuisAnsi(std::string_view texte);
 // Characters without a mapping become the code page's default character (no look-alike: "Ω" is not "O"),
 // where the code page allows asking for that; on UTF-8 every character maps.
 std::optional<std::string> VersAnsi(std::wstring_view texte);
+// The same in a given code page (a console's output code page).
+std::optional<std::string> VersPage(UINT page, std::wstring_view texte);
 // The program's own texts are UTF-8 in the sources.
 std::wstring DepuisUtf8(const std::string& texte);
 

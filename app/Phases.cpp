@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "base/DllSysteme.h"
+
 namespace appli::phases {
 namespace {
 
@@ -25,9 +27,8 @@ double Ecart(const LARGE_INTEGER& de, const LARGE_INTEGER& a) {
 double DepuisCreation() {
   FILETIME creation, fin, noyau, utilisateur, maintenant;
   if (!GetProcessTimes(GetCurrentProcess(), &creation, &fin, &noyau, &utilisateur)) return 0;
-  using Lecture = void(WINAPI*)(FILETIME*);
-  const auto precise = reinterpret_cast<Lecture>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetSystemTimePreciseAsFileTime")));
+  static const auto precise =
+      base::FonctionSysteme<decltype(&::GetSystemTimeAsFileTime)>(L"kernel32.dll", "GetSystemTimePreciseAsFileTime");
   (precise ? precise : GetSystemTimeAsFileTime)(&maintenant);
   auto valeur = [](const FILETIME& t) { return ULARGE_INTEGER{{t.dwLowDateTime, t.dwHighDateTime}}.QuadPart; };
   return static_cast<double>(valeur(maintenant) - valeur(creation)) / 10000.0;  // 100 ns units

@@ -85,9 +85,7 @@ int PlateformeWindows::MessageBoxA(const char* texte, const char* legende, UINT 
   return ::MessageBoxA(proprietaire_, texte, legende, options);
 }
 
-bool PlateformeWindows::MultiEcran() {
-  return GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetMonitorInfoA") != nullptr;
-}
+bool PlateformeWindows::MultiEcran() { return base::AdresseSysteme(L"user32.dll", "GetMonitorInfoA") != nullptr; }
 
 // The version reader serves only the path without the diagnostic provider: it loads there.
 DWORD PlateformeWindows::GetFileVersionInfoSizeA(const char* chemin) {

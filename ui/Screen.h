@@ -4,7 +4,5 @@ namespace ui {
 
 int DesktopWidth();
 int DesktopHeight();
-// Whether the user library supports several monitors; without it only the primary screen exists.
-bool MultiMonitor();
 
 }  // namespace ui

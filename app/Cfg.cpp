@@ -90,8 +90,7 @@ void TFichePrinc::EcrireValeurs() {
 
 int TFichePrinc::PlacerFenetre() {
   const Position p = CalculerPosition(ui::DesktopWidth(), ui::DesktopHeight(), ClientWidth(), ClientHeight());
-  SetTop(p.top);
-  SetLeft(p.left);
+  MoveTo(p.left, p.top);
   return 0;
 }
 

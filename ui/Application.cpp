@@ -84,9 +84,10 @@ void TApplication::Run(int showCommand) {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-    auto* form = root ? dynamic_cast<Form*>(Control::FromHandle(root)) : nullptr;
+    Control* top = root ? Control::FromHandle(root) : nullptr;
+    auto* form = dynamic_cast<Form*>(top);
     if (form && form->TranslateShortcut(msg)) continue;
-    if (root && Control::FromHandle(root) && IsDialogMessageW(root, &msg)) continue;
+    if (top && IsDialogMessageW(root, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -94,8 +94,4 @@ RECT Control::BoundsRect() const {
   return r;
 }
 
-void Control::SetBounds(int x, int y, int width, int height) {
-  SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 }  // namespace ui

@@ -33,9 +33,7 @@ class Control {
 
   // Geometry in the parent's client coordinates.
   RECT BoundsRect() const;
-  void SetBounds(int x, int y, int width, int height);
   bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
-  void SetEnabled(bool active) { EnableWindow(hwnd_, active); }
   bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
   void SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 
@@ -52,6 +50,11 @@ class Control {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static void RegisterWindowClass(const wchar_t* className, UINT style = 0);
   virtual LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
+  // Repaints the window after a change. One not on the screen (its form or its page hidden) has nothing to
+  // redraw, as its first showing paints it whole; under Wine each request is a trip to its server.
+  void Redraw() const {
+    if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
+  }
 
   explicit Control(std::string name) : name_(std::move(name)) {}
   // Creates the child window described by the row and ties it to this object.

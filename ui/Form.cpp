@@ -74,14 +74,7 @@ void Form::CreateControls() {
       case Kind::TabPage: {
         auto* tabs = dynamic_cast<TabControl*>(parent);
         if (!tabs) throw std::logic_error(std::string("a tab page must lie on a tab control: ") + d.name);
-        // The pages after the first are made as the tab control keeps them: hidden and disabled.
-        const bool first = tabs->Pages().empty();
-        ControlDesc desc = d;
-        if (!first) desc.options |= kHidden;
-        auto page = std::make_unique<Panel>(CreateParams{desc, *this, c.parent, c.id, c.font}, L"TTabSheet",
-                                            RGB(255, 255, 255), first ? 0 : WS_DISABLED);
-        tabs->AddPage(*page, d.text);
-        control = std::move(page);
+        control = tabs->CreatePage(c);
         break;
       }
       case Kind::Label: control = std::make_unique<Label>(c); break;
@@ -114,17 +107,26 @@ ImageList& Form::Images(const char* name) {
   return *images_.emplace(name, std::make_unique<ImageList>(name, width, height)).first->second;
 }
 
-void Form::AddHint(HWND control, const std::wstring& text) {
-  if (!hints_)
-    hints_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
+HWND Form::CreateTooltip() const {
+  return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+TTTOOLINFOW Form::Tool(HWND control, const std::wstring& text) const {
+  // The tooltip watches the control's own mouse messages.
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = hwnd_;
   tool.uId = reinterpret_cast<UINT_PTR>(control);
   tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  return tool;
+}
+
+void Form::AddHint(HWND control, const std::wstring& text) {
+  if (!hints_) hints_ = CreateTooltip();
+  TTTOOLINFOW tool = Tool(control, text);
   SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
@@ -150,29 +152,7 @@ void Form::ShowMinimizedDeferred() {
   ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
 }
 
-RECT Form::RestoredRect() const {
-  RECT r{};
-  if (!IsIconic(hwnd_)) {
-    GetWindowRect(hwnd_, &r);
-    return r;
-  }
-  // Minimised: the place it will be restored to, which the placement gives in workspace coordinates.
-  WINDOWPLACEMENT wp{};
-  wp.length = sizeof wp;
-  Sys().GetWindowPlacement(hwnd_, &wp);
-  const POINT origin = Sys().WorkAreaOrigin(hwnd_);
-  r = wp.rcNormalPosition;
-  OffsetRect(&r, origin.x, origin.y);
-  return r;
-}
-
-int Form::Top() const { return RestoredRect().top; }
-int Form::Left() const { return RestoredRect().left; }
-
-void Form::SetTop(int top) { MoveTo(top, Left()); }
-void Form::SetLeft(int left) { MoveTo(Top(), left); }
-
-void Form::MoveTo(int top, int left) {
+void Form::MoveTo(int left, int top) {
   if (IsIconic(hwnd_)) {
     // Minimised: move the place it will be restored to, and stay minimised. The placement takes workspace
     // coordinates, which a taskbar at the top or the left shifts from the screen's.

@@ -41,11 +41,9 @@ class Form : public Container {
   int ModalResult = 0;
   void Close() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
-  // Outer position in screen coordinates; while minimised it is the position the window is restored to.
-  int Top() const;
-  int Left() const;
-  void SetTop(int top);
-  void SetLeft(int left);
+  // Moves the window's outer top-left corner there, in screen coordinates; while minimised, the place it
+  // is restored to, and it stays minimised.
+  void MoveTo(int left, int top);
   int ClientWidth() const;
   int ClientHeight() const;
 
@@ -74,10 +72,12 @@ class Form : public Container {
   void SetIcon();
   void CenterOnScreen();
   void DoShow();
-  void MoveTo(int top, int left);
-  RECT RestoredRect() const;  // screen coordinates, also while minimised
   // A shortcut's or a system menu item's command: run, and true, when it is one of this form's.
   bool RunCommand(UINT msg, WPARAM wp);
+  WPARAM AddCommand(std::function<void()> action);  // its identifier
+  // A tooltip window owned by the form, and the tool that shows `text` over one of its controls.
+  HWND CreateTooltip() const;
+  TTTOOLINFOW Tool(HWND control, const std::wstring& text) const;
 
   const FormDesc& desc_;
   std::vector<std::unique_ptr<Control>> controls_;

@@ -20,28 +20,20 @@ constexpr WORD kHintDuration = 30000;  // ms on the screen, enough to read three
 
 void Form::SetHint(Control& control, const std::wstring& text) {
   if (!longHints_) {
-    longHints_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+    longHints_ = CreateTooltip();
     SendMessageW(longHints_, TTM_SETMAXTIPWIDTH, 0, kHintWidth);
     SendMessageW(longHints_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(kHintDuration, 0));
   }
   // The tooltip watches the control's own mouse messages, which a picture otherwise passes on.
   if (auto* picture = dynamic_cast<Picture*>(&control)) picture->SetMouseTransparent(false);
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = hwnd_;
-  tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
-  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  TTTOOLINFOW tool = Tool(control.Handle(), text);
   const bool known = std::find(hinted_.begin(), hinted_.end(), control.Handle()) != hinted_.end();
   SendMessageW(longHints_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   if (!known) hinted_.push_back(control.Handle());
 }
 
 void Form::AddShortcut(WORD key, std::function<void()> action) {
-  const WPARAM id = kFirstCommand + kCommandStep * commands_.size();
-  commands_.push_back(std::move(action));
+  const WPARAM id = AddCommand(std::move(action));
   shortcuts_.push_back(ACCEL{FVIRTKEY | FCONTROL, key, static_cast<WORD>(id)});
   if (accelerators_) DestroyAcceleratorTable(accelerators_);
   accelerators_ = CreateAcceleratorTableW(shortcuts_.data(), static_cast<int>(shortcuts_.size()));
@@ -54,11 +46,15 @@ bool Form::TranslateShortcut(MSG& msg) const {
 void Form::AddSystemMenuItem(const std::wstring& caption, std::function<void()> action) {
   HMENU menu = GetSystemMenu(hwnd_, FALSE);
   if (!menu) return;
-  const WPARAM id = kFirstCommand + kCommandStep * commands_.size();
-  commands_.push_back(std::move(action));
+  const WPARAM id = AddCommand(std::move(action));
   // Set apart from the system's own items.
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(menu, MF_STRING, id, caption.c_str());
+}
+
+WPARAM Form::AddCommand(std::function<void()> action) {
+  commands_.push_back(std::move(action));
+  return kFirstCommand + kCommandStep * (commands_.size() - 1);
 }
 
 bool Form::RunCommand(UINT msg, WPARAM wp) {

@@ -14,19 +14,17 @@ Label::Label(const CreateParams& c) : Control(c.desc.name), options_(c.desc.opti
   CreateWnd(CreateParams{desc, c.form, c.parent, c.id, c.font}, L"Static", style | SS_NOTIFY);
 }
 
-// A label not on the screen (its form or its page hidden) has nothing to redraw: its first showing paints
-// it whole. Under Wine each redraw or erase request is a trip to its server.
 void Label::SetText(const std::wstring& text) {
   Control::SetText(text);
   AdjustSize(text);
-  if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
+  Redraw();
 }
 
 void Label::SetColor(COLORREF color) {
   if (color_ == color) return;
   color_ = color;
   brush_ = GdiObject<HBRUSH>(CreateSolidBrush(color));
-  if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
+  Redraw();
 }
 
 HBRUSH Label::HandleCtlColor(HDC dc) {
@@ -53,8 +51,13 @@ SIZE Label::TextExtent(const std::wstring& text, int givenWidth) const {
 
 void Label::AdjustSize(const std::wstring& text) {
   if (options_ & kFixedSize) return;
-  const RECT bounds = BoundsRect();
-  const SIZE size = TextExtent(text, bounds.right - bounds.left);
+  // Only a word-wrapped label measures within its width.
+  int width = 0;
+  if (options_ & kWordWrap) {
+    const RECT bounds = BoundsRect();
+    width = bounds.right - bounds.left;
+  }
+  const SIZE size = TextExtent(text, width);
   const UINT hidden = IsWindowVisible(hwnd_) ? 0 : SWP_NOREDRAW | SWP_DEFERERASE;
   SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | hidden);
 }

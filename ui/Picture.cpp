@@ -21,7 +21,7 @@ void Picture::SetImageIndex(int index) {
   if (index < 0 || index == index_) return;
   index_ = index;
   SetPropW(hwnd_, kIndexProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index_ + 1)));
-  if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);  // else its first showing paints it
+  Redraw();
 }
 
 void Picture::Paint(HDC dc) const {

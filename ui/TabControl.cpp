@@ -29,22 +29,22 @@ TabControl::~TabControl() {
   if (hwnd_) RemoveWindowSubclass(hwnd_, Subclass, 1);
 }
 
-void TabControl::AddPage(Panel& page, const wchar_t* caption) {
+std::unique_ptr<Panel> TabControl::CreatePage(const CreateParams& c) {
+  // Made as they are kept, rather than hidden and disabled afterwards.
+  const bool first = pages_.empty();
+  ControlDesc desc = c.desc;
+  if (!first) desc.options |= kHidden;
+  auto page = std::make_unique<Panel>(CreateParams{desc, c.form, c.parent, c.id, c.font}, L"TTabSheet",
+                                      RGB(255, 255, 255), first ? 0 : WS_DISABLED);
   TCITEMW item{};
   item.mask = TCIF_TEXT;
-  item.pszText = const_cast<wchar_t*>(caption);
-  const auto index = static_cast<int>(pages_.size());
-  SendMessageW(hwnd_, TCM_INSERTITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-  pages_.push_back(&page);
-  captions_.emplace_back(caption);
+  item.pszText = const_cast<wchar_t*>(desc.text);
+  SendMessageW(hwnd_, TCM_INSERTITEMW, pages_.size(), reinterpret_cast<LPARAM>(&item));
+  pages_.push_back(page.get());
+  captions_.emplace_back(desc.text);
   Layout();
-  if (index == 0) {
-    active_ = 0;
-    return;
-  }
-  // The form creates these pages hidden and disabled already.
-  if (IsWindowEnabled(page.Handle())) EnableWindow(page.Handle(), FALSE);
-  if (GetWindowLongPtrW(page.Handle(), GWL_STYLE) & WS_VISIBLE) ShowWindow(page.Handle(), SW_HIDE);
+  if (first) active_ = 0;
+  return page;
 }
 
 void TabControl::Activer(int index) {

@@ -5,6 +5,7 @@
 //
 // The skin is the built-in blue style unless a theme file (see ui/ThemeRules.h) is found: first at its
 // absolute path, then under the same name beside the program. A missing or malformed file is not reported.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,14 +28,11 @@ class TabControl : public Control {
   explicit TabControl(const CreateParams& c);
   ~TabControl() override;
 
-  // Adds a page (a child of this control) under a tab of the given caption; the first page starts on
-  // show and enabled, the others hidden and disabled.
-  void AddPage(Panel& page, const wchar_t* caption);
-  const std::vector<Panel*>& Pages() const { return pages_; }
-  int TabIndex() const { return active_; }
+  // Makes a page of the row (a child of this control) under a tab of the row's caption: the first page
+  // on show and enabled, the others made hidden and disabled. The caller owns it.
+  std::unique_ptr<Panel> CreatePage(const CreateParams& c);
   // Selects the tab: its page is enabled and brought to the front, the page it replaces is disabled.
   void Activer(int index);
-  const TabStyle& Style() const { return style_; }
 
   bool HandleNotify(const NMHDR& nm, LRESULT& result) override;
 

@@ -309,7 +309,7 @@ std::pair<std::string, int> SansVitesse(std::string rapport) {
 TEST_F(Export, LeRapportSansFenetre) {
   Demarrer(L"Q_rapport.exe");
   const std::wstring dossier = fichiers::DossierVide(L"quorvane-rapport"), absent = dossier + L"\\absent\\r.txt";
-  ASSERT_TRUE(Exporter(dossier + L"\\fenetre.txt") && pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
+  ASSERT_TRUE(Exporter(dossier + L"\\fenetre0.txt") && pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
   pilote::DesactiverDll(L"Q_repli.exe", L"dxdiagn");
   struct Cas {
     std::wstring exe, arguments;
@@ -332,15 +332,27 @@ TEST_F(Export, LeRapportSansFenetre) {
   }
 
   // The export's bytes but for the clock, measured again: within 1 MHz in one of three runs, as another
-  // program's load can stretch the measuring pause. The same program file as the open window.
-  const auto [fenetre, vitesseFenetre] = SansVitesse(Lire(dossier + L"\\fenetre.txt").value_or(""));
+  // program's load can stretch the measuring pause. The same program file as the open window. When none
+  // comes within, the window measures again in a new start: the first window of the test's Wine session
+  // may measure while Wine starts its desktop.
   int ecart = 2;
-  for (int essai = 0; essai < 3 && ecart > 1; ++essai) {
-    const Execution x = Executer(exe, L"/RAPPORT \"" + dossier + L"\\console.txt\" ignoré");
-    EXPECT_TRUE(x.code == 0 && x.sortie.empty() && x.erreurs.empty()) << x.code;
-    const auto [console, vitesseConsole] = SansVitesse(Lire(dossier + L"\\console.txt").value_or(""));
-    EXPECT_EQ(console, fenetre);
-    ecart = std::abs(vitesseConsole - vitesseFenetre);
+  for (int fois = 0; fois < 2 && ecart > 1; ++fois) {
+    if (fois > 0) {
+      PostMessageW(fiche, WM_CLOSE, 0, 0);
+      ASSERT_EQ(p.AttendreFin(10000), 0);
+      Demarrer(L"Q_rapport.exe");
+      ASSERT_TRUE(Exporter(dossier + L"\\fenetre1.txt") &&
+                  pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
+    }
+    const std::wstring export_ = dossier + L"\\fenetre" + std::to_wstring(fois) + L".txt";
+    const auto [fenetre, vitesseFenetre] = SansVitesse(Lire(export_).value_or(""));
+    for (int essai = 0; essai < 3 && ecart > 1; ++essai) {
+      const Execution x = Executer(exe, L"/RAPPORT \"" + dossier + L"\\console.txt\" ignoré");
+      EXPECT_TRUE(x.code == 0 && x.sortie.empty() && x.erreurs.empty()) << x.code;
+      const auto [console, vitesseConsole] = SansVitesse(Lire(dossier + L"\\console.txt").value_or(""));
+      EXPECT_EQ(console, fenetre);
+      ecart = std::abs(vitesseConsole - vitesseFenetre);
+    }
   }
   EXPECT_LE(ecart, 1);
   // The window is left as it was.

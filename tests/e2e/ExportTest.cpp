@@ -72,7 +72,7 @@ TEST_F(Export, LeFichierReprendLeRapportCacheOctetPourOctet) {
   HWND dialogue = OuvrirDialogue();
   ASSERT_NE(dialogue, nullptr);
   EXPECT_FALSE(IsWindowEnabled(fiche)) << "the main window takes no input under the dialog";
-  EXPECT_EQ(GetWindow(dialogue, GW_OWNER), FindWindowW(L"TApplication", L"Lecture de configuration"));
+  EXPECT_EQ(GetWindow(dialogue, GW_OWNER), fiche) << "the visible main window owns it";
   EXPECT_EQ(pilote::NomPropose(dialogue), L"MesConfigurations.txt");
   EXPECT_EQ(Texte(GetDlgItem(dialogue, cmb1)), L"Fichier TXT (*.TXT)") << "the one filter";
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialogue, chx1))) << "no read-only box";

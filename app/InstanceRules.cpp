@@ -11,4 +11,8 @@ std::string NomMutexInstance(const std::string& cheminProgramme) {
   return nom;
 }
 
+bool InstanceEnCours(bool poignee, uint32_t erreur) {
+  return erreur == kErreurAccesRefuse || (poignee && erreur == kErreurDejaExistant);
+}
+
 }  // namespace appli

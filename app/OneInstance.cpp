@@ -13,8 +13,7 @@ TGardeInstance::TGardeInstance() {
   std::string chemin(32768, '\0');
   chemin.resize(GetModuleFileNameA(nullptr, chemin.data(), static_cast<DWORD>(chemin.size())));
   mutex_ = base::Handle(CreateMutexA(nullptr, FALSE, NomMutexInstance(chemin).c_str()));
-  // Without a handle, or without the platform saying it existed, this instance counts as the first.
-  precedente_ = mutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
+  precedente_ = InstanceEnCours(static_cast<bool>(mutex_), GetLastError());
   GardeProcessus = this;
 }
 

@@ -58,6 +58,8 @@ class Console {
 
   void Sortie(const std::wstring& texte) const { Ecrire(sortie_, texte); }
   void Erreur(const std::wstring& texte) const { Ecrire(erreurs_, texte); }
+  // Started from Explorer, a shortcut or the Task Scheduler: no console and no handle to write to.
+  bool Muette() const { return !sortie_ && !erreurs_; }
 
  private:
   // Wide text to a console; to a file or a pipe, bytes in the console's output code page, as the console's
@@ -83,7 +85,8 @@ class Console {
 class PlateformeSansFenetre : public sondes::PlateformeWindows {
  public:
   explicit PlateformeSansFenetre(const Console& console) : PlateformeWindows(nullptr), console_(console) {}
-  int MessageBoxA(const char* texte, const char* legende, UINT) override {
+  int MessageBoxA(const char* texte, const char* legende, UINT options) override {
+    if (console_.Muette()) return PlateformeWindows::MessageBoxA(texte, legende, options);
     console_.Erreur(base::DepuisAnsi(legende).value_or(L"") + L" " + base::DepuisAnsi(texte).value_or(L"") + L"\r\n");
     return IDOK;
   }
@@ -165,6 +168,52 @@ Commande CommandeDuProcessus() {
   return commande;
 }
 
+namespace {
+
+// An error on the console, or in the window's error box when nobody would read the console.
+void Signaler(const Console& console, const std::wstring& texte) {
+  if (console.Muette())
+    MessageBoxW(nullptr, texte.c_str(), L"Lecture de configuration", MB_ICONERROR | MB_OK);
+  else
+    console.Erreur(texte + L"\r\n");
+}
+
+// Ctrl+C, Ctrl+Break or the console's closing ends the process from a thread that the system starts for
+// the purpose: the end waits for a save in progress, and no save starts after it, so that no temporary
+// file is left beside the report.
+SRWLOCK gEnregistrement = SRWLOCK_INIT;
+bool gInterrompu = false;
+
+BOOL WINAPI Interrompre(DWORD) {
+  AcquireSRWLockExclusive(&gEnregistrement);
+  gInterrompu = true;
+  ReleaseSRWLockExclusive(&gEnregistrement);
+  return FALSE;  // the system's own handler then ends the process
+}
+
+void Enregistrer(const std::wstring& fichier, const std::string& octets) {
+  AcquireSRWLockExclusive(&gEnregistrement);
+  if (gInterrompu) ExitProcess(STATUS_CONTROL_C_EXIT);
+  try {
+    bilan::EnregistrerSansPerte(fichier, octets);
+  } catch (...) {
+    ReleaseSRWLockExclusive(&gEnregistrement);
+    throw;
+  }
+  ReleaseSRWLockExclusive(&gEnregistrement);
+}
+
+// The path as a prompt means it: relative to the current folder, ".." resolved, before the long form.
+std::wstring CheminComplet(const std::wstring& fichier) {
+  std::wstring complet(32768, L'\0');
+  const DWORD n = GetFullPathNameW(fichier.c_str(), static_cast<DWORD>(complet.size()), complet.data(), nullptr);
+  if (n == 0 || n >= complet.size()) return fichier;
+  complet.resize(n);
+  return complet;
+}
+
+}  // namespace
+
 int SansFenetre(const Commande& commande) {
   const Console console;
   if (commande.mode == Mode::Aide) {
@@ -172,17 +221,19 @@ int SansFenetre(const Commande& commande) {
     return 0;
   }
   if (commande.mode != Mode::Rapport) {
-    console.Erreur(std::wstring(L"Il manque le nom du fichier après /rapport.\r\n\r\n") + kUsage);
+    Signaler(console, std::wstring(L"Il manque le nom du fichier après /rapport.\r\n\r\n") + kUsage);
     return 1;
   }
+  SetConsoleCtrlHandler(Interrompre, TRUE);
   // The video probe initialises COM itself for its diagnostic provider; the process ends after the run.
   try {
     PlateformeSansFenetre plateforme(console);
-    bilan::EnregistrerSansPerte(commande.fichier, OctetsRapport(TexteRapport(Inspecter(plateforme))));
+    const std::string octets = OctetsRapport(TexteRapport(Inspecter(plateforme)));
+    Enregistrer(CheminComplet(commande.fichier), octets);
     return 0;
   } catch (...) {
     // The text of the window's error box.
-    console.Erreur(ui::ErrorBoxText(ui::CurrentExceptionMessage()) + L"\r\n");
+    Signaler(console, ui::ErrorBoxText(ui::CurrentExceptionMessage()));
     return 1;
   }
 }

@@ -4,12 +4,15 @@
 #include "app/OneInstance.h"
 #include "app/Phases.h"
 #include "app/Rapport.h"
+#include "base/DllSysteme.h"
 #include "probes/PlateformeWindows.h"
 #include "ui/Application.h"
 
 #include <optional>
 
 namespace {
+// First of all, before the command line's parser loads the shell: DLLs by bare name from the system only.
+const bool gDllSysteme = (base::DllDuSystemeSeulement(), true);
 const appli::Commande gCommande = appli::CommandeDuProcessus();
 // Created before the entry runs: the mutex exists from the very start of the process. Without a window the
 // program takes no part in the single instance: no mutex, no hand-over.

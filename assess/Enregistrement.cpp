@@ -42,22 +42,38 @@ class Ouvert {
   HANDLE h_;
 };
 
-// Every byte on the disk, then closed; false otherwise.
-bool EcrireTout(Fichiers& f, Ouvert& fichier, std::string_view octets) {
+// Every byte written from the file's position; false otherwise.
+bool EcrireOctets(Fichiers& f, HANDLE fichier, std::string_view octets) {
   while (!octets.empty()) {
     DWORD ecrits = 0;
     const auto morceau = static_cast<DWORD>(std::min<size_t>(octets.size(), 1u << 30));
-    if (!f.WriteFile(fichier.get(), octets.data(), morceau, &ecrits) || ecrits == 0) return false;
+    if (!f.WriteFile(fichier, octets.data(), morceau, &ecrits) || ecrits == 0) return false;
     octets.remove_prefix(ecrits);
   }
-  return f.FlushFileBuffers(fichier.get()) && fichier.Fermer();
+  return true;
 }
+
+// Every byte on the disk, then closed; false otherwise.
+bool EcrireTout(Fichiers& f, Ouvert& fichier, std::string_view octets) {
+  return EcrireOctets(f, fichier.get(), octets) && f.FlushFileBuffers(fichier.get()) && fichier.Fermer();
+}
+
+// A name beside the target that no file has: for the replaced file while the replace runs.
+std::wstring NomLibre(Fichiers& f, const std::wstring& cible, uint32_t graine) {
+  for (uint32_t essai = 0; essai < 64; ++essai) {
+    std::wstring nom = CheminPourWindows(NomTemporaire(cible, graine + essai));
+    if (f.GetFileAttributesW(nom) == INVALID_FILE_ATTRIBUTES && GetLastError() == ERROR_FILE_NOT_FOUND) return nom;
+  }
+  return {};
+}
+
+uint32_t Graine() { return GetTickCount() ^ (GetCurrentProcessId() << 16); }
 
 // The temporary file: open while it is written, removed unless it became the target.
 class Temporaire {
  public:
   Temporaire(Fichiers& f, const std::wstring& cible) : f_(f), fichier_(f, INVALID_HANDLE_VALUE) {
-    const uint32_t graine = GetTickCount() ^ (GetCurrentProcessId() << 16);
+    const uint32_t graine = Graine();
     for (uint32_t essai = 0; essai < 64; ++essai) {
       // Beside the target its name may pass MAX_PATH where the target's does not.
       nom_ = CheminPourWindows(NomTemporaire(cible, graine + essai));
@@ -92,9 +108,10 @@ class Temporaire {
 };
 
 bool ARefaire(DWORD erreur) {
-  // Someone (a scanner, an indexer, an editor) may hold the target for a moment.
+  // Someone (a scanner, an indexer, an editor) may hold the target, or the new file, for a moment.
   return erreur == ERROR_SHARING_VIOLATION || erreur == ERROR_LOCK_VIOLATION || erreur == ERROR_ACCESS_DENIED ||
-         erreur == ERROR_UNABLE_TO_REMOVE_REPLACED;
+         erreur == ERROR_UNABLE_TO_REMOVE_REPLACED || erreur == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+         erreur == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2;
 }
 
 // Whether the target can be replaced now: a replace needs to delete it, which someone holding it without
@@ -106,15 +123,71 @@ bool Libre(Fichiers& f, const std::wstring& cible) {
   return static_cast<bool>(fichier);
 }
 
+// A folder may let the user write its files but not delete them, and a replace deletes the target: such a
+// target is written in place when it can be opened for writing.
+bool SeulementInscriptible(Fichiers& f, const std::wstring& cible) {
+  constexpr DWORD kPartage = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  {
+    const Ouvert suppression(f, f.CreateFileW(cible, DELETE, kPartage, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL));
+    if (suppression || GetLastError() != ERROR_ACCESS_DENIED) return false;
+  }
+  const Ouvert ecriture(f, f.CreateFileW(cible, GENERIC_WRITE, kPartage, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL));
+  return static_cast<bool>(ecriture);
+}
+
+// What is at the target's path after a failed replace.
+enum class Place { Ancien, Nouveau, Vide };
+
+// A failed replace leaves the target in its place, or, when the target was renamed but the new file was
+// not, the target under the backup name (ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) or gone when no backup was
+// named (ERROR_UNABLE_TO_MOVE_REPLACEMENT); the new file keeps its own name. The old file goes back, or
+// else the new one takes its place; when neither can move, both stay where they are.
+Place Retablir(Fichiers& f, const std::wstring& source, const std::wstring& cible, const std::wstring& sauvegarde) {
+  const bool sauvee = f.GetFileAttributesW(sauvegarde) != INVALID_FILE_ATTRIBUTES;
+  if (f.GetFileAttributesW(cible) != INVALID_FILE_ATTRIBUTES) {
+    if (sauvee) f.DeleteFileW(sauvegarde);
+    return Place::Ancien;
+  }
+  if (sauvee && f.MoveFileExW(sauvegarde, cible, MOVEFILE_WRITE_THROUGH)) return Place::Ancien;
+  if (f.MoveFileExW(source, cible, MOVEFILE_WRITE_THROUGH)) {
+    if (sauvee) f.DeleteFileW(sauvegarde);
+    return Place::Nouveau;
+  }
+  return Place::Vide;
+}
+
+// How a replace ended: the new file in the target's place, or not, and whether the new file must stay
+// where it is, as the only copy of the new bytes next to a target that could not be put back.
+struct Remplacement {
+  bool fait;
+  bool garderSource;
+};
+
 // ReplaceFileW keeps the replaced file's security, creation time, attributes and streams, which a move
-// would drop; a new target is a move.
-bool Remplacer(Fichiers& f, const std::wstring& source, const std::wstring& cible, bool existe) {
+// would drop; a new target is a move. The replaced file goes to a backup name, so that a replace that fails
+// half-way leaves files under known names, and the backup is removed once the new file is in place.
+Remplacement Remplacer(Fichiers& f, const std::wstring& source, const std::wstring& cible, bool existe) {
   constexpr DWORD kGarder = REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS;
+  const uint32_t graine = Graine() + 0x80000000u;  // away from the temporary file's names
   for (int essai = 1;; ++essai) {
-    const BOOL fait = existe ? Libre(f, cible) && f.ReplaceFileW(cible, source, kGarder)
-                             : f.MoveFileExW(source, cible, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (fait) return true;
-    if (essai == kEssaisRemplacement || !ARefaire(GetLastError())) return false;
+    if (!existe) {
+      if (f.MoveFileExW(source, cible, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return {true, false};
+    } else if (Libre(f, cible)) {
+      const std::wstring sauvegarde = NomLibre(f, cible, graine + static_cast<uint32_t>(essai) * 64);
+      if (sauvegarde.empty()) return {false, false};
+      if (f.ReplaceFileW(cible, source, sauvegarde, kGarder)) {
+        f.DeleteFileW(sauvegarde);
+        return {true, false};
+      }
+      const DWORD erreur = GetLastError();
+      switch (Retablir(f, source, cible, sauvegarde)) {
+        case Place::Nouveau: return {true, false};
+        case Place::Vide: return {false, true};
+        case Place::Ancien: break;
+      }
+      SetLastError(erreur);
+    }
+    if (essai == kEssaisRemplacement || !ARefaire(GetLastError())) return {false, false};
     f.Sleep(kPauseRemplacementMs);
   }
 }
@@ -132,11 +205,32 @@ std::optional<std::wstring> CheminFinal(Fichiers& f, const std::wstring& lien) {
   return chemin;
 }
 
-// A plain program's save: the existing file truncated and written.
+// A plain program's save: the existing file written over. The old bytes that the new ones cover are kept
+// first, and the file is cut to the new length only once every new byte is written: a failed write (a full
+// disk, a lost network, a pulled stick) puts the old bytes back, and a short write never leaves a file
+// emptied or half written.
 void EcrireSurPlace(Fichiers& f, const std::wstring& cible, std::string_view octets, const std::wstring& chemin) {
-  Ouvert fichier(f, f.CreateFileW(cible, GENERIC_WRITE, 0, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL));
+  Ouvert fichier(f, f.CreateFileW(cible, GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL));
   if (!fichier) throw ErreurCreation(chemin);
-  if (!EcrireTout(f, fichier, octets)) throw ErreurEcriture();
+  std::string ancien(octets.size(), '\0');
+  size_t lus = 0;
+  while (lus < ancien.size()) {
+    DWORD n = 0;
+    if (!f.ReadFile(fichier.get(), ancien.data() + lus, static_cast<DWORD>(ancien.size() - lus), &n))
+      throw ErreurCreation(chemin);
+    if (n == 0) break;
+    lus += n;
+  }
+  ancien.resize(lus);
+  const bool ecrit = f.SetFilePointerEx(fichier.get(), 0) && EcrireOctets(f, fichier.get(), octets) &&
+                     f.SetEndOfFile(fichier.get()) && f.FlushFileBuffers(fichier.get());
+  if (ecrit && fichier.Fermer()) return;
+  if (fichier && f.SetFilePointerEx(fichier.get(), 0) && EcrireOctets(f, fichier.get(), ancien)) {
+    // A file shorter than the new bytes ends where it ended; a longer one kept its end.
+    if (ancien.size() < octets.size()) f.SetEndOfFile(fichier.get());
+    f.FlushFileBuffers(fichier.get());
+  }
+  throw ErreurEcriture();
 }
 
 }  // namespace
@@ -159,6 +253,10 @@ void EnregistrerSansPerte(const std::wstring& chemin, std::string_view octets, F
   const bool existe = attributs != INVALID_FILE_ATTRIBUTES;
   if (existe && (attributs & kIntouchable)) throw ErreurCreation(chemin);
 
+  if (existe && SeulementInscriptible(f, cible)) {
+    EcrireSurPlace(f, cible, octets, chemin);
+    return;
+  }
   Temporaire temporaire(f, cible);
   if (!temporaire.Cree()) {
     if (!existe) throw ErreurCreation(chemin);
@@ -166,8 +264,9 @@ void EnregistrerSansPerte(const std::wstring& chemin, std::string_view octets, F
     return;
   }
   if (!temporaire.Ecrire(octets)) throw ErreurEcriture();
-  if (!Remplacer(f, temporaire.Nom(), cible, existe)) throw ErreurCreation(chemin);
-  temporaire.Garder();
+  const Remplacement remplacement = Remplacer(f, temporaire.Nom(), cible, existe);
+  if (remplacement.fait || remplacement.garderSource) temporaire.Garder();
+  if (!remplacement.fait) throw ErreurCreation(chemin);
 }
 
 }  // namespace bilan

@@ -11,9 +11,17 @@ FARPROC AdresseSysteme(const wchar_t* dll, const char* fonction) {
   const UINT n = GetSystemDirectoryW(dossier, MAX_PATH);
   if (n == 0 || n >= MAX_PATH) return nullptr;
   const std::wstring chemin = std::wstring(dossier, n) + L"\\" + dll;
-  // Never freed: the callers keep the address for the rest of the run.
-  HMODULE module = LoadLibraryW(chemin.c_str());
+  // Never freed: the callers keep the address for the rest of the run. The DLL's own dependencies are
+  // then searched from its folder rather than the program's, where a download folder may plant them.
+  HMODULE module = LoadLibraryExW(chemin.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
   return module ? GetProcAddress(module, fonction) : nullptr;
+}
+
+void DllDuSystemeSeulement() {
+  using Fonction = BOOL(WINAPI*)(DWORD);
+  const auto f = reinterpret_cast<Fonction>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+  if (f) f(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
 }  // namespace base

@@ -32,6 +32,9 @@ class Plateforme {
   virtual BOOL SetPriorityClass(HANDLE processus, DWORD classe) = 0;
   virtual BOOL SetThreadPriority(HANDLE thread, int priorite) = 0;
   virtual void Sleep(DWORD millisecondes) = 0;
+  // Windows 8 and later (kernel32); FALSE with ERROR_PROC_NOT_FOUND before.
+  virtual BOOL SetProcessInformation(HANDLE processus, PROCESS_INFORMATION_CLASS classe, void* information,
+                                     DWORD taille) = 0;
   virtual UINT timeBeginPeriod(UINT periode) = 0;
   virtual UINT timeEndPeriod(UINT periode) = 0;
   // Name and speed as the OS reports them, for processors without CPUID and RDTSC.

@@ -45,6 +45,17 @@ void PlateformeWindows::Cpuid(uint32_t, uint32_t r[4]) { r[0] = r[1] = r[2] = r[
 uint64_t PlateformeWindows::Rdtsc() { return 0; }
 #endif
 
+BOOL PlateformeWindows::SetProcessInformation(HANDLE processus, PROCESS_INFORMATION_CLASS classe, void* information,
+                                              DWORD taille) {
+  using Fonction = BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, void*, DWORD);
+  static const auto f = base::FonctionSysteme<Fonction>(L"kernel32.dll", "SetProcessInformation");
+  if (!f) {
+    SetLastError(ERROR_PROC_NOT_FOUND);
+    return FALSE;
+  }
+  return f(processus, classe, information, taille);
+}
+
 // The multimedia timer's DLL loads at the clock measurement, where the diagnostic provider has usually
 // loaded it already, rather than at start.
 UINT PlateformeWindows::timeBeginPeriod(UINT periode) {

@@ -19,6 +19,8 @@ class PlateformeWindows : public Plateforme {
   BOOL SetPriorityClass(HANDLE p, DWORD c) override { return ::SetPriorityClass(p, c); }
   BOOL SetThreadPriority(HANDLE t, int pr) override { return ::SetThreadPriority(t, pr); }
   void Sleep(DWORD ms) override { ::Sleep(ms); }
+  BOOL SetProcessInformation(HANDLE processus, PROCESS_INFORMATION_CLASS classe, void* information,
+                             DWORD taille) override;
   UINT timeBeginPeriod(UINT periode) override;
   UINT timeEndPeriod(UINT periode) override;
   bool ProcesseurSelonOS(char nom[64], uint32_t& megahertz) override;

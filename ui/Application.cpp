@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "ui/HelpRules.h"
+#include "ui/System.h"
 #include "base/Exception.h"
 #include "ui/TextRules.h"
 
@@ -126,8 +127,13 @@ void TApplication::HandleException() {
 void TApplication::ShowException(const std::wstring& message) {
   // Wide, so that the French texts show right on any system code page.
   HWND owner = GetActiveWindow();
-  if (!owner) owner = handle_;
-  MessageBoxW(owner, ErrorBoxText(message).c_str(), Title().c_str(), MB_ICONERROR | MB_OK);
+  if (!owner || owner == handle_) owner = DialogOwner();
+  Sys().MessageBoxW(owner, ErrorBoxText(message).c_str(), Title().c_str(), MB_ICONERROR | MB_OK);
+}
+
+HWND TApplication::DialogOwner() const {
+  const Form* main = MainForm();
+  return main && IsWindowVisible(main->Handle()) ? main->Handle() : handle_;
 }
 
 void TApplication::MirrorMinimized(bool minimized) {

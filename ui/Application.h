@@ -47,6 +47,9 @@ class TApplication {
     return f;
   }
   Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front().get(); }
+  // The owner of the dialogs and error boxes: the main form once it is visible, since it has its own
+  // taskbar button, so that they stay in front of it and come back with it; the hidden window before.
+  HWND DialogOwner() const;
   // Destroys the forms, the last created first (the application's end does it too).
   void DestroyForms() {
     while (!forms_.empty()) forms_.pop_back();

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/Exception.h"
+#include "ui/System.h"
 
 namespace ui {
 namespace {
@@ -28,11 +29,23 @@ void Put(UINT format, const void* data, size_t size, size_t zeros) {
   throw Failure();
 }
 
+// Clipboard managers open the clipboard for a moment on every change: it is asked for again, this many
+// times this far apart, up to half a second, before the user is told.
+constexpr int kClipboardTries = 10;
+constexpr DWORD kClipboardPauseMs = 50;
+
+bool OpenHeldClipboard(HWND owner) {
+  for (int attempt = 1;; ++attempt) {
+    if (Sys().OpenClipboard(owner)) return true;
+    if (attempt == kClipboardTries) return false;
+    Sys().Sleep(kClipboardPauseMs);
+  }
+}
+
 }  // namespace
 
 bool SetClipboardText(HWND owner, std::wstring_view text, std::string_view ansi) {
-  // Fails while another window has the clipboard open.
-  if (!OpenClipboard(owner)) return false;
+  if (!OpenHeldClipboard(owner)) return false;
   OpenClipboardScope scope;
   // Ownership goes to the window that opened the clipboard; with none, SetClipboardData would fail.
   if (!EmptyClipboard()) throw Failure();

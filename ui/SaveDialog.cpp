@@ -48,7 +48,7 @@ bool SaveDialog::Execute() {
 
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = Application ? Application->Handle() : nullptr;
+  ofn.hwndOwner = Application ? Application->DialogOwner() : nullptr;
   ofn.lpstrFilter = filter.c_str();
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = file.data();

@@ -56,4 +56,11 @@ BOOL System::GetSaveFileNameW(OPENFILENAMEW* dialog) {
   return f && f(dialog);
 }
 
+int System::MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type) {
+  return ::MessageBoxW(owner, text, caption, type);
+}
+
+BOOL System::OpenClipboard(HWND owner) { return ::OpenClipboard(owner); }
+void System::Sleep(DWORD milliseconds) { ::Sleep(milliseconds); }
+
 }  // namespace ui

@@ -2,8 +2,8 @@
 // The kit's calls to Windows where Wine answers differently from what Windows documents: the workspace
 // coordinates of a window's placement, the user's chosen handler of a protocol, and the processes and
 // documents that the help starts; and the calls into DLLs that only a command needs (the shell, its light
-// API and the common dialogs), which load on first use. Tests replace it with a fake that plays the
-// documented behaviour.
+// API and the common dialogs), which load on first use; the error box, and the clipboard that another
+// program may hold. Tests replace it with a fake that plays the documented behaviour.
 #include <shlwapi.h>
 
 #include "ui/Win.h"  // before the dialog header, which needs the Windows types
@@ -33,6 +33,10 @@ class System {
   // ShellExecuteW with the verb "open": the document's own association.
   virtual bool ShellExecuteW(HWND owner, const std::wstring& document);
   virtual BOOL GetSaveFileNameW(OPENFILENAMEW* dialog);
+  virtual int MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type);
+  // Fails while another window has the clipboard open.
+  virtual BOOL OpenClipboard(HWND owner);
+  virtual void Sleep(DWORD milliseconds);
 };
 
 // The calls in use: the system's, unless a test replaced them (nullptr: the system's again).

@@ -72,7 +72,7 @@ TEST_F(Export, LeFichierReprendLeRapportCacheOctetPourOctet) {
   HWND dialogue = OuvrirDialogue();
   ASSERT_NE(dialogue, nullptr);
   EXPECT_FALSE(IsWindowEnabled(fiche)) << "the main window takes no input under the dialog";
-  EXPECT_EQ(GetWindow(dialogue, GW_OWNER), FindWindowW(L"TApplication", L"Lecture de configuration"));
+  EXPECT_EQ(GetWindow(dialogue, GW_OWNER), fiche) << "the visible main window owns it";
   EXPECT_EQ(pilote::NomPropose(dialogue), L"MesConfigurations.txt");
   EXPECT_EQ(Texte(GetDlgItem(dialogue, cmb1)), L"Fichier TXT (*.TXT)") << "the one filter";
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialogue, chx1))) << "no read-only box";
@@ -330,6 +330,15 @@ TEST_F(Export, LeRapportSansFenetre) {
     EXPECT_EQ(premiere(x.sortie), c.sortie) << c.arguments;
     EXPECT_EQ(premiere(x.erreurs), c.erreurs) << c.arguments;
   }
+  {
+    // Without any console or standard handle, the error goes to the window's error box; nothing is written.
+    Processus sansConsole(exe, SW_SHOWNORMAL, {}, L"/rapport \"" + absent + L"\"", nullptr, nullptr, true);
+    HWND boite = sansConsole.Dialogue(L"Lecture de configuration");
+    ASSERT_NE(boite, nullptr);
+    EXPECT_EQ(pilote::Message(boite), L"Impossible de créer le fichier " + absent + L".");
+    pilote::Cliquer(pilote::Bouton(boite, IDOK));
+    EXPECT_EQ(sansConsole.AttendreFin(10000), 1);
+  }
 
   // The export's bytes but for the clock, measured again: within 1 MHz in one of three runs, as another
   // program's load can stretch the measuring pause. The same program file as the open window. When none
@@ -360,6 +369,31 @@ TEST_F(Export, LeRapportSansFenetre) {
   EXPECT_TRUE(IsWindowVisible(fiche));
   EXPECT_EQ(Statut(), kReussite);
   EXPECT_NE(FindWindowW(L"TApplication", L"Lecture de configuration"), nullptr);
+}
+
+// The console twin from a prompt: the prompt waits for it and reads its exit code, its messages are the
+// program's, and a relative name means the prompt's folder.
+TEST(Invite, LeJumeauConsoleRendLeCodeDuRapport) {
+  const std::wstring dossier = fichiers::DossierVide(L"quorvane-invite");
+  for (const wchar_t* nom : {L"Quorvane.exe", L"Quorvane.com"})
+    ASSERT_TRUE(CopyFileW((pilote::DossierDesTests() + L"\\" + nom).c_str(), (dossier + L"\\" + nom).c_str(), FALSE));
+  // A console program: its PE header's subsystem.
+  const std::string octets = Lire(dossier + L"\\Quorvane.com").value_or("");
+  ASSERT_GT(octets.size(), sizeof(IMAGE_DOS_HEADER) + sizeof(IMAGE_NT_HEADERS64));
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(octets.data());
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(octets.data() + dos->e_lfanew);
+  EXPECT_EQ(nt->OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_CUI);
+
+  wchar_t systeme[MAX_PATH];
+  GetSystemDirectoryW(systeme, MAX_PATH);
+  const Execution x = Executer(std::wstring(systeme) + L"\\cmd.exe",
+                               L"/c \"cd /d " + dossier +
+                                   L" & Quorvane /rapport r.txt & echo %ERRORLEVEL% & Quorvane /rapport absent\\r.txt"
+                                   L" & echo %ERRORLEVEL%\"");
+  EXPECT_EQ(x.sortie, L"0 \r\n1\r\n");
+  EXPECT_EQ(x.erreurs, L"Impossible de créer le fichier " + dossier + L"\\absent\\r.txt.\r\n");
+  EXPECT_EQ(Lire(dossier + L"\\r.txt").value_or("").substr(0, 7), "\r\nCPU  ");
+  EXPECT_EQ(Contenu(dossier), (std::vector<std::wstring>{L"Quorvane.com", L"Quorvane.exe", L"r.txt"}));
 }
 
 }  // namespace

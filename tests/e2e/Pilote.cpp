@@ -78,10 +78,10 @@ void DesactiverDll(const std::wstring& nomFichier, const wchar_t* dll) {
 }
 
 Processus::Processus(const std::wstring& exe, int affichage, const std::vector<std::wstring>& environnement,
-                     const std::wstring& arguments, HANDLE sortie, HANDLE erreurs) {
+                     const std::wstring& arguments, HANDLE sortie, HANDLE erreurs, bool detache) {
   STARTUPINFOW si{};
   si.cb = sizeof si;
-  si.dwFlags = STARTF_USESHOWWINDOW | (sortie ? STARTF_USESTDHANDLES : 0);
+  si.dwFlags = STARTF_USESHOWWINDOW | (sortie || detache ? STARTF_USESTDHANDLES : 0);
   si.wShowWindow = static_cast<WORD>(affichage);
   si.hStdOutput = sortie;
   si.hStdError = erreurs;
@@ -95,8 +95,8 @@ Processus::Processus(const std::wstring& exe, int affichage, const std::vector<s
   bloc.push_back(L'\0');
   std::wstring ligne = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
   PROCESS_INFORMATION pi{};
-  if (CreateProcessW(exe.c_str(), ligne.data(), nullptr, nullptr, sortie != nullptr, CREATE_UNICODE_ENVIRONMENT,
-                     bloc.data(), nullptr, &si, &pi)) {
+  if (CreateProcessW(exe.c_str(), ligne.data(), nullptr, nullptr, sortie != nullptr,
+                     CREATE_UNICODE_ENVIRONMENT | (detache ? DETACHED_PROCESS : 0), bloc.data(), nullptr, &si, &pi)) {
     CloseHandle(pi.hThread);
     process_ = base::Handle(pi.hProcess);
     pid_ = pi.dwProcessId;

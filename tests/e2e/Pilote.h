@@ -25,10 +25,11 @@ class Processus {
  public:
   Processus() = default;
   // Starts the program with the given show command, extra environment variables ("NAME=value") and
-  // arguments; its output and error go to the given inheritable handles, if any.
+  // arguments; its output and error go to the given inheritable handles, if any. `detache`: no console and
+  // no standard handle at all, as Explorer or the Task Scheduler starts it.
   explicit Processus(const std::wstring& exe, int affichage = SW_SHOWNORMAL,
                      const std::vector<std::wstring>& environnement = {}, const std::wstring& arguments = L"",
-                     HANDLE sortie = nullptr, HANDLE erreurs = nullptr);
+                     HANDLE sortie = nullptr, HANDLE erreurs = nullptr, bool detache = false);
   Processus(Processus&&) = default;
   Processus& operator=(Processus&&) = default;
   ~Processus();  // a process still running is closed, then ended

@@ -24,4 +24,21 @@ TEST(NomMutexInstance, NomDeFichierEnMajuscules) {
   for (const Cas& c : cas) EXPECT_EQ(appli::NomMutexInstance(c.chemin), c.nom) << c.chemin;
 }
 
+TEST(InstanceEnCours, SelonLaReponseDeCreateMutex) {
+  struct Cas {
+    const char* quoi;
+    bool poignee;
+    uint32_t erreur;
+    bool enCours;
+  };
+  const Cas cas[] = {
+      {"a new mutex", true, 0, false},
+      {"the mutex existed", true, 183, true},                            // ERROR_ALREADY_EXISTS
+      {"made by an elevated instance: access refused", false, 5, true},  // ERROR_ACCESS_DENIED
+      {"the name belongs to another kind of object", false, 6, false},   // ERROR_INVALID_HANDLE
+      {"no handle, whatever the last error says", false, 183, false},
+  };
+  for (const Cas& c : cas) EXPECT_EQ(appli::InstanceEnCours(c.poignee, c.erreur), c.enCours) << c.quoi;
+}
+
 }  // namespace

@@ -46,4 +46,19 @@ TEST(DllSysteme, SeulLeRepertoireSystemeFournitLesFonctions) {
   SetCurrentDirectoryW(ancien);
 }
 
+// A system DLL's own dependencies come from the system directory, not from the program's folder, which is
+// searched first by default and may be a download folder.
+TEST(DllSysteme, LesDependancesDUneDllSystemeViennentDuSysteme) {
+  wchar_t systeme[MAX_PATH] = {};
+  ASSERT_NE(GetSystemDirectoryW(systeme, MAX_PATH), 0u);
+  const std::wstring source = std::wstring(L"" QUORVANE_VERSIONS) + L"\\pour-systeme\\";
+  const wchar_t* dlls[] = {L"qvimporte.dll", L"qvdependance.dll"};
+  for (const wchar_t* dll : dlls)
+    ASSERT_TRUE(CopyFileW((source + dll).c_str(), (std::wstring(systeme) + L"\\" + dll).c_str(), FALSE)) << dll;
+  const auto origine = base::FonctionSysteme<int (*)()>(L"qvimporte.dll", "OrigineDeLaDependance");
+  ASSERT_NE(origine, nullptr);
+  EXPECT_EQ(origine(), 1) << "1: the system's copy; 2: the one planted beside the program";
+  for (const wchar_t* dll : dlls) DeleteFileW((std::wstring(systeme) + L"\\" + dll).c_str());
+}
+
 }  // namespace

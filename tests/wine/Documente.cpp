@@ -1,5 +1,7 @@
 #include "Documente.h"
 
+#include <algorithm>
+
 #include "assess/EnregistrementRules.h"
 
 namespace {
@@ -86,7 +88,11 @@ DWORD FichiersDocumentes::GetFileAttributesW(const std::wstring& demande) {
   return it->second.attributs | (it->second.lien.empty() ? 0 : FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
-HANDLE FichiersDocumentes::CreateFileW(const std::wstring& demande, DWORD, DWORD, DWORD creation, DWORD options) {
+bool FichiersDocumentes::Indelebile(const std::wstring& chemin) const {
+  return sansSuppression.count(bilan::DossierDe(chemin)) != 0;
+}
+
+HANDLE FichiersDocumentes::CreateFileW(const std::wstring& demande, DWORD acces, DWORD, DWORD creation, DWORD options) {
   std::wstring chemin;
   if (!Chemin(demande, chemin)) return INVALID_HANDLE_VALUE;
   for (auto it = fichiers.find(chemin); it != fichiers.end() && !it->second.lien.empty(); it = fichiers.find(chemin))
@@ -101,18 +107,44 @@ HANDLE FichiersDocumentes::CreateFileW(const std::wstring& demande, DWORD, DWORD
     case OPEN_EXISTING:
     case TRUNCATE_EXISTING:
       if (it == fichiers.end()) return Refus(ERROR_FILE_NOT_FOUND);
+      if ((acces & DELETE) && Indelebile(chemin)) return Refus(ERROR_ACCESS_DENIED);
       if (creation == TRUNCATE_EXISTING) it->second.contenu.clear();
       break;
     default: return Refus(ERROR_INVALID_PARAMETER);
   }
   const auto h = reinterpret_cast<HANDLE>(prochain_++);
-  ouverts_[h] = chemin;
+  ouverts_[h] = {chemin, 0};
   return h;
 }
 
+BOOL FichiersDocumentes::ReadFile(HANDLE fichier, void* octets, DWORD taille, DWORD* lus) {
+  Ouvert& o = ouverts_.at(fichier);
+  const std::string& contenu = fichiers[o.chemin].contenu;
+  *lus = static_cast<DWORD>(contenu.copy(static_cast<char*>(octets), taille, std::min(o.position, contenu.size())));
+  o.position += *lus;
+  return TRUE;
+}
+
 BOOL FichiersDocumentes::WriteFile(HANDLE fichier, const void* octets, DWORD taille, DWORD* ecrits) {
-  fichiers[ouverts_.at(fichier)].contenu.append(static_cast<const char*>(octets), taille);
+  Ouvert& o = ouverts_.at(fichier);
+  std::string& contenu = fichiers[o.chemin].contenu;
+  *ecrits = 0;
+  if (disquePlein && o.position + taille > contenu.size()) return Echec(ERROR_DISK_FULL);
+  if (contenu.size() < o.position + taille) contenu.resize(o.position + taille);
+  contenu.replace(o.position, taille, static_cast<const char*>(octets), taille);
+  o.position += taille;
   *ecrits = taille;
+  return TRUE;
+}
+
+BOOL FichiersDocumentes::SetFilePointerEx(HANDLE fichier, LONGLONG position) {
+  ouverts_.at(fichier).position = static_cast<size_t>(position);
+  return TRUE;
+}
+
+BOOL FichiersDocumentes::SetEndOfFile(HANDLE fichier) {
+  const Ouvert& o = ouverts_.at(fichier);
+  fichiers[o.chemin].contenu.resize(o.position);
   return TRUE;
 }
 
@@ -121,7 +153,7 @@ BOOL FichiersDocumentes::CloseHandle(HANDLE fichier) {
 }
 
 DWORD FichiersDocumentes::GetFinalPathNameByHandleW(HANDLE fichier, wchar_t* chemin, DWORD taille, DWORD) {
-  const std::wstring final = L"\\\\?\\" + ouverts_.at(fichier);
+  const std::wstring final = L"\\\\?\\" + ouverts_.at(fichier).chemin;
   if (taille <= final.size()) return static_cast<DWORD>(final.size() + 1);
   final.copy(chemin, final.size());
   chemin[final.size()] = L'\0';
@@ -134,6 +166,7 @@ BOOL FichiersDocumentes::MoveFileExW(const std::wstring& demandeSource, const st
   if (!Chemin(demandeSource, source) || !Chemin(demandeCible, cible)) return FALSE;
   const auto it = fichiers.find(source);
   if (it == fichiers.end()) return Echec(ERROR_FILE_NOT_FOUND);
+  if (Indelebile(source)) return Echec(ERROR_ACCESS_DENIED);
   if (fichiers.count(cible) && !(options & MOVEFILE_REPLACE_EXISTING)) return Echec(ERROR_ALREADY_EXISTS);
   const Fichier deplace = it->second;
   fichiers.erase(it);
@@ -142,12 +175,34 @@ BOOL FichiersDocumentes::MoveFileExW(const std::wstring& demandeSource, const st
 }
 
 BOOL FichiersDocumentes::ReplaceFileW(const std::wstring& demandeRemplace, const std::wstring& demandeRemplacant,
-                                      DWORD) {
-  std::wstring remplace, remplacant;
+                                      const std::wstring& demandeSauvegarde, DWORD) {
+  std::wstring remplace, remplacant, sauvegarde;
   if (!Chemin(demandeRemplace, remplace) || !Chemin(demandeRemplacant, remplacant)) return FALSE;
+  if (!demandeSauvegarde.empty() && !Chemin(demandeSauvegarde, sauvegarde)) return FALSE;
   const auto cible = fichiers.find(remplace), source = fichiers.find(remplacant);
   if (cible == fichiers.end() || source == fichiers.end()) return Echec(ERROR_FILE_NOT_FOUND);
-  cible->second.contenu = source->second.contenu;
+  // The replaced file is opened with DELETE access.
+  if (Indelebile(remplace)) return Echec(ERROR_ACCESS_DENIED);
+  Fichier nouveau = cible->second;
+  nouveau.contenu = source->second.contenu;
+  switch (echecRemplacement) {
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
+      // With a backup name both files keep their names; without, the replaced file no longer exists.
+      if (sauvegarde.empty()) fichiers.erase(cible);
+      return Echec(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2: {
+      // The replacement keeps its name with the replaced file's streams and attributes; the replaced file
+      // exists under the backup name, or under another name.
+      const Fichier ancien = cible->second;
+      source->second = nouveau;
+      fichiers.erase(cible);
+      fichiers[sauvegarde.empty() ? bilan::DossierDe(remplace) + L"~rf0001.tmp" : sauvegarde] = ancien;
+      return Echec(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
+    }
+    default: break;
+  }
+  if (!sauvegarde.empty()) fichiers[sauvegarde] = cible->second;
+  cible->second = nouveau;
   fichiers.erase(source);
   return TRUE;
 }
@@ -155,5 +210,6 @@ BOOL FichiersDocumentes::ReplaceFileW(const std::wstring& demandeRemplace, const
 BOOL FichiersDocumentes::DeleteFileW(const std::wstring& demande) {
   std::wstring chemin;
   if (!Chemin(demande, chemin)) return FALSE;
+  if (fichiers.count(chemin) && Indelebile(chemin)) return Echec(ERROR_ACCESS_DENIED);
   return fichiers.erase(chemin) ? TRUE : Echec(ERROR_FILE_NOT_FOUND);
 }

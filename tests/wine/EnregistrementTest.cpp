@@ -153,6 +153,7 @@ TEST(Enregistrement, CeQueWindowsGardeEtCeQuIlRefuse) {
   cache.attributs |= FILE_ATTRIBUTE_HIDDEN;
   systeme.attributs |= FILE_ATTRIBUTE_SYSTEM;
   const F lien{"", FILE_ATTRIBUTE_ARCHIVE, 3, {}, vrai};
+  const F court{"court\r\n", FILE_ATTRIBUTE_ARCHIVE, 5, {}, L""};  // shorter than the new bytes
 
   struct Cas {
     const char* quoi;
@@ -161,6 +162,10 @@ TEST(Enregistrement, CeQueWindowsGardeEtCeQuIlRefuse) {
     bool sansCreation;  // the folder lets the user change files, not add any
     bool refuse;        // "Impossible de créer le fichier <chemin>", nothing changed
     std::map<std::wstring, F> apres;
+    bool sansSuppression = false;  // the folder lets the user write files, not delete them
+    bool disquePlein = false;
+    DWORD echecRemplacement = 0;  // what a filter refusing the replace's last rename makes it return
+    bool erreurEcriture = false;  // "Erreur d'écriture dans le flux"
   };
   const Cas cas[] = {
       {"a new file", r, {}, false, false, {{r, cree}}},
@@ -191,18 +196,60 @@ TEST(Enregistrement, CeQueWindowsGardeEtCeQuIlRefuse) {
        false,
        false,
        {{r, lien}, {vrai, nouveau}}},
+      {"a refused last rename leaves the replaced file in place, or gone without a backup name",
+       r,
+       {{r, ancien}},
+       false,
+       true,
+       {{r, ancien}},
+       false,
+       false,
+       ERROR_UNABLE_TO_MOVE_REPLACEMENT},
+      {"a refused last move leaves the replaced file under the backup name, or another",
+       r,
+       {{r, ancien}},
+       false,
+       true,
+       {{r, ancien}},
+       false,
+       false,
+       ERROR_UNABLE_TO_MOVE_REPLACEMENT_2},
+      {"a file in a folder where nothing can be deleted is written in place",
+       r,
+       {{r, ancien}},
+       false,
+       false,
+       {{r, nouveau}},
+       true},
+      {"a full disk while writing in place puts the old bytes back",
+       r,
+       {{r, court}},
+       true,
+       false,
+       {{r, court}},
+       false,
+       true,
+       0,
+       true},
   };
   for (const Cas& c : cas) {
     FichiersDocumentes f;
     f.fichiers = c.avant;
     if (c.sansCreation) f.sansCreation.insert(bilan::DossierDe(c.chemin));
+    if (c.sansSuppression) f.sansSuppression.insert(bilan::DossierDe(c.chemin));
+    f.disquePlein = c.disquePlein;
+    f.echecRemplacement = c.echecRemplacement;
     std::wstring message;
     try {
       bilan::EnregistrerSansPerte(c.chemin, kNouveau, f);
     } catch (const base::Exception& e) {
       message = e.Message();
     }
-    EXPECT_EQ(message, c.refuse ? L"Impossible de créer le fichier " + c.chemin : L"") << c.quoi;
+    const std::wstring attendu = c.refuse           ? L"Impossible de créer le fichier " + c.chemin
+                                 : c.erreurEcriture ? L"Erreur d'écriture dans le flux"
+                                                    : L"";
+    EXPECT_EQ(message, attendu) << c.quoi;
+    // Every file by name: the target's bytes and no file left beside it.
     EXPECT_TRUE(f.fichiers == c.apres) << c.quoi << ": " << f.fichiers.size() << " files";
   }
 }

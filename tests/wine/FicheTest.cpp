@@ -7,6 +7,9 @@
 #include "Outils.h"
 #include "PlateformeScriptee.h"
 #include "app/Cfg.h"
+#include "base/Exception.h"
+#include "ui/Application.h"
+#include "ui/System.h"
 
 namespace {
 
@@ -206,3 +209,78 @@ TEST_F(Fiche, UnDemarrageMinimiseAttendLaPremiereRestauration) {
 }
 
 }  // namespace
+
+// The clipboard that another program holds for its first `refus` openings, and the owners of the save
+// dialogs and error boxes, in order.
+class SystemeEspion : public ui::System {
+ public:
+  SystemeEspion() { ui::SetSystem(this); }
+  ~SystemeEspion() override { ui::SetSystem(nullptr); }
+  int refus = 0;
+  std::vector<HWND> proprietaires;
+
+  BOOL OpenClipboard(HWND owner) override {
+    if (refus-- > 0) {
+      SetLastError(ERROR_ACCESS_DENIED);
+      return FALSE;
+    }
+    return ui::System::OpenClipboard(owner);
+  }
+  void Sleep(DWORD) override {}
+  BOOL GetSaveFileNameW(OPENFILENAMEW* dialogue) override {
+    proprietaires.push_back(dialogue->hwndOwner);
+    return FALSE;
+  }
+  int MessageBoxW(HWND owner, const wchar_t*, const wchar_t*, UINT) override {
+    proprietaires.push_back(owner);
+    return IDOK;
+  }
+};
+
+TEST_F(Fiche, UnPressePapiersTenuUnInstantEstAttendu) {
+  fiche->Show();
+  Pomper();
+  struct Cas {
+    const char* quoi;
+    int refus;
+    bool copie;
+  };
+  const Cas cas[] = {
+      {"held for a moment", 4, true},
+      {"held for good", 1000, false},
+  };
+  for (const Cas& c : cas) {
+    SystemeEspion systeme;
+    systeme.refus = c.refus;
+    fiche->StatusBar->SetSimpleText(L"");
+    std::wstring erreur;
+    try {
+      fiche->CopierRapport();
+    } catch (const base::Exception& e) {
+      erreur = e.Message();
+    }
+    EXPECT_EQ(erreur, c.copie ? L"" : L"Le presse-papiers est occupé par un autre programme. Réessayez dans un instant")
+        << c.quoi;
+    EXPECT_EQ(fiche->StatusBar->SimpleText(), c.copie ? L"Rapport copié dans le presse-papiers." : L"") << c.quoi;
+  }
+}
+
+// The main window has its own taskbar button: once it is visible, the save dialog and the error boxes are
+// its own, so that they stay in front of it; before, the hidden application window's.
+TEST(Boites, LaFenetreVisibleLesPossede) {
+  PlateformeScriptee plateforme;
+  SystemeEspion systeme;
+  auto* principale = ui::Application->CreateForm<appli::TFichePrinc>(plateforme);
+  appli::FichePrinc = principale;
+  const HWND cachee = ui::Application->Handle();
+  principale->LMDMMButton3Click(nullptr);
+  ui::Application->ShowException(L"avant");
+  principale->Show();
+  Pomper();
+  principale->LMDMMButton3Click(nullptr);
+  SetActiveWindow(cachee);  // as when the error comes from the hidden window's own messages
+  ui::Application->ShowException(L"après");
+  EXPECT_EQ(systeme.proprietaires, (std::vector<HWND>{cachee, cachee, principale->Handle(), principale->Handle()}));
+  appli::FichePrinc = nullptr;
+  ui::Application->DestroyForms();
+}

@@ -97,6 +97,15 @@ void PlateformeScriptee::Sleep(DWORD ms) {
   tsc += ticksParMs * ms;
 }
 
+BOOL PlateformeScriptee::SetProcessInformation(HANDLE, PROCESS_INFORMATION_CLASS classe, void* information,
+                                               DWORD taille) {
+  Noter("SetProcessInformation");
+  if (classe != ProcessPowerThrottling || taille != sizeof(PROCESS_POWER_THROTTLING_STATE)) return FALSE;
+  const auto* etat = static_cast<const PROCESS_POWER_THROTTLING_STATE*>(information);
+  etranglement.push_back({etat->Version, etat->ControlMask, etat->StateMask});
+  return TRUE;
+}
+
 UINT PlateformeScriptee::timeBeginPeriod(UINT) {
   Noter("timeBeginPeriod");
   return 0;

@@ -24,6 +24,8 @@ class PlateformeScriptee : public sondes::Plateforme {
   DWORD classePriorite = NORMAL_PRIORITY_CLASS;
   int prioriteThread = THREAD_PRIORITY_NORMAL;
   bool refuserPriorites = false;  // Set* calls fail and change nothing
+  // What SetProcessInformation was given for ProcessPowerThrottling (Version, ControlMask, StateMask).
+  std::vector<std::array<ULONG, 3>> etranglement;
   std::string nomSelonOS;
   uint32_t mhzSelonOS = 0;
 
@@ -62,6 +64,7 @@ class PlateformeScriptee : public sondes::Plateforme {
   BOOL SetPriorityClass(HANDLE, DWORD classe) override;
   BOOL SetThreadPriority(HANDLE, int priorite) override;
   void Sleep(DWORD ms) override;
+  BOOL SetProcessInformation(HANDLE, PROCESS_INFORMATION_CLASS classe, void* information, DWORD taille) override;
   UINT timeBeginPeriod(UINT) override;
   UINT timeEndPeriod(UINT) override;
   bool ProcesseurSelonOS(char nom[64], uint32_t& megahertz) override;

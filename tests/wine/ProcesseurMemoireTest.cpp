@@ -67,6 +67,7 @@ TEST(LireCPU, PrioritesLeveesPuisRemisesMemeRefusees) {
                          "GetThreadPriority",
                          "SetPriorityClass",
                          "SetThreadPriority",
+                         "SetProcessInformation",
                          "timeBeginPeriod",
                          "Sleep",
                          "Rdtsc",
@@ -94,6 +95,9 @@ TEST(LireCPU, PrioritesLeveesPuisRemisesMemeRefusees) {
     const auto enVigueur = c.refuser ? std::pair<DWORD, int>(c.classe, c.thread)
                                      : std::pair<DWORD, int>(REALTIME_PRIORITY_CLASS, THREAD_PRIORITY_TIME_CRITICAL);
     EXPECT_EQ(p.aLaLecture, (std::vector<std::pair<DWORD, int>>{enVigueur, enVigueur})) << c.quoi;
+    // The timer's resolution is kept while no window is visible: version 1, control of
+    // PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION (4), that state off.
+    EXPECT_EQ(p.etranglement, (std::vector<std::array<ULONG, 3>>{{1, 4, 0}})) << c.quoi;
     EXPECT_EQ(r.Vitesse, 2400) << c.quoi << ": a refusal does not stop the measurement";
     EXPECT_EQ(r.NomCPU, "Scripted(R) CPU @ 2.40GHz") << c.quoi;
   }

@@ -1,0 +1,81 @@
+// Quorvane.com, the console twin of Quorvane.exe. A prompt does not wait for a program of the Windows
+// subsystem and never sees its exit code; it finds this one first for "Quorvane" (.COM comes before .EXE
+// in PATHEXT). It starts Quorvane.exe from its own folder with the same arguments and its own standard
+// handles, waits for it and returns its exit code. It does nothing else.
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+// The child shares this console and gets Ctrl+C and Ctrl+Break itself, so that it ends cleanly; the twin
+// keeps waiting for it, to return its code.
+BOOL WINAPI Attendre(DWORD evenement) { return evenement == CTRL_C_EVENT || evenement == CTRL_BREAK_EVENT; }
+
+// What follows the program's own name on the command line, as the system's parser reads that name (a
+// quoted run, or up to the first blank): the arguments with their quotes, untouched.
+const wchar_t* Arguments(const wchar_t* ligne) {
+  if (*ligne == L'"') {
+    ++ligne;
+    while (*ligne && *ligne != L'"') ++ligne;
+    if (*ligne) ++ligne;
+  }
+  while (*ligne && *ligne != L' ' && *ligne != L'\t') ++ligne;
+  return ligne;
+}
+
+// Quorvane.exe in this program's folder.
+std::wstring Jumeau() {
+  std::wstring chemin(32768, L'\0');
+  const DWORD n = GetModuleFileNameW(nullptr, chemin.data(), static_cast<DWORD>(chemin.size()));
+  if (n == 0 || n >= chemin.size()) return {};
+  chemin.resize(n);
+  return chemin.substr(0, chemin.find_last_of(L"\\/") + 1) + L"Quorvane.exe";
+}
+
+void Erreur(const std::wstring& texte) {
+  HANDLE h = GetStdHandle(STD_ERROR_HANDLE);
+  DWORD mode = 0, ecrits = 0;
+  if (GetConsoleMode(h, &mode)) {
+    WriteConsoleW(h, texte.data(), static_cast<DWORD>(texte.size()), &ecrits, nullptr);
+    return;
+  }
+  const UINT page = GetConsoleOutputCP() ? GetConsoleOutputCP() : CP_UTF8;
+  std::string octets(texte.size() * 4, '\0');
+  octets.resize(
+      static_cast<size_t>(WideCharToMultiByte(page, 0, texte.data(), static_cast<int>(texte.size()), octets.data(),
+                                              static_cast<int>(octets.size()), nullptr, nullptr)));
+  WriteFile(h, octets.data(), static_cast<DWORD>(octets.size()), &ecrits, nullptr);
+}
+
+}  // namespace
+
+int wmain() {
+  const std::wstring programme = Jumeau();
+  std::wstring ligne = L"\"" + programme + L"\"" + Arguments(GetCommandLineW());
+
+  // The child gets this program's standard handles, whatever they lead to (the console, a file, a pipe);
+  // a handle that cannot be inherited is left to the child's own console.
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESTDHANDLES;
+  si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  si.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+  si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  for (HANDLE h : {si.hStdInput, si.hStdOutput, si.hStdError})
+    if (h && h != INVALID_HANDLE_VALUE) SetHandleInformation(h, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+
+  SetConsoleCtrlHandler(Attendre, TRUE);
+  PROCESS_INFORMATION pi{};
+  if (programme.empty() ||
+      !CreateProcessW(programme.c_str(), ligne.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
+    Erreur(L"Impossible de lancer " + (programme.empty() ? std::wstring(L"Quorvane.exe") : programme) + L".\r\n");
+    return 1;
+  }
+  CloseHandle(pi.hThread);
+  WaitForSingleObject(pi.hProcess, INFINITE);
+  DWORD code = 1;
+  GetExitCodeProcess(pi.hProcess, &code);
+  CloseHandle(pi.hProcess);
+  return static_cast<int>(code);
+}

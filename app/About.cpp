@@ -22,7 +22,7 @@ constexpr ui::ControlDesc kControles[] = {
     {Panel,   "Panel1",      nullptr,    8,   8,  289,  329, L"",                                   Regular, kBevelled},
     {Picture, "ProgramIcon", "Panel1",   8,   8,   65,   57, L"",                                   Regular, kStretch,                      "Icone", 0},
     {Label,   "ProductName", "Panel1",  88,  16,    0,    0, L"Quorvane"},
-    {Label,   "Version",     "Panel1",  88,  32,    0,    0, L"Version 2.0"},
+    {Label,   "Version",     "Panel1",  88,  32,    0,    0, L"Version " QUORVANE_VERSION},
     {Label,   "Copyright",   "Panel1",  88,  48,    0,    0, L"Copyright © 2004"},
     {Label,   "Label6",      "Panel1",  88,  64,    0,    0, L"Auteur : l'équipe Quorvane"},
     {Label,   "Label8",      "Panel1",  88,  80,    0,    0, L"Graphismes : l'équipe Quorvane"},

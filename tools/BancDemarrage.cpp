@@ -1,7 +1,8 @@
 // Start-up benchmark, one kind of run N times (1 by default):
 //   quorvane_banc_demarrage.exe paires [N]  N adjacent pairs: the fair floor (quorvane_plancher.exe), then the
 //       real program, each timed from CreateProcess to its window being visible; prints "floor <visible ms>"
-//       and "run <created ms> <visible ms> <speed text> phases <four phases in ms>"
+//       and "run <created ms> <visible ms> <speed text> phases <four phases in ms>", after
+//       "second <ms>": a second start of the same program while the first shows its window, to its end
 //   quorvane_banc_demarrage.exe dxdiag [N]  the peer, Wine's dxdiag writing its full text report;
 //       prints "dxdiag <ms>"
 #include <cstdio>
@@ -80,6 +81,11 @@ bool Quorvane(const std::wstring& exe) {
     return false;
   }
   const std::wstring vitesse = pilote::Texte(pilote::Controle(visible, "LblVitesse"));
+  LARGE_INTEGER debutSecond;
+  QueryPerformanceCounter(&debutSecond);
+  pilote::Processus second(exe);
+  const bool secondFini = second.AttendreFin(10000) == 0;
+  const double tSecond = Millisecondes(debutSecond);
   PostMessageW(visible, WM_CLOSE, 0, 0);
   quorvane.AttendreFin(10000);
   // Written by the program once its window was visible.
@@ -88,6 +94,7 @@ bool Quorvane(const std::wstring& exe) {
     if (!std::fgets(ligne, sizeof ligne, f)) ligne[0] = '\0';
     std::fclose(f);
   }
+  if (secondFini) std::wprintf(L"second %.1f\n", tSecond);
   std::wprintf(L"run %.1f %.1f %ls %hs", tCreee, tVisible, vitesse.c_str(), ligne);
   std::fflush(stdout);
   return true;

@@ -59,7 +59,7 @@ TEST_F(AProposOuverte, LaBoiteEstModaleCentreeEtMontreSesTextes) {
     bool exact;
   };
   const Ligne lignes[] = {
-      {"ProductName", L"Quorvane", true},      {"Version", L"Version 2.0", true},
+      {"ProductName", L"Quorvane", true},      {"Version", L"Version " QUORVANE_VERSION, true},
       {"Copyright", L"2004", false},           {"Label6", L"l'équipe Quorvane", false},
       {"Label8", L"l'équipe Quorvane", false}, {"Label4", L"Date de la configuration minimale : 7 mai 2004.", true},
       {"Label1", L"example.org", false},       {"Label3", L"example.org", false},

@@ -100,11 +100,10 @@ TEST(Demarrage, UnSecondDemarrageSeRetireSansFenetre) {
   HWND fiche = premier.Fenetre(L"TFichePrinc");
   ASSERT_NE(fiche, nullptr);
 
-  const DWORD debut = GetTickCount();
+  // A hang guard, not a speed goal (scripts/bench reports how long a second start takes): it ends in
+  // about 0.3 s, and ten times that on a loaded machine is still well within the wait.
   Processus second(exe);
   EXPECT_EQ(second.AttendreFin(10000), 0);
-  const DWORD duree = GetTickCount() - debut;
-  EXPECT_LT(duree, 1000u) << "the second start ends within a second";
   std::vector<HWND> visibles;
   for (HWND h : pilote::Fenetres(L"TFichePrinc"))
     if (IsWindowVisible(h)) visibles.push_back(h);
@@ -114,17 +113,19 @@ TEST(Demarrage, UnSecondDemarrageSeRetireSansFenetre) {
 
 // A double-click starts two instances a moment apart. The second hands over without waiting for the
 // first, still in its inspection run (more than a second without reading its messages), and the first
-// comes up in front when it is done.
+// comes up in front when it is done. The first is held still while the second runs: a second that waits
+// on it would never end.
 TEST(Demarrage, UnSecondDemarragePendantLInspectionNAttendPas) {
   const std::wstring exe = pilote::Copie(L"Q_doubleclic.exe");
   Processus premier(exe);
   // Its application window exists just before the inspection starts.
   ASSERT_TRUE(
       pilote::Attendre([] { return FindWindowW(L"TApplication", L"Lecture de configuration") != nullptr; }, 10000));
-  const DWORD debut = GetTickCount();
+  premier.Suspendre(true);
   Processus second(exe);
-  EXPECT_EQ(second.AttendreFin(10000), 0);
-  EXPECT_LT(GetTickCount() - debut, 1000u) << "the second start waits for nothing";
+  const long code = second.AttendreFin(10000);  // a hang guard: about 0.3 s, as above
+  premier.Suspendre(false);
+  EXPECT_EQ(code, 0) << "the second start waits for nothing";
 
   HWND fiche = premier.Fenetre(L"TFichePrinc");
   ASSERT_NE(fiche, nullptr);

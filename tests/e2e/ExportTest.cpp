@@ -3,6 +3,7 @@
 // copy to the clipboard, and the report made without a window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -340,30 +341,17 @@ TEST_F(Export, LeRapportSansFenetre) {
     EXPECT_EQ(sansConsole.AttendreFin(10000), 1);
   }
 
-  // The export's bytes but for the clock, measured again: within 1 MHz in one of three runs, as another
-  // program's load can stretch the measuring pause. The same program file as the open window. When none
-  // comes within, the window measures again in a new start: the first window of the test's Wine session
-  // may measure while Wine starts its desktop.
-  int ecart = 2;
-  for (int fois = 0; fois < 2 && ecart > 1; ++fois) {
-    if (fois > 0) {
-      PostMessageW(fiche, WM_CLOSE, 0, 0);
-      ASSERT_EQ(p.AttendreFin(10000), 0);
-      Demarrer(L"Q_rapport.exe");
-      ASSERT_TRUE(Exporter(dossier + L"\\fenetre1.txt") &&
-                  pilote::Attendre([&] { return Statut() == kReussite; }, 10000));
-    }
-    const std::wstring export_ = dossier + L"\\fenetre" + std::to_wstring(fois) + L".txt";
-    const auto [fenetre, vitesseFenetre] = SansVitesse(Lire(export_).value_or(""));
-    for (int essai = 0; essai < 3 && ecart > 1; ++essai) {
-      const Execution x = Executer(exe, L"/RAPPORT \"" + dossier + L"\\console.txt\" ignoré");
-      EXPECT_TRUE(x.code == 0 && x.sortie.empty() && x.erreurs.empty()) << x.code;
-      const auto [console, vitesseConsole] = SansVitesse(Lire(dossier + L"\\console.txt").value_or(""));
-      EXPECT_EQ(console, fenetre);
-      ecart = std::abs(vitesseConsole - vitesseFenetre);
-    }
-  }
-  EXPECT_LE(ecart, 1);
+  // The export's bytes but for the clock, which the console measures again; the same program file as the
+  // open window. Either measure may read high by one late tick of the pause (15.625 ms of its 500 ms,
+  // 3.125 %) on a loaded machine, above the 0.5 % the clock is held to (its own test, scripts/bench-clock).
+  const auto [fenetre, vitesseFenetre] = SansVitesse(Lire(dossier + L"\\fenetre0.txt").value_or(""));
+  const Execution x = Executer(exe, L"/RAPPORT \"" + dossier + L"\\console.txt\" ignoré");
+  EXPECT_TRUE(x.code == 0 && x.sortie.empty() && x.erreurs.empty()) << x.code;
+  const auto [console, vitesseConsole] = SansVitesse(Lire(dossier + L"\\console.txt").value_or(""));
+  EXPECT_EQ(console, fenetre);
+  EXPECT_LE(std::abs(vitesseConsole - vitesseFenetre),
+            (0.005 + 15.625 / 500) * std::min(vitesseConsole, vitesseFenetre))
+      << vitesseConsole << " and " << vitesseFenetre << " MHz";
   // The window is left as it was.
   EXPECT_EQ(p.AttendreFin(0), -1);
   EXPECT_TRUE(IsWindowVisible(fiche));

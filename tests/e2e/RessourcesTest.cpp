@@ -52,7 +52,7 @@ std::vector<std::string> Imports(const std::wstring& exe) {
   return noms;
 }
 
-TEST_F(Ressources, LaVersionEstCelleDeQuorvane2) {
+TEST_F(Ressources, LaVersionEstCelleDuProjet) {
   DWORD inutile = 0;
   std::vector<BYTE> bloc(GetFileVersionInfoSizeW(exe.c_str(), &inutile));
   ASSERT_FALSE(bloc.empty());
@@ -60,9 +60,11 @@ TEST_F(Ressources, LaVersionEstCelleDeQuorvane2) {
   VS_FIXEDFILEINFO* fixe = nullptr;
   UINT taille = 0;
   ASSERT_TRUE(VerQueryValueW(bloc.data(), L"\\", reinterpret_cast<void**>(&fixe), &taille));
-  EXPECT_EQ(fixe->dwProductVersionMS, 0x00020000u);
-  EXPECT_EQ(fixe->dwFileVersionMS, 0x00020000u);
-  for (auto [cle, attendu] : {std::pair{L"ProductName", L"Quorvane"}, std::pair{L"ProductVersion", L"2.0"}}) {
+  const DWORD version = QUORVANE_VERSION_MAJEUR << 16 | QUORVANE_VERSION_MINEUR;  // "2.0": 0x00020000
+  EXPECT_EQ(fixe->dwProductVersionMS, version);
+  EXPECT_EQ(fixe->dwFileVersionMS, version);
+  for (auto [cle, attendu] :
+       {std::pair{L"ProductName", L"Quorvane"}, std::pair{L"ProductVersion", L"" QUORVANE_VERSION}}) {
     wchar_t* valeur = nullptr;
     const std::wstring chemin = std::wstring(L"\\StringFileInfo\\040C04B0\\") + cle;
     ASSERT_TRUE(VerQueryValueW(bloc.data(), chemin.c_str(), reinterpret_cast<void**>(&valeur), &taille)) << cle;

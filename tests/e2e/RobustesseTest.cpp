@@ -43,13 +43,12 @@ TEST(Robustesse, UnePremiereInstanceFigeeNeBloquePasLaSeconde) {
     Processus premier(exe, affichage);
     ASSERT_NE(premier.Fenetre(L"TFichePrinc"), nullptr);
     premier.Suspendre(true);
-    const DWORD debut = GetTickCount();
     Processus second(exe);
-    const long code = second.AttendreFin(20000);
-    const DWORD duree = GetTickCount() - debut;
+    // A hang guard: a second start that waits on the frozen window never ends; one that does not ends
+    // in about 0.3 s (scripts/bench), and ten times that on a loaded machine is still within the wait.
+    const long code = second.AttendreFin(10000);
     premier.Suspendre(false);
     EXPECT_EQ(code, 0) << "show command " << affichage;
-    EXPECT_LT(duree, 5000u) << "show command " << affichage;
   }
 }
 

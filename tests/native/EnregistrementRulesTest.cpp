@@ -36,11 +36,12 @@ TEST(Enregistrement, CheminPourWindows) {
       {L"C:\\" + std::wstring(256, L'x'), L"C:\\" + std::wstring(256, L'x')},         // 259 + the final zero: fits
       {L"C:\\" + std::wstring(257, L'x'), L"\\\\?\\C:\\" + std::wstring(257, L'x')},  // 260 + zero: too long
       {L"C:\\" + d255 + L"\\r.txt", L"\\\\?\\C:\\" + d255 + L"\\r.txt"},
-      {L"c:/" + d255 + L"/r.txt", L"\\\\?\\c:\\" + d255 + L"\\r.txt"},  // the long form takes no '/'
+      {L"z:/" + d255 + L"/r.txt", L"\\\\?\\z:\\" + d255 + L"\\r.txt"},  // the long form takes no '/'
+      {L"@:\\" + d255 + L"\\r.txt", L"@:\\" + d255 + L"\\r.txt"},       // '@' is no drive letter
       {L"\\\\serveur\\partage\\" + d255, L"\\\\?\\UNC\\serveur\\partage\\" + d255},
       {L"\\\\?\\C:\\" + d255 + L"\\r.txt", L"\\\\?\\C:\\" + d255 + L"\\r.txt"},  // already long
       {L"Rapports\\" + d255, L"Rapports\\" + d255},                              // relative: not for the long form
-      {L"C:" + d255, L"C:" + d255},                                              // drive-relative, likewise
+      {L"C:" + d255 + L"\\r.txt", L"C:" + d255 + L"\\r.txt"},                    // drive-relative, likewise
   };
   for (const Cas& c : cas) EXPECT_EQ(bilan::CheminPourWindows(c.chemin), c.attendu) << c.chemin.size();
 }

@@ -27,6 +27,7 @@ TEST(MemoireVideoSelonTexte, FormesDuFournisseurEtTextesRefuses) {
       {"99999999999 MB", 0},
       {"2147483647 MB", 2147483647},
       {"2147483648 MB", 0},
+      {"21474836470 MB", 0},            // the 32-bit maximum followed by one more digit
       {"00000000000000000064 MB", 64},  // leading zeros are not an overflow
       {"   128.0 MB  ", 128},
       {"\t256\t", 256},
@@ -47,6 +48,7 @@ TEST(MemoireVideoSelonTexte, FormesDuFournisseurEtTextesRefuses) {
       {"MB", 0},
       {"   ", 0},
       {"1 2 MB", 0},
+      {"6:4 MB", 0},  // ':' follows '9' but is no digit
       {"64\n", 0},
       {"64\0 MB"sv, 0},  // a text cut short by a zero is not a number followed by nothing
   };

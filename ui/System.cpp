@@ -56,4 +56,10 @@ BOOL System::GetSaveFileNameW(OPENFILENAMEW* dialog) {
   return f && f(dialog);
 }
 
+LRESULT System::QueryUIState(HWND window) { return SendMessageW(window, WM_QUERYUISTATE, 0, 0); }
+
+void System::ChangeUIState(HWND window, WORD action, WORD flags) {
+  SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(action, flags), 0);
+}
+
 }  // namespace ui

@@ -33,6 +33,12 @@ class System {
   // ShellExecuteW with the verb "open": the document's own association.
   virtual bool ShellExecuteW(HWND owner, const std::wstring& document);
   virtual BOOL GetSaveFileNameW(OPENFILENAMEW* dialog);
+
+  // The UI state of a window's cues (WM_QUERYUISTATE), and its change for the window's whole tree
+  // (WM_CHANGEUISTATE, which the top-level window passes down as WM_UPDATEUISTATE when the state changes).
+  // Wine keeps no UI state: every cue shows.
+  virtual LRESULT QueryUIState(HWND window);
+  virtual void ChangeUIState(HWND window, WORD action, WORD flags);
 };
 
 // The calls in use: the system's, unless a test replaced them (nullptr: the system's again).

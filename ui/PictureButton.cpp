@@ -39,10 +39,10 @@ bool PictureButton::HandleDrawItem(const DRAWITEMSTRUCT& dis) {
   return true;
 }
 
-void PictureButton::DrawFocus(HDC dc, const RECT& face) const {
+void PictureButton::DrawFocus(HDC dc, const RECT& bounds) const {
   // The system's focus rectangle, of the user's chosen width, inverts what lies under it: it reads on the
   // dark background and on the faces alike.
-  if (FocusShown()) DrawFocusRect(dc, &face);
+  if (FocusShown()) DrawFocusRect(dc, &bounds);
 }
 
 }  // namespace ui

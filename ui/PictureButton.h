@@ -23,7 +23,7 @@ class PictureButton : public Control {
   void HandleCommand(WORD code) override;
 
  private:
-  void DrawFocus(HDC dc, const RECT& face) const;
+  void DrawFocus(HDC dc, const RECT& bounds) const;
 
   Form& form_;
   ImageList* face_;

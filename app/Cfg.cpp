@@ -22,6 +22,8 @@ TFichePrinc::TFichePrinc(sondes::Plateforme& plateforme)
   BtnCheck->OnClick = [this](ui::Control* s) { BtnCheckClick(s); };
   LBtnX->OnClick = [this](ui::Control* s) { LBtnXClick(s); };
   AddShortcut('C', [this] { CopierRapport(); });
+  // The arrows switch tabs from the start.
+  SetActiveControl(*Tabs);
   AddSystemMenuItem(L"Co&pier le rapport", [this] { CopierRapport(); });
   // The guard acts once the window exists, while it is still being created.
   LMDOneInstance1.Verifier();

@@ -16,6 +16,17 @@ void Commenter(ui::Label* label, const bilan::Commentaire& c) {
   label->SetText(c.legende);
 }
 
+// What a screen reader says of a status picture, which the system's accessibility names by its window
+// text: its colour, then the tab's hint. Nothing of it is drawn; '&' is doubled, as the name drops a
+// mnemonic's mark.
+void Nommer(ui::Picture* image, const std::wstring& bulle) {
+  constexpr const wchar_t* kCouleurs[] = {L"vert", L"jaune", L"rouge"};  // by image of the list
+  const int index = image->ImageIndex();
+  std::wstring nom = index >= 0 && index < 3 ? std::wstring(kCouleurs[index]) + L". " : std::wstring();
+  for (wchar_t c : bulle) nom += c == L'&' ? std::wstring(L"&&") : std::wstring(1, c);
+  image->SetText(nom);
+}
+
 }  // namespace
 
 int TFichePrinc::Evaluer() {
@@ -40,6 +51,11 @@ int TFichePrinc::Evaluer() {
   expliquer(v.bulleCG, {CGPim, LblCmtCG, LblCmtSpecial});
   expliquer(v.bulleCPU, {CPUPim, LblCmtCPU});
   expliquer(v.bulleDx, {PIMDX, LblCmtDx});
+  Nommer(OSPim, v.bulleOS);
+  Nommer(RAMPim, v.bulleRAM);
+  Nommer(CGPim, v.bulleCG);
+  Nommer(CPUPim, v.bulleCPU);
+  Nommer(PIMDX, v.bulleDx);
   return 0;
 }
 

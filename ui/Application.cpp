@@ -88,6 +88,7 @@ void TApplication::Run(int showCommand) {
     Control* top = root ? Control::FromHandle(root) : nullptr;
     auto* form = dynamic_cast<Form*>(top);
     if (form && form->TranslateShortcut(msg)) continue;
+    if (form && form->TranslateKeyboard(msg)) continue;
     if (top && IsDialogMessageW(root, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "ui/Application.h"
+#include "ui/System.h"
 
 namespace ui {
 namespace {
@@ -93,5 +94,7 @@ RECT Control::BoundsRect() const {
   MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
+
+bool Control::FocusShown() const { return !(Sys().QueryUIState(hwnd_) & UISF_HIDEFOCUS); }
 
 }  // namespace ui

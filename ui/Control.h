@@ -55,6 +55,8 @@ class Control {
   void Redraw() const {
     if (IsWindowVisible(hwnd_)) InvalidateRect(hwnd_, nullptr, TRUE);
   }
+  // Whether the window's UI state shows focus cues: hidden until the keyboard is used in its form.
+  bool FocusShown() const;
 
   explicit Control(std::string name) : name_(std::move(name)) {}
   // Creates the child window described by the row and ties it to this object.

@@ -44,6 +44,7 @@ Form::Form(const FormDesc& desc) : Container(std::string(), GetSysColor(COLOR_BT
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(FontStyle::Regular)), FALSE);
   if (main) SetIcon();
   CreateControls();
+  HideFocusCues();
 }
 
 Form::~Form() {
@@ -214,6 +215,26 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SYSCOMMAND:
       if (RunCommand(msg, wp)) return 0;
       break;
+    case WM_ACTIVATE:
+      // As a dialog does: the focus leaves with the activation and comes back to the control that had it.
+      if (LOWORD(wp) == WA_INACTIVE)
+        SaveFocus();
+      else if (!HIWORD(wp) && RestoreFocus())
+        return 0;
+      break;
+    case WM_SETFOCUS:
+      if (RestoreFocus()) return 0;
+      break;
+    case WM_CANCELMODE:
+      // Sent as a modal box disables the form, which may take the focus from its control before the box
+      // takes the activation.
+      SaveFocus();
+      break;
+    case WM_UPDATEUISTATE: {
+      const LRESULT result = Container::WndProc(msg, wp, lp);  // the children take the new state
+      if (HWND focus = GetFocus(); focus && IsChild(hwnd_, focus)) InvalidateRect(focus, nullptr, FALSE);
+      return result;
+    }
     case DM_GETDEFID:
       // The dialog manager asks for the button that Enter presses.
       return defaultId_ ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;

@@ -59,6 +59,14 @@ class Form : public Container {
   void AddShortcut(WORD key, std::function<void()> action);
   // The event loop's question for each message of the form's windows: true when it was a shortcut, run.
   bool TranslateShortcut(MSG& msg) const;
+  // The event loop's question for each message of the form's windows, before the dialog manager's: true
+  // when it was a key of the form's own, done. Ctrl+Tab and Ctrl+PgDn select the next tab of the form's tab
+  // control, Ctrl+Shift+Tab and Ctrl+PgUp the previous one; Enter presses the picture button with the
+  // focus; the navigation keys and Alt show the focus cues.
+  bool TranslateKeyboard(const MSG& msg);
+  // The control that takes the focus when the form is first activated (by default the first tab stop).
+  // The focus goes back to the control that had it each time the form is activated again.
+  void SetActiveControl(const Control& control);
   // Appends an item that runs `action` to the window's system menu.
   void AddSystemMenuItem(const std::wstring& caption, std::function<void()> action);
   // The picture that transparent controls show through (the form's background).
@@ -78,6 +86,11 @@ class Form : public Container {
   // A tooltip window owned by the form, and the tool that shows `text` over one of its controls.
   HWND CreateTooltip() const;
   TTTOOLINFOW Tool(HWND control, const std::wstring& text) const;
+  void SaveFocus();
+  bool RestoreFocus();
+  // Focus cues hidden until the keyboard is used, then shown, for the whole form.
+  void HideFocusCues();
+  void ShowFocusCues();
 
   const FormDesc& desc_;
   std::vector<std::unique_ptr<Control>> controls_;
@@ -90,6 +103,7 @@ class Form : public Container {
   std::vector<std::function<void()>> commands_;  // by identifier (kFirstCommand + 16 * index)
   std::vector<ACCEL> shortcuts_;
   HACCEL accelerators_ = nullptr;
+  HWND focus_ = nullptr;  // the control that gets the focus back when the form is activated
   bool shown_ = false;
   bool showPending_ = false;
   bool modal_ = false;

@@ -18,6 +18,7 @@ int Form::ShowModal() {
       PostQuitMessage(static_cast<int>(msg.wParam));  // the loop above must see it too
       break;
     }
+    if (TranslateKeyboard(msg)) continue;
     if (IsDialogMessageW(hwnd_, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

@@ -32,10 +32,17 @@ bool PictureButton::HandleDrawItem(const DRAWITEMSTRUCT& dis) {
       FillRect(memoryDc, &r, form_.Brush());
     const int pressed = (dis.itemState & ODS_SELECTED) ? 1 : 0;
     face_->Draw(memoryDc, (l - face_->Width()) / 2 + pressed, (h - face_->Height()) / 2 + pressed, index_);
+    if (dis.itemState & ODS_FOCUS) DrawFocus(memoryDc, RECT{0, 0, l, h});
     BitBlt(dis.hDC, r.left, r.top, l, h, memoryDc, 0, 0, SRCCOPY);
   }
   DeleteDC(memoryDc);
   return true;
+}
+
+void PictureButton::DrawFocus(HDC dc, const RECT& bounds) const {
+  // The system's focus rectangle, of the user's chosen width, inverts what lies under it: it reads on the
+  // dark background and on the faces alike.
+  if (FocusShown()) DrawFocusRect(dc, &bounds);
 }
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 // A button drawn from an image of an image list, transparently over the form's background picture. It
-// draws no caption and has no mouse-over face; its window text is its hint, shown as a tooltip.
+// draws no caption and has no mouse-over face; its window text is its hint, shown as a tooltip. With the
+// focus, and once the keyboard is used in its form, it draws the system's focus rectangle along its edges.
 #include <functional>
 
 #include "ui/Control.h"
@@ -22,6 +23,8 @@ class PictureButton : public Control {
   void HandleCommand(WORD code) override;
 
  private:
+  void DrawFocus(HDC dc, const RECT& bounds) const;
+
   Form& form_;
   ImageList* face_;
   int index_;

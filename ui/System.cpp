@@ -63,4 +63,10 @@ int System::MessageBoxW(HWND owner, const wchar_t* text, const wchar_t* caption,
 BOOL System::OpenClipboard(HWND owner) { return ::OpenClipboard(owner); }
 void System::Sleep(DWORD milliseconds) { ::Sleep(milliseconds); }
 
+LRESULT System::QueryUIState(HWND window) { return SendMessageW(window, WM_QUERYUISTATE, 0, 0); }
+
+void System::ChangeUIState(HWND window, WORD action, WORD flags) {
+  SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(action, flags), 0);
+}
+
 }  // namespace ui

@@ -37,6 +37,12 @@ class System {
   // Fails while another window has the clipboard open.
   virtual BOOL OpenClipboard(HWND owner);
   virtual void Sleep(DWORD milliseconds);
+
+  // The UI state of a window's cues (WM_QUERYUISTATE), and its change for the window's whole tree
+  // (WM_CHANGEUISTATE, which the top-level window passes down as WM_UPDATEUISTATE when the state changes).
+  // Wine keeps no UI state: every cue shows.
+  virtual LRESULT QueryUIState(HWND window);
+  virtual void ChangeUIState(HWND window, WORD action, WORD flags);
 };
 
 // The calls in use: the system's, unless a test replaced them (nullptr: the system's again).

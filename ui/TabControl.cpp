@@ -109,6 +109,13 @@ void TabControl::Select(int index) {
   SendMessageW(GetParent(hwnd_), WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&nm));
 }
 
+void TabControl::SelectNext(bool forward) {
+  const int count = static_cast<int>(pages_.size());
+  if (count == 0) return;
+  const auto chosen = static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0));
+  Select(((chosen < 0 ? 0 : chosen) + (forward ? 1 : count - 1)) % count);
+}
+
 LRESULT CALLBACK TabControl::Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
   try {
     return reinterpret_cast<TabControl*>(data)->Intercept(msg, wp, lp);
@@ -131,7 +138,6 @@ LRESULT TabControl::Intercept(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wp)); return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
-      keyboard_ = false;
       SetFocus(hwnd_);
       const int index = HitTab(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       if (index >= 0 && index != SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0)) Select(index);
@@ -159,7 +165,6 @@ LRESULT TabControl::Intercept(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_UPDATEUISTATE: {
       // The control redraws only the parts it knows of; the skin redraws the whole strip.
       const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
-      if (msg == WM_KEYDOWN) keyboard_ = true;
       if (msg == WM_SETFONT) Layout();
       InvalidateRect(hwnd_, nullptr, FALSE);
       return result;

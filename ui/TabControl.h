@@ -33,6 +33,9 @@ class TabControl : public Control {
   std::unique_ptr<Panel> CreatePage(const CreateParams& c);
   // Selects the tab: its page is enabled and brought to the front, the page it replaces is disabled.
   void Activer(int index);
+  // Selects the next tab (the previous one), wrapping around as a property sheet does: the click's own way,
+  // asked first, then changed, then told.
+  void SelectNext(bool forward);
 
   bool HandleNotify(const NMHDR& nm, LRESULT& result) override;
 
@@ -54,7 +57,6 @@ class TabControl : public Control {
   std::vector<std::wstring> captions_;
   std::vector<RECT> tabs_;  // the tabs as drawn and hit, in client coordinates
   int active_ = -1;
-  bool keyboard_ = false;  // the focus is shown once the keyboard is used, as the system's own controls do
 };
 
 }  // namespace ui

@@ -118,7 +118,7 @@ void TabControl::PaintTab(HDC dc, int index, bool active) const {
   SetTextColor(dc, active ? style_.activeText : style_.text);
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  if (active && keyboard_ && GetFocus() == hwnd_) {
+  if (active && GetFocus() == hwnd_ && FocusShown()) {
     InflateRect(&text, -4, -3);
     DrawFocusRect(dc, &text);
   }

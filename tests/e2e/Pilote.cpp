@@ -207,12 +207,17 @@ void AvecMemoireDistante(HWND fenetre, size_t taille, F f) {
 
 }  // namespace
 
-void CliquerOnglet(HWND onglets, int index) {
+RECT RectOnglet(HWND onglets, int index) {
   RECT r{};
   AvecMemoireDistante(onglets, sizeof r, [&](HANDLE processus, BYTE* distant) {
     SendMessageW(onglets, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(distant));
     ReadProcessMemory(processus, distant, &r, sizeof r, nullptr);
   });
+  return r;
+}
+
+void CliquerOnglet(HWND onglets, int index) {
+  const RECT r = RectOnglet(onglets, index);
   const LPARAM point = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   PostMessageW(onglets, WM_LBUTTONDOWN, MK_LBUTTON, point);
   PostMessageW(onglets, WM_LBUTTONUP, 0, point);
@@ -221,6 +226,51 @@ void CliquerOnglet(HWND onglets, int index) {
 }
 
 COLORREF Pixel(HWND fenetre, int x, int y) { return PixelEcran(fenetre, x, y); }
+
+void Touches(const std::vector<WORD>& touches) {
+  std::vector<INPUT> entrees;
+  auto ajouter = [&](WORD touche, DWORD drapeaux) {
+    INPUT e{};
+    e.type = INPUT_KEYBOARD;
+    e.ki.wVk = touche;
+    e.ki.wScan = static_cast<WORD>(MapVirtualKeyW(touche, MAPVK_VK_TO_VSC));
+    // The page keys and arrows of the navigation block, not those of the numeric keypad.
+    const bool etendue = touche == VK_PRIOR || touche == VK_NEXT || (touche >= VK_LEFT && touche <= VK_DOWN);
+    e.ki.dwFlags = drapeaux | (etendue ? KEYEVENTF_EXTENDEDKEY : 0);
+    entrees.push_back(e);
+  };
+  for (WORD t : touches) ajouter(t, 0);
+  for (auto it = touches.rbegin(); it != touches.rend(); ++it) ajouter(*it, KEYEVENTF_KEYUP);
+  SendInput(static_cast<UINT>(entrees.size()), entrees.data(), sizeof(INPUT));
+}
+
+HWND Focus(HWND fenetre) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(fenetre, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+std::vector<DWORD> Pixels(HWND fenetre, const RECT& zone) {
+  const int l = zone.right - zone.left, h = zone.bottom - zone.top;
+  POINT origine{zone.left, zone.top};
+  ClientToScreen(fenetre, &origine);
+  BITMAPINFO bi{};
+  bi.bmiHeader = {sizeof bi.bmiHeader, l, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  ui::GdiObject<HBITMAP> image(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  HDC ecran = GetDC(nullptr);
+  HDC memoire = CreateCompatibleDC(ecran);
+  {
+    ui::SelectedObject sel(memoire, image.get());
+    BitBlt(memoire, 0, 0, l, h, ecran, origine.x, origine.y, SRCCOPY);
+  }
+  DeleteDC(memoire);
+  ReleaseDC(nullptr, ecran);
+  GdiFlush();
+  const auto* p = static_cast<const DWORD*>(bits);
+  return std::vector<DWORD>(p, p + static_cast<size_t>(l) * static_cast<size_t>(h));
+}
 
 bool Capturer(HWND fenetre, const std::wstring& fichierPng) {
   using Microsoft::WRL::ComPtr;

@@ -61,6 +61,13 @@ void Cliquer(HWND bouton);
 std::wstring Texte(HWND fenetre);
 // Selects a tab by a mouse click on it, as a user does.
 void CliquerOnglet(HWND onglets, int index);
+// A tab's rectangle, in the tab control's client coordinates.
+RECT RectOnglet(HWND onglets, int index);
+// Real key presses, as a keyboard makes them (SendInput): the keys pressed in order, then released in the
+// reverse order ({VK_CONTROL, VK_TAB} is Ctrl+Tab). They go to the window with the focus.
+void Touches(const std::vector<WORD>& touches);
+// The window with the keyboard focus in the thread of that window.
+HWND Focus(HWND fenetre);
 // The button of a dialog box with that command identifier (IDOK, IDCANCEL...).
 HWND Bouton(HWND dialogue, int id);
 // The text of the file-name field of a save or open dialog.
@@ -71,6 +78,8 @@ bool ChoisirFichier(HWND dialogue, const std::wstring& chemin);
 std::wstring Message(HWND boite);
 // Writes what the screen shows of the window (frame included) to a PNG file; false on failure.
 bool Capturer(HWND fenetre, const std::wstring& fichierPng);
+// What the screen shows of a rectangle of the window's client area, pixel by pixel.
+std::vector<DWORD> Pixels(HWND fenetre, const RECT& zone);
 // The colour the screen shows at a point of the window's client area.
 COLORREF Pixel(HWND fenetre, int x, int y);
 // Waits until `condition` holds, pumping nothing; false after the delay.

@@ -43,6 +43,29 @@ BOOL BureauAvecBarre::SetWindowPlacement(HWND fenetre, const WINDOWPLACEMENT* pl
   return ui::System::SetWindowPlacement(fenetre, &ecran);
 }
 
+LRESULT EtatUIDocumente::QueryUIState(HWND fenetre) {
+  const auto it = etats_.find(GetAncestor(fenetre, GA_ROOT));
+  return it == etats_.end() ? 0 : it->second;
+}
+
+void EtatUIDocumente::ChangeUIState(HWND fenetre, WORD action, WORD drapeaux) {
+  HWND racine = GetAncestor(fenetre, GA_ROOT);
+  LRESULT& etat = etats_[racine];
+  const LRESULT avant = etat;
+  if (action == UIS_SET) etat |= drapeaux;
+  if (action == UIS_CLEAR) etat &= ~LRESULT{drapeaux};
+  if (etat == avant) return;
+  const WPARAM wp = MAKEWPARAM(action, drapeaux);
+  SendMessageW(racine, WM_UPDATEUISTATE, wp, 0);
+  EnumChildWindows(
+      racine,
+      [](HWND enfant, LPARAM l) {
+        SendMessageW(enfant, WM_UPDATEUISTATE, static_cast<WPARAM>(l), 0);
+        return TRUE;
+      },
+      static_cast<LPARAM>(wp));
+}
+
 HRESULT AssociationsDocumentees::AssocQueryStringW(ASSOCF options, ASSOCSTR quoi, const wchar_t* association,
                                                    const wchar_t* verbe, wchar_t* sortie, DWORD* taille) {
   const std::wstring& commande = (options & 0x00001000) ? choixUtilisateur : ancien;  // ASSOCF_IS_PROTOCOL

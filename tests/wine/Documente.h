@@ -60,6 +60,21 @@ class AssociationsDocumentees : public ui::System {
   bool ShellExecuteW(HWND, const std::wstring& document) override;
 };
 
+// The cues' UI state as Windows keeps it (Wine keeps none): WM_CHANGEUISTATE goes up to the top-level
+// window, which, when the state changes, passes it by WM_UPDATEUISTATE to every window of its tree;
+// WM_QUERYUISTATE answers the state. Nothing is hidden at first.
+class EtatUIDocumente : public ui::System {
+ public:
+  EtatUIDocumente() { ui::SetSystem(this); }
+  ~EtatUIDocumente() override { ui::SetSystem(nullptr); }
+
+  LRESULT QueryUIState(HWND fenetre) override;
+  void ChangeUIState(HWND fenetre, WORD action, WORD drapeaux) override;
+
+ private:
+  std::map<HWND, LRESULT> etats_;  // by top-level window
+};
+
 // An in-memory file system with Windows' documented rules: a path of MAX_PATH characters or more needs the
 // long form "\\?\"; a folder may let the user change files but not create any, or write them but not
 // delete them; ReplaceFileW keeps the replaced file's attributes, creation time and streams, where

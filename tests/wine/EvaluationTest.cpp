@@ -1,5 +1,6 @@
 // The verdicts on the window's pictures and comment labels, and the report in the hidden memo.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <memory>
 
@@ -12,6 +13,53 @@ namespace {
 constexpr COLORREF kVert = 6736896, kJaune = 65535, kRouge = 255;
 
 using Evaluation = FicheScriptee;
+
+// The hint that the window's tooltips show over that control.
+std::wstring Bulle(HWND fiche, HWND controle) {
+  struct Quete {
+    HWND fiche, controle;
+    std::wstring texte;
+  } quete{fiche, controle, {}};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM l) {
+        auto& q = *reinterpret_cast<Quete*>(l);
+        wchar_t classe[64] = {}, texte[512] = {};
+        GetClassNameW(h, classe, 64);
+        if (wcscmp(classe, TOOLTIPS_CLASSW) != 0 || GetWindow(h, GW_OWNER) != q.fiche) return TRUE;
+        TTTOOLINFOW outil{};
+        outil.cbSize = sizeof outil;
+        outil.hwnd = q.fiche;
+        outil.uId = reinterpret_cast<UINT_PTR>(q.controle);
+        outil.lpszText = texte;
+        SendMessageW(h, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&outil));
+        if (texte[0]) q.texte = texte;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&quete));
+  return quete.texte;
+}
+
+// The name a screen reader gives the window: the system's accessibility (oleacc, loaded by this test
+// only), or its window text, from which that name comes, where Wine has none.
+std::wstring NomAccessible(HWND fenetre) {
+  using Fonction = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+  static const auto trouver = reinterpret_cast<Fonction>(
+      reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"oleacc.dll"), "AccessibleObjectFromWindow")));
+  IAccessible* objet = nullptr;
+  if (!trouver || FAILED(trouver(fenetre, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                 reinterpret_cast<void**>(&objet))))
+    return TexteFenetre(fenetre);
+  VARIANT soi{};
+  soi.vt = VT_I4;
+  soi.lVal = CHILDID_SELF;
+  BSTR nom = nullptr;
+  const HRESULT lu = objet->get_accName(soi, &nom);
+  objet->Release();
+  std::wstring texte = SUCCEEDED(lu) && nom ? std::wstring(nom, SysStringLen(nom)) : L"(no name)";
+  SysFreeString(nom);
+  return texte;
+}
 
 struct Attendu {
   const char* picture;
@@ -89,7 +137,12 @@ TEST_F(Evaluation, LesVerdictsVontAuxBonsControles) {
     fiche->Evaluer();
     for (const Attendu& a : pc.attendus) {
       if (a.picture) {
+        const HWND image = fiche->Component<ui::Picture>(a.picture)->Handle();
         EXPECT_EQ(fiche->Component<ui::Picture>(a.picture)->ImageIndex(), a.index) << pc.quoi << ", " << a.picture;
+        // Read out as its colour, then the hint the mouse shows (the '&' of "T&L" included).
+        const wchar_t* const couleurs[] = {L"vert", L"jaune", L"rouge"};
+        EXPECT_EQ(NomAccessible(image), couleurs[a.index] + std::wstring(L". ") + Bulle(fiche->Handle(), image))
+            << pc.quoi << ", " << a.picture;
       }
       auto* label = fiche->Component<ui::Label>(a.label);
       EXPECT_EQ(label->Color(), std::optional<COLORREF>(a.couleur)) << pc.quoi << ", " << a.label;

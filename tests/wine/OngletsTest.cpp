@@ -1,9 +1,11 @@
 // The skinned tab control: where its tabs are, what it paints, and which theme file it takes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
+#include "Documente.h"
 #include "Outils.h"
 #include "PlateformeScriptee.h"
 #include "app/Cfg.h"
@@ -54,6 +56,7 @@ class Image {
     void* bits = nullptr;
     bitmap_ = ui::GdiObject<HBITMAP>(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     pixels_ = static_cast<const DWORD*>(bits);
+    taille_ = static_cast<size_t>(r.right) * static_cast<size_t>(r.bottom);
     HDC dc = CreateCompatibleDC(nullptr);
     {
       ui::SelectedObject sel(dc, bitmap_.get());
@@ -66,11 +69,15 @@ class Image {
     const DWORD p = pixels_[y * largeur_ + x];  // 0x00RRGGBB
     return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
   }
+  bool operator==(const Image& autre) const {
+    return taille_ == autre.taille_ && std::equal(pixels_, pixels_ + taille_, autre.pixels_);
+  }
 
  private:
   ui::GdiObject<HBITMAP> bitmap_;
   const DWORD* pixels_ = nullptr;
   int largeur_ = 0;
+  size_t taille_ = 0;
 };
 
 TEST_F(Onglets, LeCorpsEstBlancBordeDeGrisEtLOngletChoisiSOuvreDessus) {
@@ -90,6 +97,32 @@ TEST_F(Onglets, LeCorpsEstBlancBordeDeGrisEtLOngletChoisiSOuvreDessus) {
   EXPECT_EQ(image((autre.left + autre.right) / 2, 24), gris) << "the frame runs under the others";
   const COLORREF face = image(autre.left + 3, 20);
   EXPECT_GT(GetBValue(face), GetRValue(face) + 40) << "the built-in style's tabs are blue";
+}
+
+// The tab strip has the focus from the start, yet neither it nor a picture button shows the focus until
+// a key shows the cues, as Windows keeps them; from then on the one with the focus shows it.
+TEST_F(Onglets, LeFocusNeSeVoitQuUneFoisLeClavierUtilise) {
+  EtatUIDocumente etat;
+  appli::TFichePrinc f(plateforme);
+  f.Show();
+  Pomper();
+  EXPECT_EQ(GetFocus(), f.Tabs->Handle()) << "the arrows switch tabs at once";
+  const ui::Control* controles[] = {f.Tabs, f.LMDMMButton2, f.LBtnX};
+  auto voir = [&](const char* quand, bool focusVisible) {
+    for (const ui::Control* c : controles) {
+      SetFocus(f.BtnHelp->Handle());
+      Pomper();
+      const Image sansFocus(c->Handle());
+      SetFocus(c->Handle());
+      Pomper();
+      EXPECT_EQ(Image(c->Handle()) == sansFocus, !focusVisible) << quand << ", " << c->Name();
+    }
+  };
+  voir("at start", false);
+  const MSG alt{f.Tabs->Handle(), WM_SYSKEYDOWN, VK_MENU, 0x20380001, 0, {}};
+  EXPECT_FALSE(f.TranslateKeyboard(alt)) << "Alt stays the system's";
+  Pomper();
+  voir("after Alt", true);
 }
 
 TEST(Theme, LePremierFichierTrouveDecide) {

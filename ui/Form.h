@@ -47,6 +47,13 @@ class Form : public Container {
   int ClientWidth() const;
   int ClientHeight() const;
 
+  // The dpi that the form is laid out at: its monitor's.
+  int Dpi() const { return dpi_; }
+  // A length of the description in the form's device pixels.
+  int Scale(int length) const;
+  // A control's rectangle of the description, in device pixels of its parent's client area.
+  RECT Bounds(const ControlDesc& d) const;
+
   HFONT FontOf(FontStyle font) const { return fonts_[static_cast<int>(font)].get(); }
   // The image list of that name, loaded on first use and shared by the controls that show it.
   ImageList& Images(const char* name);
@@ -69,6 +76,13 @@ class Form : public Container {
 
  private:
   void CreateControls();
+  void CreateFonts();
+  // The description's client area at the form's dpi.
+  RECT ClientRect() const;
+  ImageList LoadImages(const char* name) const;
+  // Lays the form out again at another dpi, in the rectangle the system suggests, and redraws it.
+  void ChangeDpi(int dpi, const RECT& suggested);
+  void ScaleHints();  // the hints' wrapping width at the form's dpi
   void SetIcon();
   void CenterOnScreen();
   void DoShow();
@@ -80,8 +94,14 @@ class Form : public Container {
   TTTOOLINFOW Tool(HWND control, const std::wstring& text) const;
 
   const FormDesc& desc_;
+  int dpi_;
   std::vector<std::unique_ptr<Control>> controls_;
   GdiObject<HFONT> fonts_[3];
+  struct DestroyIconOf {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+  };
+  using Icon = base::Proprietaire<HICON, DestroyIconOf>;
+  Icon icons_[2];  // by ICON_SMALL, ICON_BIG
   std::map<std::string, std::unique_ptr<ImageList>, std::less<>> images_;
   Picture* background_ = nullptr;
   HWND hints_ = nullptr;

@@ -14,13 +14,36 @@
 namespace ui {
 namespace {
 
-GdiObject<HFONT> CreateFontOf(int height, bool bold, bool underline, int dpi) {
-  // A negative height is the character height in pixels, scaled as the layout is. "MS Sans Serif" is a
-  // bitmap font made for 96 dpi, with few sizes; at any other scale its outline twin draws it.
-  const wchar_t* face = dpi == kDesignDpi ? L"MS Sans Serif" : L"Microsoft Sans Serif";
-  return GdiObject<HFONT>(CreateFontW(-Scaled(height, dpi), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline,
-                                      FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+GdiObject<HFONT> FontOfFace(int pixels, bool bold, bool underline, const wchar_t* face) {
+  // A negative height is the character height in pixels.
+  return GdiObject<HFONT>(CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
+                                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                       DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+// A line of the letters, digits and colon of the captions, and its width in the bitmap fonts at 96 dpi:
+// 445 pixels at 11 pixels high, 578 in bold at 13.
+constexpr wchar_t kSample[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz 0123456789 :";
+
+int SampleWidth(HFONT font) {
+  SIZE size{};
+  HDC dc = MeasureDc();
+  SelectedObject selected(dc, font);
+  GetTextExtentPoint32W(dc, kSample, static_cast<int>(std::size(kSample) - 1), &size);
+  return size.cx;
+}
+
+GdiObject<HFONT> CreateFontOf(int height, bool bold, bool underline, int dpi) {
+  // "MS Sans Serif" is a bitmap font made for 96 dpi, with few sizes; at any other scale its outline twin
+  // draws the text. The twin is a little wider than the bitmap font at some sizes, and the layout leaves
+  // no room for that (a caption may end where its value begins): it is taken at the largest height, up to
+  // the scaled one, whose text is no wider than the bitmap font's scaled.
+  if (dpi == kDesignDpi) return FontOfFace(height, bold, underline, L"MS Sans Serif");
+  const int room = Scaled(bold ? 578 : 445, dpi);
+  for (int pixels = Scaled(height, dpi);; --pixels) {
+    GdiObject<HFONT> font = FontOfFace(pixels, bold, underline, L"Microsoft Sans Serif");
+    if (pixels <= height || SampleWidth(font.get()) <= room) return font;
+  }
 }
 
 DWORD StyleOf(BorderStyle b) {

@@ -1,8 +1,10 @@
-// The windows at the display scales of the table. Each scale runs in a Wine prefix set to its dpi before
-// the run (tests/wine/CMakeLists.txt); at any other dpi the test has nothing to check.
+// The windows at the display scales of the table, and the main window moved to a monitor of the row's
+// other scale. Each scale but 96 dpi runs in a Wine prefix set to its dpi before the run
+// (tests/wine/CMakeLists.txt).
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 #include <memory>
 #include <vector>
 
@@ -14,12 +16,20 @@ namespace {
 struct Echelle {
   int dpi;
   SIZE fiche, aPropos;  // the client areas: 568 x 515 and 301 x 385 at 96 dpi, to the nearest pixel
+  int autre;            // the dpi of the monitor the main window then moves to
 };
 constexpr Echelle kEchelles[] = {
-    {120, {710, 644}, {376, 481}},
-    {144, {852, 773}, {452, 578}},
-    {192, {1136, 1030}, {602, 770}},
+    {96, {568, 515}, {301, 385}, 120},
+    {120, {710, 644}, {376, 481}, 192},
+    {144, {852, 773}, {452, 578}, 96},
+    {192, {1136, 1030}, {602, 770}, 144},
 };
+
+const Echelle& A(int dpi) {
+  for (const Echelle& e : kEchelles)
+    if (e.dpi == dpi) return e;
+  throw std::logic_error("no such scale");
+}
 
 long AEchelle(long v, int dpi) { return std::lround(v * dpi / 96.0); }
 
@@ -86,11 +96,22 @@ TEST_F(Echelles, LaFicheEtLaBoiteAProposSontLeursLignesALEchelle) {
   const Echelle* echelle = nullptr;
   for (const Echelle& e : kEchelles)
     if (e.dpi == dpi) echelle = &e;
-  if (!echelle) GTEST_SKIP() << dpi << " dpi: the scales run in prefixes of their own";
+  if (!echelle) GTEST_SKIP() << dpi << " dpi: not a scale of the table";
   EXPECT_EQ(fiche->Dpi(), dpi);
   VerifierForme(*fiche, echelle->fiche, dpi);
   appli::TAboutBox aPropos;
   VerifierForme(aPropos, echelle->aPropos, dpi);
+
+  // The system suggests the window's rectangle at the new scale; its frame is this one's here.
+  const Echelle& autre = A(echelle->autre);
+  RECT fenetre, client;
+  GetWindowRect(fiche->Handle(), &fenetre);
+  GetClientRect(fiche->Handle(), &client);
+  const RECT propose{fenetre.left, fenetre.top, fenetre.right - client.right + autre.fiche.cx,
+                     fenetre.bottom - client.bottom + autre.fiche.cy};
+  SendMessageW(fiche->Handle(), WM_DPICHANGED, MAKEWPARAM(autre.dpi, autre.dpi), reinterpret_cast<LPARAM>(&propose));
+  EXPECT_EQ(fiche->Dpi(), autre.dpi);
+  VerifierForme(*fiche, autre.fiche, autre.dpi);
 }
 
 }  // namespace

@@ -143,17 +143,17 @@ Control* Form::FindComponent(std::string_view name) const {
   return nullptr;
 }
 
-ImageList Form::LoadImages(const char* name) const {
+std::unique_ptr<ImageList> Form::LoadImages(const char* name) const {
   int width = 0, height = 0;
   for (const ImageListDesc& d : desc_.images)
     if (std::string_view(d.name) == name) width = d.width, height = d.height;
-  return ImageList(name, width, height, dpi_);
+  return std::make_unique<ImageList>(name, width, height, dpi_);
 }
 
 ImageList& Form::Images(const char* name) {
   auto it = images_.find(name);
   if (it != images_.end()) return *it->second;
-  return *images_.emplace(name, std::make_unique<ImageList>(LoadImages(name))).first->second;
+  return *images_.emplace(name, LoadImages(name)).first->second;
 }
 
 void Form::ChangeDpi(int dpi, const RECT& suggested) {
@@ -163,8 +163,8 @@ void Form::ChangeDpi(int dpi, const RECT& suggested) {
   for (size_t i = 0; i < std::size(fonts_); ++i) previous[i] = std::move(fonts_[i]);
   CreateFonts();
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(FontStyle::Regular)), FALSE);
-  // The lists stay where the controls found them; only their pictures are drawn anew at the scale.
-  for (auto& [name, list] : images_) *list = LoadImages(name.c_str());
+  // The controls ask for their list by name each time they draw.
+  for (auto& [name, list] : images_) list = LoadImages(name.c_str());
   for (size_t i = 0; i < controls_.size(); ++i) {
     const ControlDesc& d = desc_.controls[i];
     controls_[i]->Rescale(Bounds(d), FontOf(d.font));

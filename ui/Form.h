@@ -55,7 +55,8 @@ class Form : public Container {
   RECT Bounds(const ControlDesc& d) const;
 
   HFONT FontOf(FontStyle font) const { return fonts_[static_cast<int>(font)].get(); }
-  // The image list of that name, loaded on first use and shared by the controls that show it.
+  // The image list of that name, loaded on first use and shared by the controls that show it; made anew
+  // when the form's dpi changes, so that a control keeps its name rather than the list.
   ImageList& Images(const char* name);
   // Shows `texte` as a tooltip when the mouse rests on the control.
   void AddHint(HWND control, const std::wstring& text);
@@ -79,7 +80,7 @@ class Form : public Container {
   void CreateFonts();
   // The description's client area at the form's dpi.
   RECT ClientRect() const;
-  ImageList LoadImages(const char* name) const;
+  std::unique_ptr<ImageList> LoadImages(const char* name) const;
   // Lays the form out again at another dpi, in the rectangle the system suggests, and redraws it.
   void ChangeDpi(int dpi, const RECT& suggested);
   void ScaleHints();  // the hints' wrapping width at the form's dpi

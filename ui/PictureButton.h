@@ -23,7 +23,7 @@ class PictureButton : public Control {
 
  private:
   Form& form_;
-  ImageList* face_;
+  const char* face_;  // the name of the image list of its face
   int index_;
 };
 

@@ -75,7 +75,8 @@ TEST_F(Ressources, LaVersionEstCelleDeQuorvane2) {
 TEST_F(Ressources, LeManifesteDemandeLesControlesCommuns6EtLaConscienceDuDpiParEcran) {
   const std::string_view manifeste = Donnees(MAKEINTRESOURCEW(1), RT_MANIFEST);
   for (const char* attendu :
-       {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"", "<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">",
+       {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"",
+        "<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">",
         "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>",
         "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2, "
         "PerMonitor</dpiAwareness>"})

@@ -91,6 +91,18 @@ void LireFournisseur(ResultatsInspection& r, IDxDiagProvider* fournisseur, Valeu
   r.DxVersion = TexteVersionFournisseur(r.DxMajeur, r.DxMineur, r.DxLettre);
 }
 
+// The metrics are the desktop's size at the thread's scale: a thread that is not DPI aware is told the
+// logical size (Windows 8.1 and later, and Windows 7 above 125 %). The display mode is the primary
+// screen's in pixels whatever the awareness; where it differs from the primary screen's metrics, the
+// desktop is brought to pixels by the same ratio.
+void EnPixelsReels(ResultatsInspection& r, Plateforme& plateforme, const DEVMODEA& mode) {
+  if (mode.dmPelsWidth == 0 || mode.dmPelsHeight == 0) return;  // no display mode to go by
+  const int largeur = plateforme.GetSystemMetrics(SM_CXSCREEN), hauteur = plateforme.GetSystemMetrics(SM_CYSCREEN);
+  if (largeur <= 0 || hauteur <= 0) return;
+  r.LargeurEcran = MulDiv(r.LargeurEcran, static_cast<int>(mode.dmPelsWidth), largeur);
+  r.HauteurEcran = MulDiv(r.HauteurEcran, static_cast<int>(mode.dmPelsHeight), hauteur);
+}
+
 }  // namespace
 
 int LireCarteVideo(ResultatsInspection& r, TSysInfo& sysInfo, Plateforme& plateforme) {
@@ -122,6 +134,7 @@ int LireCarteVideo(ResultatsInspection& r, TSysInfo& sysInfo, Plateforme& platef
   const bool multi = plateforme.MultiEcran();  // else the desktop is the primary screen
   r.HauteurEcran = plateforme.GetSystemMetrics(multi ? SM_CYVIRTUALSCREEN : SM_CYSCREEN);
   r.LargeurEcran = plateforme.GetSystemMetrics(multi ? SM_CXVIRTUALSCREEN : SM_CXSCREEN);
+  EnPixelsReels(r, plateforme, mode);
   return 0;
 }
 

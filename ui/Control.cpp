@@ -66,14 +66,22 @@ void Control::Attach(HWND hwnd) {
   if (hwnd) Objects()[hwnd] = this;
 }
 
-void Control::CreateWnd(const CreateParams& c, const wchar_t* className, DWORD style, DWORD exStyle) {
+void Control::CreateWnd(const CreateParams& c, const wchar_t* className, DWORD style, DWORD exStyle, const SIZE* size) {
   const ControlDesc& d = c.desc;
   if (!(d.options & kHidden)) style |= WS_VISIBLE;
-  HWND h = CreateWindowExW(exStyle, className, d.text ? d.text : L"", style | WS_CHILD | WS_CLIPSIBLINGS, d.x, d.y,
-                           d.width, d.height, c.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
+  const RECT& b = c.bounds;
+  const int width = size ? size->cx : b.right - b.left, height = size ? size->cy : b.bottom - b.top;
+  HWND h = CreateWindowExW(exStyle, className, d.text ? d.text : L"", style | WS_CHILD | WS_CLIPSIBLINGS, b.left, b.top,
+                           width, height, c.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
                            GetModuleHandleW(nullptr), this);
   Attach(h);
   if (c.font) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(c.font), FALSE);
+}
+
+void Control::Rescale(const RECT& bounds, HFONT font) {
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::wstring Control::Text() const {

@@ -17,6 +17,7 @@ struct CreateParams {
   HWND parent;
   int id;
   HFONT font;
+  RECT bounds;  // the row's rectangle at the form's scale, in device pixels
 };
 
 class Control {
@@ -36,6 +37,9 @@ class Control {
   bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
   bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
   void SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+
+  // Takes the place and the font of its row at a new scale of its form.
+  virtual void Rescale(const RECT& bounds, HFONT font);
 
   // Notifications that Windows sends to the parent, handed back to the control they concern.
   virtual HBRUSH HandleCtlColor(HDC) { return nullptr; }
@@ -59,8 +63,10 @@ class Control {
   bool FocusShown() const;
 
   explicit Control(std::string name) : name_(std::move(name)) {}
-  // Creates the child window described by the row and ties it to this object.
-  void CreateWnd(const CreateParams& c, const wchar_t* className, DWORD style, DWORD exStyle = 0);
+  // Creates the child window described by the row and ties it to this object, at the row's scaled
+  // rectangle, or at its place with `size` (device pixels) when given.
+  void CreateWnd(const CreateParams& c, const wchar_t* className, DWORD style, DWORD exStyle = 0,
+                 const SIZE* size = nullptr);
   void Attach(HWND hwnd);
 
   HWND hwnd_ = nullptr;

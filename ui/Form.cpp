@@ -2,6 +2,7 @@
 
 #include "ui/Application.h"
 #include "ui/Button.h"
+#include "ui/Dpi.h"
 #include "ui/Label.h"
 #include "ui/Memo.h"
 #include "ui/Picture.h"
@@ -13,11 +14,36 @@
 namespace ui {
 namespace {
 
-GdiObject<HFONT> CreateFontOf(int height, bool bold, bool underline) {
-  // A negative height is the character height in pixels; no scaling with the system's font size.
-  return GdiObject<HFONT>(CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
+GdiObject<HFONT> FontOfFace(int pixels, bool bold, bool underline, const wchar_t* face) {
+  // A negative height is the character height in pixels.
+  return GdiObject<HFONT>(CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
                                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                      DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif"));
+                                      DEFAULT_PITCH | FF_DONTCARE, face));
+}
+
+// A line of the letters, digits and colon of the captions, and its width in the bitmap fonts at 96 dpi:
+// 445 pixels at 11 pixels high, 578 in bold at 13.
+constexpr wchar_t kSample[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz 0123456789 :";
+
+int SampleWidth(HFONT font) {
+  SIZE size{};
+  HDC dc = MeasureDc();
+  SelectedObject selected(dc, font);
+  GetTextExtentPoint32W(dc, kSample, static_cast<int>(std::size(kSample) - 1), &size);
+  return size.cx;
+}
+
+GdiObject<HFONT> CreateFontOf(int height, bool bold, bool underline, int dpi) {
+  // "MS Sans Serif" is a bitmap font made for 96 dpi, with few sizes; at any other scale its outline twin
+  // draws the text. The twin is a little wider than the bitmap font at some sizes, and the layout leaves
+  // no room for that (a caption may end where its value begins): it is taken at the largest height, up to
+  // the scaled one, whose text is no wider than the bitmap font's scaled.
+  if (dpi == kDesignDpi) return FontOfFace(height, bold, underline, L"MS Sans Serif");
+  const int room = Scaled(bold ? 578 : 445, dpi);
+  for (int pixels = Scaled(height, dpi);; --pixels) {
+    GdiObject<HFONT> font = FontOfFace(pixels, bold, underline, L"Microsoft Sans Serif");
+    if (pixels <= height || SampleWidth(font.get()) <= room) return font;
+  }
 }
 
 DWORD StyleOf(BorderStyle b) {
@@ -27,20 +53,23 @@ DWORD StyleOf(BorderStyle b) {
 
 }  // namespace
 
-Form::Form(const FormDesc& desc) : Container(std::string(), GetSysColor(COLOR_BTNFACE)), desc_(desc) {
-  fonts_[static_cast<int>(FontStyle::Regular)] = CreateFontOf(11, false, false);
-  fonts_[static_cast<int>(FontStyle::Heading)] = CreateFontOf(13, true, true);
-  fonts_[static_cast<int>(FontStyle::Bold)] = CreateFontOf(13, true, false);
-
+Form::Form(const FormDesc& desc)
+    : Container(std::string(), GetSysColor(COLOR_BTNFACE)), desc_(desc), dpi_(DpiOf(nullptr)) {
   RegisterWindowClass(desc.className, CS_DBLCLKS);
   const bool main = !Application || !Application->MainForm();
   const DWORD style = StyleOf(desc.border) | WS_CLIPCHILDREN;
   const DWORD exStyle = WS_EX_CONTROLPARENT | (main ? WS_EX_APPWINDOW : WS_EX_DLGMODALFRAME);
-  RECT r{0, 0, desc.clientWidth, desc.clientHeight};
-  AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  const RECT r = OuterRect(ClientRect(), style, exStyle, dpi_);
   HWND owner = main ? nullptr : Application->MainForm()->Handle();
   CreateWindowExW(exStyle, desc.className, desc.caption, style, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
                   r.bottom - r.top, owner, nullptr, GetModuleHandleW(nullptr), static_cast<Control*>(this));
+  // Made at the screen's dpi; a monitor of another scale gets its own size before anything is in it.
+  if (const int dpi = DpiOf(hwnd_); dpi != dpi_) {
+    dpi_ = dpi;
+    const RECT o = OuterRect(ClientRect(), style, exStyle, dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, o.right - o.left, o.bottom - o.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  CreateFonts();
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(FontStyle::Regular)), FALSE);
   if (main) SetIcon();
   CreateControls();
@@ -52,13 +81,29 @@ Form::~Form() {
   if (accelerators_) DestroyAcceleratorTable(accelerators_);
 }
 
+void Form::CreateFonts() {
+  fonts_[static_cast<int>(FontStyle::Regular)] = CreateFontOf(11, false, false, dpi_);
+  fonts_[static_cast<int>(FontStyle::Heading)] = CreateFontOf(13, true, true, dpi_);
+  fonts_[static_cast<int>(FontStyle::Bold)] = CreateFontOf(13, true, false, dpi_);
+}
+
+int Form::Scale(int length) const { return Scaled(length, dpi_); }
+
+RECT Form::ClientRect() const { return RECT{0, 0, Scale(desc_.clientWidth), Scale(desc_.clientHeight)}; }
+
+RECT Form::Bounds(const ControlDesc& d) const {
+  // Each number on its own, so that equal lengths of the description stay equal on the screen.
+  const int x = Scale(d.x), y = Scale(d.y);
+  return RECT{x, y, x + Scale(d.width), y + Scale(d.height)};
+}
+
 void Form::CreateControls() {
   std::vector<HWND> images;
   for (size_t i = 0; i < desc_.controls.size(); ++i) {
     const ControlDesc& d = desc_.controls[i];
     Control* parent = d.parent ? FindComponent(d.parent) : this;
     if (!parent) throw std::logic_error(std::string("parent missing from the form description: ") + d.parent);
-    const CreateParams c{d, *this, parent->Handle(), kFirstControlId + static_cast<int>(i), FontOf(d.font)};
+    const CreateParams c{d, *this, parent->Handle(), kFirstControlId + static_cast<int>(i), FontOf(d.font), Bounds(d)};
     std::unique_ptr<Control> control;
     switch (d.kind) {
       case Kind::Picture: {
@@ -99,13 +144,37 @@ Control* Form::FindComponent(std::string_view name) const {
   return nullptr;
 }
 
-ImageList& Form::Images(const char* name) {
-  auto it = images_.find(name);
-  if (it != images_.end()) return *it->second;
+std::unique_ptr<ImageList> Form::LoadImages(const char* name) const {
   int width = 0, height = 0;
   for (const ImageListDesc& d : desc_.images)
     if (std::string_view(d.name) == name) width = d.width, height = d.height;
-  return *images_.emplace(name, std::make_unique<ImageList>(name, width, height)).first->second;
+  return std::make_unique<ImageList>(name, width, height, dpi_);
+}
+
+ImageList& Form::Images(const char* name) {
+  auto it = images_.find(name);
+  if (it != images_.end()) return *it->second;
+  return *images_.emplace(name, LoadImages(name)).first->second;
+}
+
+void Form::ChangeDpi(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  // The old fonts stay selected in the controls until each one has taken its new font.
+  GdiObject<HFONT> previous[3];
+  for (size_t i = 0; i < std::size(fonts_); ++i) previous[i] = std::move(fonts_[i]);
+  CreateFonts();
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(FontStyle::Regular)), FALSE);
+  // The controls ask for their list by name each time they draw.
+  for (auto& [name, list] : images_) list = LoadImages(name.c_str());
+  for (size_t i = 0; i < controls_.size(); ++i) {
+    const ControlDesc& d = desc_.controls[i];
+    controls_[i]->Rescale(Bounds(d), FontOf(d.font));
+  }
+  ScaleHints();
+  if (icons_[ICON_SMALL] || icons_[ICON_BIG]) SetIcon();
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 HWND Form::CreateTooltip() const {
@@ -176,13 +245,13 @@ void Form::MoveTo(int left, int top) {
 // A minimised window has no client area; a form keeps the size of its description.
 int Form::ClientWidth() const {
   RECT r;
-  if (IsIconic(hwnd_) || !GetClientRect(hwnd_, &r)) return desc_.clientWidth;
+  if (IsIconic(hwnd_) || !GetClientRect(hwnd_, &r)) return ClientRect().right;
   return r.right;
 }
 
 int Form::ClientHeight() const {
   RECT r;
-  if (IsIconic(hwnd_) || !GetClientRect(hwnd_, &r)) return desc_.clientHeight;
+  if (IsIconic(hwnd_) || !GetClientRect(hwnd_, &r)) return ClientRect().bottom;
   return r.bottom;
 }
 
@@ -238,6 +307,10 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case DM_GETDEFID:
       // The dialog manager asks for the button that Enter presses.
       return defaultId_ ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;
+    case WM_DPICHANGED:
+      // Moved to a monitor of another scale: the same layout at the new one, in the rectangle offered.
+      ChangeDpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
     case WM_QUERYOPEN:
       // First restore after a minimised start: the show handler runs before the window comes up.
       if (showPending_) {

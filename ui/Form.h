@@ -47,8 +47,16 @@ class Form : public Container {
   int ClientWidth() const;
   int ClientHeight() const;
 
+  // The dpi that the form is laid out at: its monitor's.
+  int Dpi() const { return dpi_; }
+  // A length of the description in the form's device pixels.
+  int Scale(int length) const;
+  // A control's rectangle of the description, in device pixels of its parent's client area.
+  RECT Bounds(const ControlDesc& d) const;
+
   HFONT FontOf(FontStyle font) const { return fonts_[static_cast<int>(font)].get(); }
-  // The image list of that name, loaded on first use and shared by the controls that show it.
+  // The image list of that name, loaded on first use and shared by the controls that show it; made anew
+  // when the form's dpi changes, so that a control keeps its name rather than the list.
   ImageList& Images(const char* name);
   // Shows `texte` as a tooltip when the mouse rests on the control.
   void AddHint(HWND control, const std::wstring& text);
@@ -77,6 +85,13 @@ class Form : public Container {
 
  private:
   void CreateControls();
+  void CreateFonts();
+  // The description's client area at the form's dpi.
+  RECT ClientRect() const;
+  std::unique_ptr<ImageList> LoadImages(const char* name) const;
+  // Lays the form out again at another dpi, in the rectangle the system suggests, and redraws it.
+  void ChangeDpi(int dpi, const RECT& suggested);
+  void ScaleHints();  // the hints' wrapping width at the form's dpi
   void SetIcon();
   void CenterOnScreen();
   void DoShow();
@@ -93,8 +108,14 @@ class Form : public Container {
   void ShowFocusCues();
 
   const FormDesc& desc_;
+  int dpi_;
   std::vector<std::unique_ptr<Control>> controls_;
   GdiObject<HFONT> fonts_[3];
+  struct DestroyIconOf {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+  };
+  using Icon = base::Proprietaire<HICON, DestroyIconOf>;
+  Icon icons_[2];  // by ICON_SMALL, ICON_BIG
   std::map<std::string, std::unique_ptr<ImageList>, std::less<>> images_;
   Picture* background_ = nullptr;
   HWND hints_ = nullptr;

@@ -2,6 +2,7 @@
 // keyboard shortcuts and items of the system menu.
 #include <algorithm>
 
+#include "ui/Dpi.h"
 #include "ui/Form.h"
 #include "ui/Picture.h"
 
@@ -13,7 +14,7 @@ namespace {
 constexpr WPARAM kFirstCommand = 0x100;
 constexpr WPARAM kCommandStep = 0x10;
 
-constexpr int kHintWidth = 320;        // pixels; a longer hint wraps
+constexpr int kHintWidth = 320;        // pixels at 96 dpi; a longer hint wraps
 constexpr WORD kHintDuration = 30000;  // ms on the screen, enough to read three lines
 
 }  // namespace
@@ -21,7 +22,7 @@ constexpr WORD kHintDuration = 30000;  // ms on the screen, enough to read three
 void Form::SetHint(Control& control, const std::wstring& text) {
   if (!longHints_) {
     longHints_ = CreateTooltip();
-    SendMessageW(longHints_, TTM_SETMAXTIPWIDTH, 0, kHintWidth);
+    ScaleHints();
     SendMessageW(longHints_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(kHintDuration, 0));
   }
   // The tooltip watches the control's own mouse messages, which a picture otherwise passes on.
@@ -30,6 +31,10 @@ void Form::SetHint(Control& control, const std::wstring& text) {
   const bool known = std::find(hinted_.begin(), hinted_.end(), control.Handle()) != hinted_.end();
   SendMessageW(longHints_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   if (!known) hinted_.push_back(control.Handle());
+}
+
+void Form::ScaleHints() {
+  if (longHints_) SendMessageW(longHints_, TTM_SETMAXTIPWIDTH, 0, Scale(kHintWidth));
 }
 
 void Form::AddShortcut(WORD key, std::function<void()> action) {

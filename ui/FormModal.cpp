@@ -1,5 +1,6 @@
 // The parts of a form that dialogs need: the modal run, the centring, and the program's icon.
 #include "ui/Application.h"
+#include "ui/Dpi.h"
 #include "ui/Form.h"
 
 namespace ui {
@@ -39,13 +40,31 @@ void Form::CenterOnScreen() {
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+namespace {
+
+// The program's icon at that size: reduced from its next larger image by the common controls 6 (the
+// module of the program's manifest, loaded already), or by the loader's own stretch without them.
+HICON LoadProgramIcon(HINSTANCE module, int size) {
+  using LoadIconWithScaleDownF = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+  static const auto scaleDown = reinterpret_cast<LoadIconWithScaleDownF>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"comctl32.dll"), "LoadIconWithScaleDown")));
+  HICON icon = nullptr;
+  if (scaleDown && SUCCEEDED(scaleDown(module, MAKEINTRESOURCEW(1), size, size, &icon))) return icon;
+  return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
+}
+
+}  // namespace
+
 void Form::SetIcon() {
-  // Both sizes from the program's icon, so that the caption does not shrink the large picture.
+  // Both sizes from the program's icon at the form's dpi, so that the caption does not shrink the large
+  // picture.
   HINSTANCE module = GetModuleHandleW(nullptr);
   for (auto [kind, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
-    const int size = GetSystemMetrics(metric);
-    if (auto icon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_SHARED)))
-      SendMessageW(hwnd_, WM_SETICON, static_cast<WPARAM>(kind), reinterpret_cast<LPARAM>(icon));
+    const int size = MetricAt(metric, Dpi());
+    HICON icon = LoadProgramIcon(module, size);
+    if (!icon) continue;
+    SendMessageW(hwnd_, WM_SETICON, static_cast<WPARAM>(kind), reinterpret_cast<LPARAM>(icon));
+    icons_[kind] = Icon(icon);  // the window's previous icon of that size goes
   }
 }
 

@@ -5,13 +5,18 @@ namespace ui {
 Label::Label(const CreateParams& c) : Control(c.desc.name), options_(c.desc.options), font_(c.font) {
   const DWORD style = (options_ & kWordWrap) ? SS_LEFT : SS_LEFTNOWORDWRAP;
   // Created at the size its text needs, so that it is not resized straight away.
-  ControlDesc desc = c.desc;
-  if (!(options_ & kFixedSize)) {
-    const SIZE size = TextExtent(desc.text ? desc.text : L"", desc.width);
-    desc.width = size.cx;
-    desc.height = size.cy;
+  if (options_ & kFixedSize) {
+    CreateWnd(c, L"Static", style | SS_NOTIFY);
+  } else {
+    const SIZE size = TextExtent(c.desc.text ? c.desc.text : L"", c.bounds.right - c.bounds.left);
+    CreateWnd(c, L"Static", style | SS_NOTIFY, 0, &size);
   }
-  CreateWnd(CreateParams{desc, c.form, c.parent, c.id, c.font}, L"Static", style | SS_NOTIFY);
+}
+
+void Label::Rescale(const RECT& bounds, HFONT font) {
+  font_ = font;
+  Control::Rescale(bounds, font);
+  AdjustSize(Text());
 }
 
 void Label::SetText(const std::wstring& text) {

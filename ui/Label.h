@@ -18,6 +18,7 @@ class Label : public Control {
   std::optional<COLORREF> Color() const { return color_; }
 
   HBRUSH HandleCtlColor(HDC dc) override;
+  void Rescale(const RECT& bounds, HFONT font) override;
 
  private:
   // The size the text needs: its own width on one line, or the given width when it wraps its words.

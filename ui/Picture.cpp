@@ -10,8 +10,12 @@ constexpr wchar_t kIndexProperty[] = L"ImageIndex";
 }  // namespace
 
 Picture::Picture(const CreateParams& c)
-    : Control(c.desc.name), index_(c.desc.index), stretch_(c.desc.options & kStretch) {
-  if (c.desc.image) images_ = &c.form.Images(c.desc.image);
+    : Control(c.desc.name),
+      form_(c.form),
+      image_(c.desc.image),
+      index_(c.desc.index),
+      stretch_(c.desc.options & kStretch) {
+  Images();  // loaded with the form
   RegisterWindowClass(kClass);
   CreateWnd(c, kClass, 0);
   SetPropW(hwnd_, kIndexProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index_ + 1)));
@@ -24,15 +28,18 @@ void Picture::SetImageIndex(int index) {
   Redraw();
 }
 
+ImageList* Picture::Images() const { return image_ ? &form_.Images(image_) : nullptr; }
+
 void Picture::Paint(HDC dc) const {
-  if (!images_) return;
+  const ImageList* images = Images();
+  if (!images) return;
   RECT client;
   GetClientRect(hwnd_, &client);
   const int index = index_ < 0 ? 0 : index_;
   if (stretch_)
-    images_->DrawPart(dc, client, index, RECT{0, 0, images_->Width(), images_->Height()});
+    images->DrawPart(dc, client, index, RECT{0, 0, images->Width(), images->Height()});
   else
-    images_->Draw(dc, 0, 0, index);
+    images->Draw(dc, 0, 0, index);
 }
 
 void Picture::PaintUnder(HDC dc, const RECT& area) const {

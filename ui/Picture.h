@@ -26,8 +26,10 @@ class Picture : public Control {
 
  private:
   void Paint(HDC dc) const;
+  ImageList* Images() const;  // the form's list of the row's image, or nullptr
 
-  ImageList* images_ = nullptr;
+  Form& form_;
+  const char* image_;
   int index_;
   bool stretch_;
   bool mouseTransparent_ = true;

@@ -26,7 +26,7 @@ class PictureButton : public Control {
   void DrawFocus(HDC dc, const RECT& bounds) const;
 
   Form& form_;
-  ImageList* face_;
+  const char* face_;  // the name of the image list of its face
   int index_;
 };
 

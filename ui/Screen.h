@@ -1,5 +1,6 @@
 #pragma once
-// The desktop as the framework reports it: the virtual screen, which spans all monitors.
+// The desktop as the framework reports it: the virtual screen, which spans all monitors, in pixels (the
+// program is DPI aware, so the system does not give it logical sizes).
 namespace ui {
 
 int DesktopWidth();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/Application.h"
+#include "ui/Dpi.h"
 #include "ui/Form.h"
 
 namespace ui {
@@ -34,7 +35,7 @@ std::unique_ptr<Panel> TabControl::CreatePage(const CreateParams& c) {
   const bool first = pages_.empty();
   ControlDesc desc = c.desc;
   if (!first) desc.options |= kHidden;
-  auto page = std::make_unique<Panel>(CreateParams{desc, c.form, c.parent, c.id, c.font}, L"TTabSheet",
+  auto page = std::make_unique<Panel>(CreateParams{desc, c.form, c.parent, c.id, c.font, c.bounds}, L"TTabSheet",
                                       RGB(255, 255, 255), first ? 0 : WS_DISABLED);
   TCITEMW item{};
   item.mask = TCIF_TEXT;
@@ -70,18 +71,20 @@ bool TabControl::HandleNotify(const NMHDR& nm, LRESULT& result) {
   return true;
 }
 
+int TabControl::Px(int length) const { return Scaled(length, form_.Dpi()); }
+
 void TabControl::Layout() {
   tabs_.clear();
   HDC dc = MeasureDc();
   {
     SelectedObject font(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
-    int x = style_.offset;
+    int x = Px(style_.offset);
     for (const std::wstring& caption : captions_) {
       SIZE size{};
       GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-      const int width = std::max(kMinWidth, static_cast<int>(size.cx) + 2 * kMargin);
-      tabs_.push_back(RECT{x, kTabTop, x + width, kBodyTop + 1});
-      x += width + kGap;
+      const int width = std::max(Px(kMinWidth), static_cast<int>(size.cx) + 2 * Px(kMargin));
+      tabs_.push_back(RECT{x, Px(kTabTop), x + width, Px(kBodyTop) + 1});
+      x += width + Px(kGap);
     }
   }
   InvalidateRect(hwnd_, nullptr, FALSE);
@@ -92,7 +95,7 @@ int TabControl::HitTab(POINT p) const {
   const auto chosen = static_cast<size_t>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0));
   for (size_t i = 0; i < tabs_.size(); ++i) {
     RECT r = tabs_[i];
-    if (i == chosen) r.top -= kRaise;
+    if (i == chosen) r.top -= Px(kRaise);
     if (PtInRect(&r, p)) return static_cast<int>(i);
   }
   return -1;

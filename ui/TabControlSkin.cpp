@@ -75,14 +75,12 @@ void TabControl::Paint(HDC target) const {
       background->PaintUnder(dc, BoundsRect());
     else
       FillRect(dc, &client, form_.Brush());
-    const RECT body{0, kBodyTop, client.right, client.bottom};
+    const int top = Px(kBodyTop);
+    const RECT body{0, top, client.right, client.bottom};
     Remplir(dc, body, style_.body);
+    // The skin's lines stay one pixel wide at every scale, as the system draws its own frames.
     Trait(dc,
-          {{0, kBodyTop},
-           {client.right - 1, kBodyTop},
-           {client.right - 1, client.bottom - 1},
-           {0, client.bottom - 1},
-           {0, kBodyTop}},
+          {{0, top}, {client.right - 1, top}, {client.right - 1, client.bottom - 1}, {0, client.bottom - 1}, {0, top}},
           style_.border);
     const auto chosen = static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0));
     for (int i = 0; i < static_cast<int>(tabs_.size()); ++i)
@@ -95,31 +93,31 @@ void TabControl::Paint(HDC target) const {
 
 void TabControl::PaintTab(HDC dc, int index, bool active) const {
   RECT r = tabs_[static_cast<size_t>(index)];
-  const LONG g = r.left, d = r.right - 1;
+  const LONG g = r.left, d = r.right - 1, top = Px(kBodyTop), corner = Px(2), band = Px(2);
   if (active) {
     // The tab on show stands higher and opens into the body, over the frame's row.
-    r.top -= kRaise;
-    Remplir(dc, RECT{g + 1, r.top + 1, d, kBodyTop + 1}, style_.body);
-    Remplir(dc, RECT{g + 2, r.top + 1, d - 1, r.top + 3}, style_.accent);
-    Trait(dc, {{g + 1, r.top + 3}, {d - 1, r.top + 3}}, Melange(style_.accent, style_.body, 50));
+    r.top -= Px(kRaise);
+    Remplir(dc, RECT{g + 1, r.top + 1, d, top + 1}, style_.body);
+    Remplir(dc, RECT{g + 2, r.top + 1, d - 1, r.top + 1 + band}, style_.accent);
+    Trait(dc, {{g + 1, r.top + 1 + band}, {d - 1, r.top + 1 + band}}, Melange(style_.accent, style_.body, 50));
   } else {
     // A glossy face: a light upper half over the darker lower one.
-    const LONG middle = (r.top + kBodyTop) / 2;
+    const LONG middle = (r.top + top) / 2;
     Degrade(dc, RECT{g + 1, r.top + 1, d, middle}, Melange(style_.top, RGB(255, 255, 255), 45), style_.top);
-    Degrade(dc, RECT{g + 1, middle, d, kBodyTop}, style_.bottom, Melange(style_.bottom, style_.top, 55));
+    Degrade(dc, RECT{g + 1, middle, d, top}, style_.bottom, Melange(style_.bottom, style_.top, 55));
   }
-  Trait(dc, {{g, kBodyTop}, {g, r.top + 2}, {g + 2, r.top}, {d - 2, r.top}, {d, r.top + 2}, {d, kBodyTop}},
+  Trait(dc, {{g, top}, {g, r.top + corner}, {g + corner, r.top}, {d - corner, r.top}, {d, r.top + corner}, {d, top}},
         style_.border);
 
   const std::wstring& caption = captions_[static_cast<size_t>(index)];
-  RECT text{g, r.top + (active ? 3 : 1), d + 1, kBodyTop};
+  RECT text{g, r.top + (active ? 1 + band : 1), d + 1, top};
   SelectedObject font(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, active ? style_.activeText : style_.text);
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   if (active && GetFocus() == hwnd_ && FocusShown()) {
-    InflateRect(&text, -4, -3);
+    InflateRect(&text, -Px(4), -Px(3));
     DrawFocusRect(dc, &text);
   }
 }

@@ -6,7 +6,7 @@
 //   [Onglets]
 //   Haut = #7CC46A          ; tab not on show: gradient from its top...
 //   Bas = 40, 110, 30       ; ...to its bottom ("#RRGGBB" or "R, G, B")
-//   Decalage = 10           ; first tab from the control's left edge, in pixels
+//   Decalage = 10           ; first tab from the control's left edge, in pixels at 100 %
 // Keys it leaves out keep the built-in value; unknown keys and other sections are skipped.
 #include <cstdint>
 #include <optional>
@@ -23,7 +23,7 @@ struct TabStyle {
   uint32_t text = 0xFFFFFF;        // its caption
   uint32_t activeText = 0x5F3010;  // caption of the tab on show: RGB(16, 48, 95)
   uint32_t accent = 0x1E9CF5;      // the line along the top of the tab on show: RGB(245, 156, 30)
-  int offset = 10;                 // the first tab from the control's left edge
+  int offset = 10;                 // the first tab from the control's left edge, in pixels at 100 %
 };
 
 // The style a theme file gives: the built-in one with the file's keys over it. nullopt when the file is

@@ -72,12 +72,17 @@ TEST_F(Ressources, LaVersionEstCelleDuProjet) {
   }
 }
 
-TEST_F(Ressources, LeManifesteDemandeLesControlesCommuns6SansConscienceDuDpi) {
+// Per-monitor awareness v2, then v1, from the 2016 element; system awareness from the 2005 one for the
+// systems that know only it. Elements outside their namespace are ignored by Windows.
+TEST_F(Ressources, LeManifesteDemandeLesControlesCommuns6EtLaConscienceDuDpiParEcran) {
   const std::string_view manifeste = Donnees(MAKEINTRESOURCEW(1), RT_MANIFEST);
-  EXPECT_NE(manifeste.find("Microsoft.Windows.Common-Controls"), std::string_view::npos);
-  EXPECT_NE(manifeste.find("version=\"6.0.0.0\""), std::string_view::npos);
-  EXPECT_EQ(manifeste.find("dpiAware>true"), std::string_view::npos);
-  EXPECT_EQ(manifeste.find("dpiAwareness"), std::string_view::npos);
+  for (const char* attendu :
+       {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"",
+        "<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">",
+        "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>",
+        "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2, "
+        "PerMonitor</dpiAwareness>"})
+    EXPECT_NE(manifeste.find(attendu), std::string_view::npos) << attendu;
 }
 
 #pragma pack(push, 2)

@@ -146,6 +146,8 @@ HRESULT PlateformeScriptee::CreerFournisseurDxDiag(IDxDiagProvider** p) {
 BOOL PlateformeScriptee::EnumDisplaySettingsA(DEVMODEA& mode) {
   Noter("EnumDisplaySettingsA");
   mode.dmDisplayFrequency = frequence;
+  mode.dmPelsWidth = largeurMode;
+  mode.dmPelsHeight = hauteurMode;
   return TRUE;
 }
 

@@ -36,6 +36,7 @@ class PlateformeScriptee : public sondes::Plateforme {
   HRESULT resultatFournisseur = REGDB_E_CLASSNOTREG;  // the provider cannot be created
   IDxDiagProvider* fournisseur = nullptr;             // handed out (AddRef'd) when creation succeeds
   DWORD frequence = 60;
+  DWORD largeurMode = 0, hauteurMode = 0;  // the display mode's pixels; 0: not given
   int plans = 1;
   int bitsParPixel = 32;
   std::map<int, int> metriques;

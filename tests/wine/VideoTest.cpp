@@ -99,6 +99,18 @@ TEST_F(Video, LeFournisseurDonneLaCarteDirectXEtLeModeAffiche) {
   plateforme.metriques[SM_CXVIRTUALSCREEN] = 2048;
   Lire();
   EXPECT_EQ(r.LargeurEcran, 1024);
+
+  // A thread without DPI awareness on a 1920 x 1080 screen at 125 %: Windows gives it the metrics in
+  // logical pixels, and the display mode in the screen's own.
+  plateforme.multiEcran = true;
+  Construire();
+  plateforme.metriques[SM_CXSCREEN] = plateforme.metriques[SM_CXVIRTUALSCREEN] = 1536;
+  plateforme.metriques[SM_CYSCREEN] = plateforme.metriques[SM_CYVIRTUALSCREEN] = 864;
+  plateforme.largeurMode = 1920;
+  plateforme.hauteurMode = 1080;
+  Lire();
+  EXPECT_EQ(r.LargeurEcran, 1920);
+  EXPECT_EQ(r.HauteurEcran, 1080);
 }
 
 struct Attendu {

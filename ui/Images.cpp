@@ -26,8 +26,7 @@ PictureData FindPicture(const char* resource) {
   return {info, data + sizeof h, bytes, static_cast<int>(h.biWidth), static_cast<int>(rows), h.biBitCount == 24};
 }
 
-ImageList::ImageList(const char* resource, int width, int height, int dpi)
-    : picture_(FindPicture(resource)), dpi_(dpi) {
+ImageList::ImageList(const char* resource, int width, int height) : picture_(FindPicture(resource)) {
   // An opaque picture is copied to the screen straight from the program's memory; one with alpha needs a
   // bitmap of its own to blend from.
   if (!picture_.opaque) {
@@ -41,15 +40,12 @@ ImageList::ImageList(const char* resource, int width, int height, int dpi)
 }
 
 void ImageList::Draw(HDC dc, int x, int y, int index) const {
-  const RECT target{x, y, x + Width(), y + Height()};
-  DrawPart(dc, target, index, RECT{0, 0, Width(), Height()});
+  const RECT target{x, y, x + width_, y + height_};
+  DrawPart(dc, target, index, RECT{0, 0, width_, height_});
 }
 
-void ImageList::DrawPart(HDC dc, const RECT& target, int index, const RECT& scaled) const {
+void ImageList::DrawPart(HDC dc, const RECT& target, int index, const RECT& source) const {
   if (index < 0 || index >= Count()) return;
-  // For now the 96-dpi pixels, stretched to the device size.
-  auto unscale = [this](LONG v) { return static_cast<LONG>(MulDiv(v, 96, dpi_)); };
-  const RECT source{unscale(scaled.left), unscale(scaled.top), unscale(scaled.right), unscale(scaled.bottom)};
   const int x = index * width_ + source.left, l = source.right - source.left, h = source.bottom - source.top;
   const int targetWidth = target.right - target.left, targetHeight = target.bottom - target.top;
   if (picture_.opaque) {

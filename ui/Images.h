@@ -20,11 +20,10 @@ PictureData FindPicture(const char* resource);
 class ImageList {
  public:
   // A strip of images of the given size, side by side; a size of 0 takes the whole picture as one image.
-  // `width` and `height` are 96-dpi pixels; Width and Height are device pixels at `dpi`.
-  ImageList(const char* resource, int width, int height, int dpi = 96);
+  ImageList(const char* resource, int width, int height);
 
-  int Width() const { return MulDiv(width_, dpi_, 96); }
-  int Height() const { return MulDiv(height_, dpi_, 96); }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
   int Count() const { return width_ ? picture_.width / width_ : 0; }
 
   // Draws image `index` at its natural size; an index outside the list draws nothing.
@@ -37,7 +36,6 @@ class ImageList {
   GdiObject<HBITMAP> bitmap_;  // the pixels of a picture with alpha
   int width_ = 0;
   int height_ = 0;
-  int dpi_ = 96;
 };
 
 }  // namespace ui

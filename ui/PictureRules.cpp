@@ -5,64 +5,80 @@
 namespace ui {
 namespace {
 
-// The source pixels that one target pixel covers along one axis, with their weights. Along an axis of n
+// The source pixels that each target pixel covers along one axis, with their weights. Along an axis of n
 // source pixels and m target ones, lengths are counted in 1/m of a source pixel: source pixel i spans
 // [i m, (i + 1) m), target pixel j spans [j n, (j + 1) n), and the weight of i in j is their overlap, a
 // whole number; the weights of one target pixel add up to n.
-struct Taps {
-  int first;
+struct Axis {
+  std::vector<int> first, count;   // a target pixel's first source pixel, and how many it covers
+  std::vector<std::size_t> start;  // where its weights begin in `weights`
   std::vector<std::uint32_t> weights;
 };
 
-std::vector<Taps> AxisTaps(int n, int m) {
-  std::vector<Taps> taps(static_cast<std::size_t>(m));
+Axis AxisTaps(int n, int m) {
+  Axis a;
   for (int j = 0; j < m; ++j) {
     const long long begin = static_cast<long long>(j) * n, end = begin + n;
     const int first = static_cast<int>(begin / m), last = static_cast<int>((end - 1) / m);
-    taps[j].first = first;
+    a.first.push_back(first);
+    a.count.push_back(last - first + 1);
+    a.start.push_back(a.weights.size());
     for (int i = first; i <= last; ++i) {
       const long long overlap = std::min(end, (i + 1LL) * m) - std::max(begin, static_cast<long long>(i) * m);
-      taps[j].weights.push_back(static_cast<std::uint32_t>(overlap));
+      a.weights.push_back(static_cast<std::uint32_t>(overlap));
     }
   }
-  return taps;
+  return a;
+}
+
+// One source row across to the target's width: sums still to be divided by the source width.
+void Across(const std::uint8_t* in, const Axis& a, int width, std::uint32_t* out) {
+  for (int x = 0; x < width; ++x) {
+    const std::uint8_t* p = in + static_cast<std::size_t>(a.first[x]) * 4;
+    const std::uint32_t* w = a.weights.data() + a.start[x];
+    std::uint32_t b = 0, g = 0, r = 0, alpha = 0;
+    for (int k = 0; k < a.count[x]; ++k, p += 4) {
+      b += w[k] * p[0];
+      g += w[k] * p[1];
+      r += w[k] * p[2];
+      alpha += w[k] * p[3];
+    }
+    out[x * 4] = b, out[x * 4 + 1] = g, out[x * 4 + 2] = r, out[x * 4 + 3] = alpha;
+  }
 }
 
 }  // namespace
 
 std::vector<std::uint8_t> ResizeByArea(const PixelView& source, int width, int height) {
   if (width <= 0 || height <= 0 || source.width <= 0 || source.height <= 0) return {};
-  const std::vector<Taps> across = AxisTaps(source.width, width), down = AxisTaps(source.height, height);
+  const Axis across = AxisTaps(source.width, width), down = AxisTaps(source.height, height);
   const std::size_t rowValues = static_cast<std::size_t>(width) * 4;
-
-  // Across first: each source row becomes a row of the target's width, its sums still to be divided by the
-  // source width.
-  std::vector<std::uint32_t> rows(rowValues * source.height);
-  for (int y = 0; y < source.height; ++y) {
-    const std::uint8_t* in = source.data + y * source.stride;
-    std::uint32_t* out = rows.data() + y * rowValues;
-    for (int x = 0; x < width; ++x) {
-      const Taps& t = across[x];
-      for (std::size_t k = 0; k < t.weights.size(); ++k) {
-        const std::uint8_t* p = in + (t.first + k) * 4;
-        for (int c = 0; c < 4; ++c) out[x * 4 + c] += t.weights[k] * p[c];
-      }
-    }
-  }
-
-  // Then down, dividing once by the whole area, rounded to the nearest.
+  // Each target row adds up the source rows it covers, each taken across first; a source row that two
+  // target rows share is taken across again rather than kept, which keeps the memory to two rows.
   const std::uint64_t area = static_cast<std::uint64_t>(source.width) * source.height;
+  const double inverse = 1.0 / static_cast<double>(area);
   std::vector<std::uint8_t> target(rowValues * height);
+  std::vector<std::uint32_t> row(rowValues);
   std::vector<std::uint64_t> sums(rowValues);
   for (int y = 0; y < height; ++y) {
     std::fill(sums.begin(), sums.end(), 0);
-    const Taps& t = down[y];
-    for (std::size_t k = 0; k < t.weights.size(); ++k) {
-      const std::uint32_t* row = rows.data() + (t.first + k) * rowValues;
-      for (std::size_t v = 0; v < rowValues; ++v) sums[v] += static_cast<std::uint64_t>(t.weights[k]) * row[v];
+    const std::uint32_t* w = down.weights.data() + down.start[y];
+    for (int k = 0; k < down.count[y]; ++k) {
+      Across(source.data + static_cast<std::size_t>(down.first[y] + k) * source.stride, across, width, row.data());
+      for (std::size_t v = 0; v < rowValues; ++v) sums[v] += static_cast<std::uint64_t>(w[k]) * row[v];
     }
+    // Divided once by the whole area, rounded to the nearest: through its inverse, a division being slow,
+    // then set right where the floating product fell short or over.
     std::uint8_t* out = target.data() + y * rowValues;
-    for (std::size_t v = 0; v < rowValues; ++v) out[v] = static_cast<std::uint8_t>((sums[v] + area / 2) / area);
+    for (std::size_t v = 0; v < rowValues; ++v) {
+      const std::uint64_t x = sums[v] + area / 2;
+      auto q = static_cast<std::uint64_t>(static_cast<double>(x) * inverse);
+      if (q * area > x)
+        --q;
+      else if ((q + 1) * area <= x)
+        ++q;
+      out[v] = static_cast<std::uint8_t>(q);
+    }
   }
   return target;
 }

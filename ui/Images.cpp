@@ -1,5 +1,6 @@
 #include "ui/Images.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -74,8 +75,9 @@ void ImageList::Scale(const char* resource, int dpi) {
   if (!source.width) source = Pixels96(picture_);
   // The images of the source, in proportion to those of the 96-dpi picture: columns beyond the last whole
   // image and rows below the list's height are left out, as they are at 96.
-  const PixelView images{source.pixels.data(), count * width_ * source.width / picture_.width,
-                         height_ * source.height / picture_.height, static_cast<std::size_t>(source.width) * 4};
+  const int rows = std::min(height_, picture_.height) * source.height / picture_.height;
+  const PixelView images{source.pixels.data(), count * width_ * source.width / picture_.width, rows,
+                         static_cast<std::size_t>(source.width) * 4};
   scaled_ = ResizeStrip(images, count, width, height);
   if (scaled_.empty()) throw base::Exception(L"Image introuvable : " + base::DepuisUtf8(resource));
   // Top-down 32-bit rows, the alpha after the colours: what both drawing paths take.

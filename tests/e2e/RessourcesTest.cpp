@@ -117,8 +117,6 @@ TEST_F(Ressources, LesImportsSontDuSystemeEtAucunNeSertQuAUneCommande) {
 
 // A small download: the pictures' ready pixels take 1.05 MB of it, their 200 % renderings for the other
 // display scales, as PNG, 0.3 MB.
-TEST_F(Ressources, LExeTientEn2Mo) {
-  EXPECT_LE(std::filesystem::file_size(std::filesystem::path(exe)), 2'000'000u);
-}
+TEST_F(Ressources, LExeTientEn2Mo) { EXPECT_LE(std::filesystem::file_size(std::filesystem::path(exe)), 2'000'000u); }
 
 }  // namespace

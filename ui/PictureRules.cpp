@@ -53,29 +53,33 @@ std::vector<std::uint8_t> ResizeByArea(const PixelView& source, int width, int h
   if (width <= 0 || height <= 0 || source.width <= 0 || source.height <= 0) return {};
   const Axis across = AxisTaps(source.width, width), down = AxisTaps(source.height, height);
   const std::size_t rowValues = static_cast<std::size_t>(width) * 4;
-  // Each target row adds up the source rows it covers, each taken across first; a source row that two
-  // target rows share is taken across again rather than kept, which keeps the memory to two rows.
+  // Each target row adds up the source rows it covers, each taken across first; the row that two target
+  // rows share is taken across once.
   const std::uint64_t area = static_cast<std::uint64_t>(source.width) * source.height;
   const double inverse = 1.0 / static_cast<double>(area);
   std::vector<std::uint8_t> target(rowValues * height);
   std::vector<std::uint32_t> row(rowValues);
   std::vector<std::uint64_t> sums(rowValues);
+  int rowTaken = -1;
   for (int y = 0; y < height; ++y) {
     std::fill(sums.begin(), sums.end(), 0);
     const std::uint32_t* w = down.weights.data() + down.start[y];
     for (int k = 0; k < down.count[y]; ++k) {
-      Across(source.data + static_cast<std::size_t>(down.first[y] + k) * source.stride, across, width, row.data());
+      if (down.first[y] + k != rowTaken) {
+        rowTaken = down.first[y] + k;
+        Across(source.data + static_cast<std::size_t>(rowTaken) * source.stride, across, width, row.data());
+      }
       for (std::size_t v = 0; v < rowValues; ++v) sums[v] += static_cast<std::uint64_t>(w[k]) * row[v];
     }
     // Divided once by the whole area, rounded to the nearest: through its inverse, a division being slow,
-    // then set right where the floating product fell short or over.
+    // then set right where the floating product fell short or over. The sums stay far below 2^63.
     std::uint8_t* out = target.data() + y * rowValues;
     for (std::size_t v = 0; v < rowValues; ++v) {
-      const std::uint64_t x = sums[v] + area / 2;
-      auto q = static_cast<std::uint64_t>(static_cast<double>(x) * inverse);
-      if (q * area > x)
+      const auto x = static_cast<std::int64_t>(sums[v] + area / 2), d = static_cast<std::int64_t>(area);
+      auto q = static_cast<std::int64_t>(static_cast<double>(x) * inverse);
+      if (q * d > x)
         --q;
-      else if ((q + 1) * area <= x)
+      else if ((q + 1) * d <= x)
         ++q;
       out[v] = static_cast<std::uint8_t>(q);
     }

@@ -1,10 +1,39 @@
 #include "ui/Images.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "base/Exception.h"
+#include "ui/PictureRules.h"
+#include "ui/Png.h"
 
 namespace ui {
+namespace {
+
+// The 200 % rendering of a picture: its PNG, in the resource named after it with "_200".
+DecodedPicture Rendering200(const char* resource) {
+  const std::wstring name = base::DepuisUtf8(resource) + L"_200";
+  HRSRC res = FindResourceW(nullptr, name.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+  const void* data = res ? LockResource(LoadResource(nullptr, res)) : nullptr;
+  return data ? DecodePng(data, SizeofResource(nullptr, res)) : DecodedPicture{};
+}
+
+// The 96-dpi pixels as premultiplied 32-bit ones without row padding.
+DecodedPicture Pixels96(const PictureData& picture) {
+  DecodedPicture p{std::vector<std::uint8_t>(static_cast<std::size_t>(picture.width) * picture.height * 4),
+                   picture.width, picture.height};
+  const std::size_t stride = picture.size / picture.height;
+  for (int y = 0; y < picture.height; ++y)
+    for (int x = 0; x < picture.width; ++x) {
+      const BYTE* in = picture.bits + y * stride + x * (picture.opaque ? 3 : 4);
+      std::uint8_t* out = p.pixels.data() + (static_cast<std::size_t>(y) * picture.width + x) * 4;
+      out[0] = in[0], out[1] = in[1], out[2] = in[2], out[3] = picture.opaque ? 255 : in[3];
+    }
+  return p;
+}
+
+}  // namespace
 
 PictureData FindPicture(const char* resource) {
   const std::wstring name = base::DepuisUtf8(resource);
@@ -26,7 +55,10 @@ PictureData FindPicture(const char* resource) {
   return {info, data + sizeof h, bytes, static_cast<int>(h.biWidth), static_cast<int>(rows), h.biBitCount == 24};
 }
 
-ImageList::ImageList(const char* resource, int width, int height) : picture_(FindPicture(resource)) {
+ImageList::ImageList(const char* resource, int width, int height, int dpi) : picture_(FindPicture(resource)) {
+  width_ = width ? width : picture_.width;
+  height_ = height ? height : picture_.height;
+  if (dpi != 96) Scale(resource, dpi);
   // An opaque picture is copied to the screen straight from the program's memory; one with alpha needs a
   // bitmap of its own to blend from.
   if (!picture_.opaque) {
@@ -35,8 +67,24 @@ ImageList::ImageList(const char* resource, int width, int height) : picture_(Fin
     if (!bitmap_ || !bits) throw base::Exception(L"Image introuvable : " + base::DepuisUtf8(resource));
     std::memcpy(bits, picture_.bits, picture_.size);
   }
-  width_ = width ? width : picture_.width;
-  height_ = height ? height : picture_.height;
+}
+
+void ImageList::Scale(const char* resource, int dpi) {
+  const int count = Count(), width = MulDiv(width_, dpi, 96), height = MulDiv(height_, dpi, 96);
+  DecodedPicture source = Rendering200(resource);
+  if (!source.width) source = Pixels96(picture_);
+  // The images of the source, in proportion to those of the 96-dpi picture: columns beyond the last whole
+  // image and rows below the list's height are left out, as they are at 96.
+  const int rows = std::min(height_, picture_.height) * source.height / picture_.height;
+  const PixelView images{source.pixels.data(), count * width_ * source.width / picture_.width, rows,
+                         static_cast<std::size_t>(source.width) * 4};
+  scaled_ = ResizeStrip(images, count, width, height);
+  if (scaled_.empty()) throw base::Exception(L"Image introuvable : " + base::DepuisUtf8(resource));
+  // Top-down 32-bit rows, the alpha after the colours: what both drawing paths take.
+  scaledInfo_.bmiHeader = {sizeof scaledInfo_.bmiHeader, count * width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  picture_ = {&scaledInfo_, scaled_.data(), scaled_.size(), count * width, height, picture_.opaque};
+  width_ = width;
+  height_ = height;
 }
 
 void ImageList::Draw(HDC dc, int x, int y, int index) const {

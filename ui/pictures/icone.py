@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """Builds the program's icon file and its 16-colour picture from renders of src/Icone.svg.
 
-    icone.py DIR ICO PNG
+    icone.py DIR ICO PNG PNG64
 
-DIR holds 16.png, 32.png, 48.png and 256.png. The icon gets 16, 32 and 48 pixels in 32 bits, 256 pixels as
-PNG, and 32 x 32 in 16 colours for the old shells; PNG is that 16-colour picture with its transparency, for
-the about box. Colours are chosen from the picture (ImageMagick, no dithering); transparent pixels are
+DIR holds 16.png, 32.png, 48.png, 64.png and 256.png. The icon gets 16, 32 and 48 pixels in 32 bits, 256
+pixels as PNG, and 32 x 32 in 16 colours for the old shells; PNG is that 16-colour picture with its
+transparency, for the about box, and PNG64 the 64 x 64 render in 16 colours of its own, for the about box
+at 200 %. Colours are chosen from the picture (ImageMagick, no dithering); transparent pixels are
 black under the mask, as the icon format wants. Same inputs, same bytes.
 """
 import struct
@@ -76,11 +77,16 @@ def png(lignes):
             + bloc(b"IDAT", zlib.compress(brut, 9)) + bloc(b"IEND", b""))
 
 
-def main(dossier, ico, png16):
-    rendus = {n: rgba(f"{dossier}/{n}.png") for n in (16, 32, 48)}
+def en_seize_couleurs(lignes):
+    """The picture in 16 colours of its own, each pixel opaque or transparent."""
+    palette, index = seize_couleurs(lignes)
+    return [[palette[i] + ((255,) if p[3] >= 128 else (0,)) for i, p in zip(ri, rp)]
+            for ri, rp in zip(index, lignes)]
+
+
+def main(dossier, ico, png16, png64):
+    rendus = {n: rgba(f"{dossier}/{n}.png") for n in (16, 32, 48, 64)}
     palette, index = seize_couleurs(rendus[32])
-    seize = [[palette[i] + ((255,) if p[3] >= 128 else (0,)) for i, p in zip(ri, rp)]
-             for ri, rp in zip(index, rendus[32])]
     # (width, height, colours, bits, data); 0 stands for 256.
     images = [(32, 32, 16, 4, bmp4(rendus[32], palette, index)), (16, 16, 0, 32, bmp32(rendus[16])),
               (32, 32, 0, 32, bmp32(rendus[32])), (48, 48, 0, 32, bmp32(rendus[48])),
@@ -92,8 +98,9 @@ def main(dossier, ico, png16):
         decalage += len(donnees)
     sortie += b"".join(donnees for *_, donnees in images)
     open(ico, "wb").write(sortie)
-    open(png16, "wb").write(png(seize))
+    open(png16, "wb").write(png(en_seize_couleurs(rendus[32])))
+    open(png64, "wb").write(png(en_seize_couleurs(rendus[64])))
 
 
 if __name__ == "__main__":
-    main(*sys.argv[1:4])
+    main(*sys.argv[1:5])

@@ -67,8 +67,10 @@ bool Form::TranslateKeyboard(const MSG& msg) {
     // button is not: it is pressed here, as a click would, through its notification.
     HWND focus = GetFocus();
     if (!focus || !IsChild(hwnd_, focus) || !dynamic_cast<PictureButton*>(FromHandle(focus))) return false;
-    SendMessageW(GetParent(focus), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(focus));
+    // Once per press: a held key's repeats press nothing more.
+    if (!(msg.lParam & (1L << 30)))
+      SendMessageW(GetParent(focus), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(focus));
     return true;
   }
   return false;

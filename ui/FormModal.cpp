@@ -2,6 +2,7 @@
 #include "ui/Application.h"
 #include "ui/Dpi.h"
 #include "ui/Form.h"
+#include "ui/System.h"
 
 namespace ui {
 
@@ -11,6 +12,12 @@ int Form::ShowModal() {
   if (caller) EnableWindow(caller, FALSE);
   ModalResult = 0;
   modal_ = true;
+  // Its cues as the caller's, as a dialog box takes them from the input that opened it: shown when the
+  // keyboard opened it.
+  if (caller && !(Sys().QueryUIState(caller) & UISF_HIDEFOCUS))
+    ShowFocusCues();
+  else if (caller)
+    HideFocusCues();
   Show();
   if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) SetFocus(first);
   MSG msg;

@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 
+#include "base/DllSysteme.h"
 #include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/Dpi.h"
@@ -21,8 +22,7 @@ GdiObject<HFONT> FontOfFace(int pixels, bool bold, bool underline, const wchar_t
                                       DEFAULT_PITCH | FF_DONTCARE, face));
 }
 
-// A line of the letters, digits and colon of the captions, and its width in the bitmap fonts at 96 dpi:
-// 445 pixels at 11 pixels high, 578 in bold at 13.
+// A line of the letters, digits and colon of the captions.
 constexpr wchar_t kSample[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz 0123456789 :";
 
 int SampleWidth(HFONT font) {
@@ -38,13 +38,18 @@ GdiObject<HFONT> CreateFontOf(int height, bool bold, bool underline, int dpi) {
   // draws the text. The twin is a little wider than the bitmap font at some sizes, and the layout leaves
   // no room for that (a caption may end where its value begins): it is taken at the largest height, up to
   // the scaled one, whose text is no wider than the bitmap font's scaled.
-  if (dpi == kDesignDpi) return FontOfFace(height, bold, underline, L"MS Sans Serif");
-  const int room = Scaled(bold ? 578 : 445, dpi);
+  GdiObject<HFONT> bitmap = FontOfFace(height, bold, underline, L"MS Sans Serif");
+  if (dpi == kDesignDpi) return bitmap;
+  // Measured here rather than written down: the system's bitmap font and Wine's are not the same.
+  const int room = Scaled(SampleWidth(bitmap.get()), dpi);
   for (int pixels = Scaled(height, dpi);; --pixels) {
     GdiObject<HFONT> font = FontOfFace(pixels, bold, underline, L"Microsoft Sans Serif");
     if (pixels <= height || SampleWidth(font.get()) <= room) return font;
   }
 }
+
+// WM_GETDPISCALEDSIZE (Windows 10 1703), which the headers give only to programs that require it.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 DWORD StyleOf(BorderStyle b) {
   return b == BorderStyle::Single ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX
@@ -90,6 +95,12 @@ void Form::CreateFonts() {
 int Form::Scale(int length) const { return Scaled(length, dpi_); }
 
 RECT Form::ClientRect() const { return RECT{0, 0, Scale(desc_.clientWidth), Scale(desc_.clientHeight)}; }
+
+RECT Form::OuterSize(int dpi) const {
+  const RECT client{0, 0, Scaled(desc_.clientWidth, dpi), Scaled(desc_.clientHeight, dpi)};
+  return OuterRect(client, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
+                   static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi);
+}
 
 RECT Form::Bounds(const ControlDesc& d) const {
   // Each number on its own, so that equal lengths of the description stay equal on the screen.
@@ -174,6 +185,17 @@ void Form::ChangeDpi(int dpi, const RECT& suggested) {
   if (icons_[ICON_SMALL] || icons_[ICON_BIG]) SetIcon();
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The rectangle offered is the old window scaled as a whole, which misses the layout's client area by a
+  // pixel, or by the frame where the frame keeps its size (per-monitor v1, Wine): the frame as it is now,
+  // around the layout's client area.
+  RECT window, client;
+  GetWindowRect(hwnd_, &window);
+  GetClientRect(hwnd_, &client);
+  const RECT layout = ClientRect();
+  if (client.right != layout.right || client.bottom != layout.bottom)
+    SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + layout.right - client.right,
+                 window.bottom - window.top + layout.bottom - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
@@ -195,7 +217,10 @@ TTTOOLINFOW Form::Tool(HWND control, const std::wstring& text) const {
 }
 
 void Form::AddHint(HWND control, const std::wstring& text) {
-  if (!hints_) hints_ = CreateTooltip();
+  if (!hints_) {
+    hints_ = CreateTooltip();
+    ScaleHints();
+  }
   TTTOOLINFOW tool = Tool(control, text);
   SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
@@ -258,6 +283,14 @@ int Form::ClientHeight() const {
 LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
   const bool main = Application && Application->MainForm() == this;
   switch (msg) {
+    case WM_NCCREATE: {
+      // Per-monitor v1 (Windows 10 1607) scales the frame and caption only for a window that asks; v2 does
+      // it for every window, and earlier systems have no such call.
+      using EnableF = BOOL(WINAPI*)(HWND);
+      static const auto enable = base::FonctionSysteme<EnableF>(L"user32.dll", "EnableNonClientDpiScaling");
+      if (enable) enable(hwnd_);
+      break;
+    }
     case WM_CLOSE:
       if (main)
         Application->Terminate();
@@ -307,6 +340,12 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case DM_GETDEFID:
       // The dialog manager asks for the button that Enter presses.
       return defaultId_ ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;
+    case kGetDpiScaledSize: {
+      // Asked before a move to a monitor of another scale (Windows 10 1703): the layout's own size there.
+      const RECT outer = OuterSize(static_cast<int>(wp));
+      *reinterpret_cast<SIZE*>(lp) = SIZE{outer.right - outer.left, outer.bottom - outer.top};
+      return TRUE;
+    }
     case WM_DPICHANGED:
       // Moved to a monitor of another scale: the same layout at the new one, in the rectangle offered.
       ChangeDpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));

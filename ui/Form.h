@@ -88,10 +88,12 @@ class Form : public Container {
   void CreateFonts();
   // The description's client area at the form's dpi.
   RECT ClientRect() const;
+  // The window's outer rectangle, at 0, 0, for the description's client area at that dpi.
+  RECT OuterSize(int dpi) const;
   std::unique_ptr<ImageList> LoadImages(const char* name) const;
-  // Lays the form out again at another dpi, in the rectangle the system suggests, and redraws it.
+  // Lays the form out again at another dpi, at the place the system suggests, and redraws it.
   void ChangeDpi(int dpi, const RECT& suggested);
-  void ScaleHints();  // the hints' wrapping width at the form's dpi
+  void ScaleHints();  // the hints' wrapping width and font at the form's dpi
   void SetIcon();
   void CenterOnScreen();
   void DoShow();
@@ -119,7 +121,8 @@ class Form : public Container {
   std::map<std::string, std::unique_ptr<ImageList>, std::less<>> images_;
   Picture* background_ = nullptr;
   HWND hints_ = nullptr;
-  HWND longHints_ = nullptr;  // the hints set by SetHint
+  HWND longHints_ = nullptr;   // the hints set by SetHint
+  GdiObject<HFONT> hintFont_;  // the hints' font on a monitor whose scale is not the screen's
   std::vector<HWND> hinted_;
   std::vector<std::function<void()>> commands_;  // by identifier (kFirstCommand + 16 * index)
   std::vector<ACCEL> shortcuts_;

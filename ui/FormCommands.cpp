@@ -2,6 +2,7 @@
 // keyboard shortcuts and items of the system menu.
 #include <algorithm>
 
+#include "base/DllSysteme.h"
 #include "ui/Dpi.h"
 #include "ui/Form.h"
 #include "ui/Picture.h"
@@ -35,6 +36,19 @@ void Form::SetHint(Control& control, const std::wstring& text) {
 
 void Form::ScaleHints() {
   if (longHints_) SendMessageW(longHints_, TTM_SETMAXTIPWIDTH, 0, Scale(kHintWidth));
+  // A tooltip takes the system's status font, made for the screen's one dpi: on a monitor of another scale
+  // it gets that font at the form's (SystemParametersInfoForDpi, Windows 10 1607).
+  using ForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+  static const auto forDpi = base::FonctionSysteme<ForDpi>(L"user32.dll", "SystemParametersInfoForDpi");
+  if (!forDpi || (!hintFont_ && Dpi() == DpiOf(nullptr))) return;
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  if (!forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(Dpi()))) return;
+  GdiObject<HFONT> font(CreateFontIndirectW(&metrics.lfStatusFont));
+  if (!font) return;
+  for (HWND tips : {hints_, longHints_})
+    if (tips) SendMessageW(tips, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+  hintFont_ = std::move(font);  // the previous one, no longer in use, goes
 }
 
 void Form::AddShortcut(WORD key, std::function<void()> action) {

@@ -102,13 +102,13 @@ TEST_F(Echelles, LaFicheEtLaBoiteAProposSontLeursLignesALEchelle) {
   appli::TAboutBox aPropos;
   VerifierForme(aPropos, echelle->aPropos, dpi);
 
-  // The system suggests the window's rectangle at the new scale; its frame is this one's here.
+  // Windows suggests the old window scaled as a whole, frame included (WM_DPICHANGED), which misses the
+  // layout's client area wherever the frame does not scale with it.
   const Echelle& autre = A(echelle->autre);
-  RECT fenetre, client;
+  RECT fenetre;
   GetWindowRect(fiche->Handle(), &fenetre);
-  GetClientRect(fiche->Handle(), &client);
-  const RECT propose{fenetre.left, fenetre.top, fenetre.right - client.right + autre.fiche.cx,
-                     fenetre.bottom - client.bottom + autre.fiche.cy};
+  const RECT propose{fenetre.left, fenetre.top, fenetre.left + MulDiv(fenetre.right - fenetre.left, autre.dpi, dpi),
+                     fenetre.top + MulDiv(fenetre.bottom - fenetre.top, autre.dpi, dpi)};
   SendMessageW(fiche->Handle(), WM_DPICHANGED, MAKEWPARAM(autre.dpi, autre.dpi), reinterpret_cast<LPARAM>(&propose));
   EXPECT_EQ(fiche->Dpi(), autre.dpi);
   VerifierForme(*fiche, autre.fiche, autre.dpi);

@@ -12,6 +12,9 @@ base::Exception ErreurEcriture() { return base::Exception(L"Erreur d'écriture d
 
 namespace {
 
+// The largest file written over in place: its old bytes are kept in memory to be put back.
+constexpr size_t kMaxAncien = 64 * 1024 * 1024;
+
 base::Exception ErreurCreation(const std::wstring& chemin) {
   return base::Exception(L"Impossible de créer le fichier " + chemin);
 }
@@ -205,29 +208,30 @@ std::optional<std::wstring> CheminFinal(Fichiers& f, const std::wstring& lien) {
   return chemin;
 }
 
-// A plain program's save: the existing file written over. The old bytes that the new ones cover are kept
-// first, and the file is cut to the new length only once every new byte is written: a failed write (a full
-// disk, a lost network, a pulled stick) puts the old bytes back, and a short write never leaves a file
-// emptied or half written.
+// A plain program's save: the existing file written over. The whole old file is kept first, and it is cut to
+// the new length only once every new byte is written: whatever fails after (a full disk, a lost network, a
+// pulled stick, a delayed write that the flush reports), the old bytes and the old length are put back, so
+// that the file is never left emptied, half written or shortened.
 void EcrireSurPlace(Fichiers& f, const std::wstring& cible, std::string_view octets, const std::wstring& chemin) {
   Ouvert fichier(f, f.CreateFileW(cible, GENERIC_READ | GENERIC_WRITE, 0, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL));
   if (!fichier) throw ErreurCreation(chemin);
-  std::string ancien(octets.size(), '\0');
-  size_t lus = 0;
-  while (lus < ancien.size()) {
+  std::string ancien;
+  for (;;) {
+    // A file larger than any report by far is not one that can be put back from memory.
+    if (ancien.size() >= kMaxAncien) throw ErreurCreation(chemin);
+    const size_t lus = ancien.size();
+    ancien.resize(lus + 64 * 1024);
     DWORD n = 0;
     if (!f.ReadFile(fichier.get(), ancien.data() + lus, static_cast<DWORD>(ancien.size() - lus), &n))
       throw ErreurCreation(chemin);
+    ancien.resize(lus + n);
     if (n == 0) break;
-    lus += n;
   }
-  ancien.resize(lus);
   const bool ecrit = f.SetFilePointerEx(fichier.get(), 0) && EcrireOctets(f, fichier.get(), octets) &&
                      f.SetEndOfFile(fichier.get()) && f.FlushFileBuffers(fichier.get());
   if (ecrit && fichier.Fermer()) return;
   if (fichier && f.SetFilePointerEx(fichier.get(), 0) && EcrireOctets(f, fichier.get(), ancien)) {
-    // A file shorter than the new bytes ends where it ended; a longer one kept its end.
-    if (ancien.size() < octets.size()) f.SetEndOfFile(fichier.get());
+    f.SetEndOfFile(fichier.get());
     f.FlushFileBuffers(fichier.get());
   }
   throw ErreurEcriture();

@@ -152,12 +152,23 @@ BOOL FichiersDocumentes::WriteFile(HANDLE fichier, const void* octets, DWORD tai
   Ouvert& o = ouverts_.at(fichier);
   std::string& contenu = fichiers[o.chemin].contenu;
   *ecrits = 0;
-  if (disquePlein && o.position + taille > contenu.size()) return Echec(ERROR_DISK_FULL);
+  if (disquePlein && o.position + taille > contenu.size()) {
+    // As a full volume does: the bytes that fit in the file's clusters go, then the write fails.
+    const size_t place = contenu.size() > o.position ? contenu.size() - o.position : 0;
+    contenu.replace(o.position, place, static_cast<const char*>(octets), place);
+    o.position += place;
+    *ecrits = static_cast<DWORD>(place);
+    return Echec(ERROR_DISK_FULL);
+  }
   if (contenu.size() < o.position + taille) contenu.resize(o.position + taille);
   contenu.replace(o.position, taille, static_cast<const char*>(octets), taille);
   o.position += taille;
   *ecrits = taille;
   return TRUE;
+}
+
+BOOL FichiersDocumentes::FlushFileBuffers(HANDLE) {
+  return ecritureDifferee ? Echec(ERROR_NETNAME_DELETED) : TRUE;
 }
 
 BOOL FichiersDocumentes::SetFilePointerEx(HANDLE fichier, LONGLONG position) {

@@ -93,7 +93,8 @@ class FichiersDocumentes : public bilan::Fichiers {
   std::map<std::wstring, Fichier> fichiers;  // by full path, without the long-form prefix
   std::set<std::wstring> sansCreation;       // folders (with their final '\') where no file may be added
   std::set<std::wstring> sansSuppression;    // folders where no file may be deleted or renamed
-  bool disquePlein = false;
+  bool disquePlein = false;                  // a write past a file's end writes what fits, then fails
+  bool ecritureDifferee = false;             // every flush reports a delayed write that the volume lost
   // The error of a replace whose last rename a filter refuses: ERROR_UNABLE_TO_MOVE_REPLACEMENT or
   // ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, each leaving the files as documented; 0: replaces succeed.
   DWORD echecRemplacement = 0;
@@ -104,7 +105,7 @@ class FichiersDocumentes : public bilan::Fichiers {
   BOOL WriteFile(HANDLE fichier, const void* octets, DWORD taille, DWORD* ecrits) override;
   BOOL SetFilePointerEx(HANDLE fichier, LONGLONG position) override;
   BOOL SetEndOfFile(HANDLE fichier) override;
-  BOOL FlushFileBuffers(HANDLE) override { return TRUE; }
+  BOOL FlushFileBuffers(HANDLE) override;
   BOOL CloseHandle(HANDLE fichier) override;
   DWORD GetFinalPathNameByHandleW(HANDLE fichier, wchar_t* chemin, DWORD taille, DWORD options) override;
   BOOL MoveFileExW(const std::wstring& source, const std::wstring& cible, DWORD options) override;

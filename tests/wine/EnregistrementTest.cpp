@@ -155,6 +155,7 @@ TEST(Enregistrement, CeQueWindowsGardeEtCeQuIlRefuse) {
   systeme.attributs |= FILE_ATTRIBUTE_SYSTEM;
   const F lien{"", FILE_ATTRIBUTE_ARCHIVE, 3, {}, vrai};
   const F court{"court\r\n", FILE_ATTRIBUTE_ARCHIVE, 5, {}, L""};  // shorter than the new bytes
+  const F longue{std::string(kNouveau) + "et la suite\r\n", FILE_ATTRIBUTE_ARCHIVE, 6, {}, L""};  // longer
 
   struct Cas {
     const char* quoi;
@@ -165,8 +166,9 @@ TEST(Enregistrement, CeQueWindowsGardeEtCeQuIlRefuse) {
     std::map<std::wstring, F> apres;
     bool sansSuppression = false;  // the folder lets the user write files, not delete them
     bool disquePlein = false;
-    DWORD echecRemplacement = 0;  // what a filter refusing the replace's last rename makes it return
-    bool erreurEcriture = false;  // "Erreur d'écriture dans le flux"
+    DWORD echecRemplacement = 0;    // what a filter refusing the replace's last rename makes it return
+    bool erreurEcriture = false;    // "Erreur d'écriture dans le flux"
+    bool ecritureDifferee = false;  // the flush reports a lost delayed write
   };
   const Cas cas[] = {
       {"a new file", r, {}, false, false, {{r, cree}}},
@@ -232,6 +234,17 @@ TEST(Enregistrement, CeQueWindowsGardeEtCeQuIlRefuse) {
        true,
        0,
        true},
+      {"a delayed write lost after the cut puts the old end back too",
+       r,
+       {{r, longue}},
+       true,
+       false,
+       {{r, longue}},
+       false,
+       false,
+       0,
+       true,
+       true},
   };
   for (const Cas& c : cas) {
     FichiersDocumentes f;
@@ -239,6 +252,7 @@ TEST(Enregistrement, CeQueWindowsGardeEtCeQuIlRefuse) {
     if (c.sansCreation) f.sansCreation.insert(bilan::DossierDe(c.chemin));
     if (c.sansSuppression) f.sansSuppression.insert(bilan::DossierDe(c.chemin));
     f.disquePlein = c.disquePlein;
+    f.ecritureDifferee = c.ecritureDifferee;
     f.echecRemplacement = c.echecRemplacement;
     std::wstring message;
     try {

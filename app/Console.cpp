@@ -6,23 +6,13 @@
 
 #include <string>
 
+#include "base/LigneDeCommandeRules.h"
+
 namespace {
 
 // The child shares this console and gets Ctrl+C and Ctrl+Break itself, so that it ends cleanly; the twin
 // keeps waiting for it, to return its code.
 BOOL WINAPI Attendre(DWORD evenement) { return evenement == CTRL_C_EVENT || evenement == CTRL_BREAK_EVENT; }
-
-// What follows the program's own name on the command line, as the system's parser reads that name (a
-// quoted run, or up to the first blank): the arguments with their quotes, untouched.
-const wchar_t* Arguments(const wchar_t* ligne) {
-  if (*ligne == L'"') {
-    ++ligne;
-    while (*ligne && *ligne != L'"') ++ligne;
-    if (*ligne) ++ligne;
-  }
-  while (*ligne && *ligne != L' ' && *ligne != L'\t') ++ligne;
-  return ligne;
-}
 
 // Quorvane.exe in this program's folder.
 std::wstring Jumeau() {
@@ -52,18 +42,19 @@ void Erreur(const std::wstring& texte) {
 
 int wmain() {
   const std::wstring programme = Jumeau();
-  std::wstring ligne = L"\"" + programme + L"\"" + Arguments(GetCommandLineW());
+  std::wstring ligne = L"\"" + programme + L"\"" + base::ApresLeProgramme(GetCommandLineW());
 
   // The child gets this program's standard handles, whatever they lead to (the console, a file, a pipe);
-  // a handle that cannot be inherited is left to the child's own console.
+  // one that cannot be made inheritable is not passed, as its value would mean nothing in the child.
   STARTUPINFOW si{};
   si.cb = sizeof si;
   si.dwFlags = STARTF_USESTDHANDLES;
   si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   si.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
   si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-  for (HANDLE h : {si.hStdInput, si.hStdOutput, si.hStdError})
-    if (h && h != INVALID_HANDLE_VALUE) SetHandleInformation(h, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+  for (HANDLE* h : {&si.hStdInput, &si.hStdOutput, &si.hStdError})
+    if (*h && *h != INVALID_HANDLE_VALUE && !SetHandleInformation(*h, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT))
+      *h = nullptr;
 
   SetConsoleCtrlHandler(Attendre, TRUE);
   PROCESS_INFORMATION pi{};

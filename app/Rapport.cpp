@@ -12,6 +12,7 @@
 #include "assess/ReportRules.h"
 #include "base/DllSysteme.h"
 #include "base/Exception.h"
+#include "base/LigneDeCommandeRules.h"
 #include "probes/PlateformeWindows.h"
 #include "probes/Sondes.h"
 #include "ui/Application.h"
@@ -60,6 +61,15 @@ class Console {
   void Erreur(const std::wstring& texte) const { Ecrire(erreurs_, texte); }
   // Started from Explorer, a shortcut or the Task Scheduler: no console and no handle to write to.
   bool Muette() const { return !sortie_ && !erreurs_; }
+  // Where a box can be seen: not on a window station that nobody sees (a task that runs whether its user
+  // is logged on or not), where a box would wait for a click that never comes.
+  static bool BoiteVisible() {
+    USEROBJECTFLAGS drapeaux{};
+    DWORD taille = 0;
+    if (!GetUserObjectInformationW(GetProcessWindowStation(), UOI_FLAGS, &drapeaux, sizeof drapeaux, &taille))
+      return true;
+    return (drapeaux.dwFlags & WSF_VISIBLE) != 0;
+  }
 
  private:
   // Wide text to a console; to a file or a pipe, bytes in the console's output code page, as the console's
@@ -86,7 +96,8 @@ class PlateformeSansFenetre : public sondes::PlateformeWindows {
  public:
   explicit PlateformeSansFenetre(const Console& console) : PlateformeWindows(nullptr), console_(console) {}
   int MessageBoxA(const char* texte, const char* legende, UINT options) override {
-    if (console_.Muette()) return PlateformeWindows::MessageBoxA(texte, legende, options);
+    if (console_.Muette())
+      return Console::BoiteVisible() ? PlateformeWindows::MessageBoxA(texte, legende, options) : IDOK;
     console_.Erreur(base::DepuisAnsi(legende).value_or(L"") + L" " + base::DepuisAnsi(texte).value_or(L"") + L"\r\n");
     return IDOK;
   }
@@ -132,15 +143,9 @@ std::string OctetsRapport(const std::wstring& texte) {
 }
 
 namespace {
-// Whether anything follows the program's own name, which the system's parser reads as a quoted run or up
-// to the first blank.
+// Whether anything follows the program's own name.
 bool ArgumentsPresents(const wchar_t* ligne) {
-  if (*ligne == L'"') {
-    ++ligne;
-    while (*ligne && *ligne != L'"') ++ligne;
-    if (*ligne) ++ligne;
-  }
-  while (*ligne && *ligne != L' ' && *ligne != L'\t') ++ligne;
+  ligne = base::ApresLeProgramme(ligne);
   while (*ligne == L' ' || *ligne == L'\t') ++ligne;
   return *ligne != 0;
 }
@@ -172,10 +177,10 @@ namespace {
 
 // An error on the console, or in the window's error box when nobody would read the console.
 void Signaler(const Console& console, const std::wstring& texte) {
-  if (console.Muette())
-    MessageBoxW(nullptr, texte.c_str(), L"Lecture de configuration", MB_ICONERROR | MB_OK);
-  else
+  if (!console.Muette())
     console.Erreur(texte + L"\r\n");
+  else if (Console::BoiteVisible())
+    MessageBoxW(nullptr, texte.c_str(), L"Lecture de configuration", MB_ICONERROR | MB_OK);
 }
 
 // Ctrl+C, Ctrl+Break or the console's closing ends the process from a thread that the system starts for
@@ -225,11 +230,13 @@ int SansFenetre(const Commande& commande) {
     return 1;
   }
   SetConsoleCtrlHandler(Interrompre, TRUE);
+  // Resolved at once, against the folder the command was typed in.
+  const std::wstring fichier = CheminComplet(commande.fichier);
   // The video probe initialises COM itself for its diagnostic provider; the process ends after the run.
   try {
     PlateformeSansFenetre plateforme(console);
     const std::string octets = OctetsRapport(TexteRapport(Inspecter(plateforme)));
-    Enregistrer(CheminComplet(commande.fichier), octets);
+    Enregistrer(fichier, octets);
     return 0;
   } catch (...) {
     // The text of the window's error box.

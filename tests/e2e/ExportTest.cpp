@@ -374,10 +374,12 @@ TEST(Invite, LeJumeauConsoleRendLeCodeDuRapport) {
 
   wchar_t systeme[MAX_PATH];
   GetSystemDirectoryW(systeme, MAX_PATH);
+  // cmd expands %ERRORLEVEL% once for the whole line, before it runs any of it; !ERRORLEVEL! with delayed
+  // expansion is read as each command comes.
   const Execution x = Executer(std::wstring(systeme) + L"\\cmd.exe",
-                               L"/c \"cd /d " + dossier +
-                                   L" & Quorvane /rapport r.txt & echo %ERRORLEVEL% & Quorvane /rapport absent\\r.txt"
-                                   L" & echo %ERRORLEVEL%\"");
+                               L"/v:on /c \"cd /d " + dossier +
+                                   L" & Quorvane /rapport r.txt & echo !ERRORLEVEL! & Quorvane /rapport absent\\r.txt"
+                                   L" & echo !ERRORLEVEL!\"");
   EXPECT_EQ(x.sortie, L"0 \r\n1\r\n");
   EXPECT_EQ(x.erreurs, L"Impossible de créer le fichier " + dossier + L"\\absent\\r.txt.\r\n");
   EXPECT_EQ(Lire(dossier + L"\\r.txt").value_or("").substr(0, 7), "\r\nCPU  ");

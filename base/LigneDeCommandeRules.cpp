@@ -1,0 +1,15 @@
+#include "base/LigneDeCommandeRules.h"
+
+namespace base {
+
+const wchar_t* ApresLeProgramme(const wchar_t* ligne) {
+  if (*ligne == L'"') {
+    ++ligne;
+    while (*ligne && *ligne != L'"') ++ligne;
+    return *ligne ? ligne + 1 : ligne;
+  }
+  while (*ligne && *ligne != L' ' && *ligne != L'\t') ++ligne;
+  return ligne;
+}
+
+}  // namespace base

@@ -141,6 +141,15 @@ bool SeulementInscriptible(Fichiers& f, const std::wstring& cible) {
 // What is at the target's path after a failed replace.
 enum class Place { Ancien, Nouveau, Vide };
 
+// A backup, deleted once it is not needed; a scanner that opened the file just renamed holds it a moment,
+// as it holds a replace.
+void Supprimer(Fichiers& f, const std::wstring& chemin) {
+  for (int essai = 1; !f.DeleteFileW(chemin); ++essai) {
+    if (essai == kEssaisRemplacement || !ARefaire(GetLastError())) return;
+    f.Sleep(kPauseRemplacementMs);
+  }
+}
+
 // A failed replace leaves the target in its place, or, when the target was renamed but the new file was
 // not, the target under the backup name (ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) or gone when no backup was
 // named (ERROR_UNABLE_TO_MOVE_REPLACEMENT); the new file keeps its own name. The old file goes back, or
@@ -148,12 +157,12 @@ enum class Place { Ancien, Nouveau, Vide };
 Place Retablir(Fichiers& f, const std::wstring& source, const std::wstring& cible, const std::wstring& sauvegarde) {
   const bool sauvee = f.GetFileAttributesW(sauvegarde) != INVALID_FILE_ATTRIBUTES;
   if (f.GetFileAttributesW(cible) != INVALID_FILE_ATTRIBUTES) {
-    if (sauvee) f.DeleteFileW(sauvegarde);
+    if (sauvee) Supprimer(f, sauvegarde);
     return Place::Ancien;
   }
   if (sauvee && f.MoveFileExW(sauvegarde, cible, MOVEFILE_WRITE_THROUGH)) return Place::Ancien;
   if (f.MoveFileExW(source, cible, MOVEFILE_WRITE_THROUGH)) {
-    if (sauvee) f.DeleteFileW(sauvegarde);
+    if (sauvee) Supprimer(f, sauvegarde);
     return Place::Nouveau;
   }
   return Place::Vide;
@@ -179,7 +188,7 @@ Remplacement Remplacer(Fichiers& f, const std::wstring& source, const std::wstri
       const std::wstring sauvegarde = NomLibre(f, cible, graine + static_cast<uint32_t>(essai) * 64);
       if (sauvegarde.empty()) return {false, false};
       if (f.ReplaceFileW(cible, source, sauvegarde, kGarder)) {
-        f.DeleteFileW(sauvegarde);
+        Supprimer(f, sauvegarde);
         return {true, false};
       }
       const DWORD erreur = GetLastError();

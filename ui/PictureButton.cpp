@@ -28,7 +28,7 @@ bool PictureButton::HandleDrawItem(const DRAWITEMSTRUCT& dis) {
       background->PaintUnder(memoryDc, BoundsRect());
     else
       FillRect(memoryDc, &r, form_.Brush());
-    const int pressed = (dis.itemState & ODS_SELECTED) ? 1 : 0;
+    const int pressed = (dis.itemState & ODS_SELECTED) ? form_.Scale(1) : 0;
     const ImageList& face = form_.Images(face_);
     face.Draw(memoryDc, (l - face.Width()) / 2 + pressed, (h - face.Height()) / 2 + pressed, index_);
     if (dis.itemState & ODS_FOCUS) DrawFocus(memoryDc, RECT{0, 0, l, h});

@@ -167,9 +167,7 @@ BOOL FichiersDocumentes::WriteFile(HANDLE fichier, const void* octets, DWORD tai
   return TRUE;
 }
 
-BOOL FichiersDocumentes::FlushFileBuffers(HANDLE) {
-  return ecritureDifferee ? Echec(ERROR_NETNAME_DELETED) : TRUE;
-}
+BOOL FichiersDocumentes::FlushFileBuffers(HANDLE) { return ecritureDifferee ? Echec(ERROR_NETNAME_DELETED) : TRUE; }
 
 BOOL FichiersDocumentes::SetFilePointerEx(HANDLE fichier, LONGLONG position) {
   ouverts_.at(fichier).position = static_cast<size_t>(position);

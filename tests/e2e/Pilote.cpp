@@ -251,38 +251,12 @@ HWND Focus(HWND fenetre) {
   return info.hwndFocus;
 }
 
-std::vector<DWORD> Pixels(HWND fenetre, const RECT& zone) {
-  const int l = zone.right - zone.left, h = zone.bottom - zone.top;
-  POINT origine{zone.left, zone.top};
-  ClientToScreen(fenetre, &origine);
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof bi.bmiHeader, l, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  ui::GdiObject<HBITMAP> image(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-  HDC ecran = GetDC(nullptr);
-  HDC memoire = CreateCompatibleDC(ecran);
-  {
-    ui::SelectedObject sel(memoire, image.get());
-    BitBlt(memoire, 0, 0, l, h, ecran, origine.x, origine.y, SRCCOPY);
-  }
-  DeleteDC(memoire);
-  ReleaseDC(nullptr, ecran);
-  GdiFlush();
-  const auto* p = static_cast<const DWORD*>(bits);
-  return std::vector<DWORD>(p, p + static_cast<size_t>(l) * static_cast<size_t>(h));
-}
-
-bool Capturer(HWND fenetre, const std::wstring& fichierPng) {
-  using Microsoft::WRL::ComPtr;
-  RECT r;
-  GetWindowRect(fenetre, &r);
+namespace {
+// The screen's pixels in a rectangle of screen coordinates, top row first, 32-bit BGR.
+std::vector<DWORD> Ecran(const RECT& r) {
   const int l = r.right - r.left, h = r.bottom - r.top;
   BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = l;
-  bi.bmiHeader.biHeight = -h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader = {sizeof bi.bmiHeader, l, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   ui::GdiObject<HBITMAP> image(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
   HDC ecran = GetDC(nullptr);
@@ -294,6 +268,23 @@ bool Capturer(HWND fenetre, const std::wstring& fichierPng) {
   DeleteDC(memoire);
   ReleaseDC(nullptr, ecran);
   GdiFlush();
+  const auto* p = static_cast<const DWORD*>(bits);
+  return std::vector<DWORD>(p, p + static_cast<size_t>(l) * static_cast<size_t>(h));
+}
+}  // namespace
+
+std::vector<DWORD> Pixels(HWND fenetre, const RECT& zone) {
+  POINT origine{zone.left, zone.top};
+  ClientToScreen(fenetre, &origine);
+  return Ecran(RECT{origine.x, origine.y, origine.x + zone.right - zone.left, origine.y + zone.bottom - zone.top});
+}
+
+bool Capturer(HWND fenetre, const std::wstring& fichierPng) {
+  using Microsoft::WRL::ComPtr;
+  RECT r;
+  GetWindowRect(fenetre, &r);
+  const int l = r.right - r.left, h = r.bottom - r.top;
+  std::vector<DWORD> bits = Ecran(r);
 
   ComPtr<IWICImagingFactory> fabrique;
   ComPtr<IWICStream> flux;
@@ -309,7 +300,7 @@ bool Capturer(HWND fenetre, const std::wstring& fichierPng) {
          SUCCEEDED(trame->SetSize(static_cast<UINT>(l), static_cast<UINT>(h))) &&
          SUCCEEDED(trame->SetPixelFormat(&format)) &&
          SUCCEEDED(trame->WritePixels(static_cast<UINT>(h), static_cast<UINT>(l) * 4, static_cast<UINT>(l * h * 4),
-                                      static_cast<BYTE*>(bits))) &&
+                                      reinterpret_cast<BYTE*>(bits.data()))) &&
          SUCCEEDED(trame->Commit()) && SUCCEEDED(encodeur->Commit());
 }
 

@@ -61,4 +61,23 @@ TEST(DllSysteme, LesDependancesDUneDllSystemeViennentDuSysteme) {
   for (const wchar_t* dll : dlls) DeleteFileW((std::wstring(systeme) + L"\\" + dll).c_str());
 }
 
+// Once the entry has restricted the search, a DLL asked for by its bare name (as the system's own DLLs ask
+// for theirs) comes from the system directory, not from the program's folder that is searched first by
+// default.
+TEST(DllSysteme, ApresLEntreeUnNomSeulVientDuSysteme) {
+  wchar_t systeme[MAX_PATH] = {};
+  ASSERT_NE(GetSystemDirectoryW(systeme, MAX_PATH), 0u);
+  const std::wstring copie = std::wstring(systeme) + L"\\qvdependance.dll";
+  ASSERT_TRUE(CopyFileW((std::wstring(L"" QUORVANE_VERSIONS) + L"\\pour-systeme\\qvdependance.dll").c_str(),
+                        copie.c_str(), FALSE));
+  base::DllDuSystemeSeulement();
+  HMODULE module = LoadLibraryW(L"qvdependance.dll");
+  ASSERT_NE(module, nullptr);
+  const auto origine = reinterpret_cast<int (*)()>(reinterpret_cast<void*>(GetProcAddress(module, "Origine")));
+  ASSERT_NE(origine, nullptr);
+  EXPECT_EQ(origine(), 1) << "1: the system's copy; 2: the one planted beside the program";
+  FreeLibrary(module);
+  DeleteFileW(copie.c_str());
+}
+
 }  // namespace

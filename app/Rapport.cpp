@@ -185,20 +185,24 @@ void Signaler(const Console& console, const std::wstring& texte) {
 
 // Ctrl+C, Ctrl+Break or the console's closing ends the process from a thread that the system starts for
 // the purpose: the end waits for a save in progress, and no save starts after it, so that no temporary
-// file is left beside the report.
+// file is left beside the report. Once a save has run, the program is ending by itself with the save's
+// code: the event is taken as handled, so that no second end of the process races the first.
 SRWLOCK gEnregistrement = SRWLOCK_INIT;
 bool gInterrompu = false;
+bool gEnregistre = false;
 
 BOOL WINAPI Interrompre(DWORD) {
   AcquireSRWLockExclusive(&gEnregistrement);
   gInterrompu = true;
+  const bool enregistre = gEnregistre;
   ReleaseSRWLockExclusive(&gEnregistrement);
-  return FALSE;  // the system's own handler then ends the process
+  return enregistre ? TRUE : FALSE;  // FALSE: the system's own handler ends the process
 }
 
 void Enregistrer(const std::wstring& fichier, const std::string& octets) {
   AcquireSRWLockExclusive(&gEnregistrement);
   if (gInterrompu) ExitProcess(STATUS_CONTROL_C_EXIT);
+  gEnregistre = true;
   try {
     bilan::EnregistrerSansPerte(fichier, octets);
   } catch (...) {

@@ -359,43 +359,6 @@ TEST_F(Export, LeRapportSansFenetre) {
   EXPECT_NE(FindWindowW(L"TApplication", L"Lecture de configuration"), nullptr);
 }
 
-// Ctrl+C in the console while the report is saved: the save ends (here it fails, as another program holds
-// the target through all its retries) before the process does, and no temporary file stays beside the
-// target.
-TEST(Invite, UneInterruptionPendantLEnregistrementNeLaissePasDeFichier) {
-  const std::wstring dossier = fichiers::DossierVide(L"quorvane-interruption"), cible = dossier + L"\\r.txt";
-  ASSERT_TRUE(fichiers::Ecrire(cible, "ancien"));
-  const base::Handle tenu(CreateFileW(cible.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  ASSERT_TRUE(tenu);
-  // A console of the test's own, shared with the program, which the event goes through.
-  DWORD mode = 0;
-  if (!GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode)) {
-    FreeConsole();
-    ASSERT_TRUE(AllocConsole());
-  }
-  const std::wstring exe = pilote::DossierDesTests() + L"\\Quorvane.exe";
-  std::wstring ligne = L"\"" + exe + L"\" /rapport \"" + cible + L"\"";
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  ASSERT_TRUE(CreateProcessW(exe.c_str(), ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-  CloseHandle(pi.hThread);
-  const base::Handle processus(pi.hProcess);
-  // The temporary file shows once the inspection is over and the save has begun (hang guard: 60 s).
-  bool commence = false;
-  for (int i = 0; i < 60000 && !commence; ++i) {
-    commence = Contenu(dossier).size() > 1;
-    if (!commence) Sleep(1);
-  }
-  ASSERT_TRUE(commence);
-  // To every process of the console; the test keeps going, as the event reaches it later, on a thread of
-  // its own.
-  SetConsoleCtrlHandler([](DWORD) -> BOOL { return TRUE; }, TRUE);
-  ASSERT_TRUE(GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0)) << GetLastError();
-  ASSERT_EQ(WaitForSingleObject(processus.get(), 60000), WAIT_OBJECT_0);
-  EXPECT_EQ(Contenu(dossier), std::vector<std::wstring>{L"r.txt"});
-}
-
 // The console twin from a prompt: the prompt waits for it and reads its exit code, its messages are the
 // program's, and a relative name means the prompt's folder.
 TEST(Invite, LeJumeauConsoleRendLeCodeDuRapport) {
@@ -421,6 +384,49 @@ TEST(Invite, LeJumeauConsoleRendLeCodeDuRapport) {
   EXPECT_EQ(x.erreurs, L"Impossible de créer le fichier " + dossier + L"\\absent\\r.txt.\r\n");
   EXPECT_EQ(Lire(dossier + L"\\r.txt").value_or("").substr(0, 7), "\r\nCPU  ");
   EXPECT_EQ(Contenu(dossier), (std::vector<std::wstring>{L"Quorvane.com", L"Quorvane.exe", L"r.txt"}));
+}
+
+// Ctrl+C in the console while the report is saved: the save ends (here it fails, as another program holds
+// the target through all its retries) before the process does, and no temporary file stays beside the
+// target.
+TEST(Invite, UneInterruptionPendantLEnregistrementNeLaissePasDeFichier) {
+  const std::wstring dossier = fichiers::DossierVide(L"quorvane-interruption"), cible = dossier + L"\\r.txt";
+  ASSERT_TRUE(fichiers::Ecrire(cible, "ancien"));
+  const base::Handle tenu(CreateFileW(cible.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(tenu);
+  // A console of the test's own, shared with the program, which the event goes through.
+  DWORD mode = 0;
+  if (!GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode)) {
+    FreeConsole();
+    ASSERT_TRUE(AllocConsole());
+  }
+  // Its messages go to a file, so that no error box waits for a click whatever the console.
+  const std::wstring exe = pilote::DossierDesTests() + L"\\Quorvane.exe";
+  SECURITY_ATTRIBUTES heritable{sizeof heritable, nullptr, TRUE};
+  const base::Handle sorties(CreateFileW((fichiers::DossierVide(L"quorvane-interruption-sorties") + L"\\1").c_str(),
+                                         GENERIC_WRITE, 0, &heritable, CREATE_ALWAYS, 0, nullptr));
+  std::wstring ligne = L"\"" + exe + L"\" /rapport \"" + cible + L"\"";
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESTDHANDLES;
+  si.hStdOutput = si.hStdError = sorties.get();
+  PROCESS_INFORMATION pi{};
+  ASSERT_TRUE(CreateProcessW(exe.c_str(), ligne.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi));
+  CloseHandle(pi.hThread);
+  const base::Handle processus(pi.hProcess);
+  // The temporary file shows once the inspection is over and the save has begun (hang guard: 60 s).
+  bool commence = false;
+  for (int i = 0; i < 60000 && !commence; ++i) {
+    commence = Contenu(dossier).size() > 1;
+    if (!commence) Sleep(1);
+  }
+  ASSERT_TRUE(commence);
+  // To every process of the console; the test keeps going, as the event reaches it later, on a thread of
+  // its own.
+  SetConsoleCtrlHandler([](DWORD) -> BOOL { return TRUE; }, TRUE);
+  ASSERT_TRUE(GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0)) << GetLastError();
+  ASSERT_EQ(WaitForSingleObject(processus.get(), 60000), WAIT_OBJECT_0);
+  EXPECT_EQ(Contenu(dossier), std::vector<std::wstring>{L"r.txt"});
 }
 
 }  // namespace

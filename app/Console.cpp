@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/LigneDeCommandeRules.h"
+#include "base/Texte.h"
 
 namespace {
 
@@ -30,12 +31,8 @@ void Erreur(const std::wstring& texte) {
     WriteConsoleW(h, texte.data(), static_cast<DWORD>(texte.size()), &ecrits, nullptr);
     return;
   }
-  const UINT page = GetConsoleOutputCP() ? GetConsoleOutputCP() : CP_UTF8;
-  std::string octets(texte.size() * 4, '\0');
-  octets.resize(
-      static_cast<size_t>(WideCharToMultiByte(page, 0, texte.data(), static_cast<int>(texte.size()), octets.data(),
-                                              static_cast<int>(octets.size()), nullptr, nullptr)));
-  WriteFile(h, octets.data(), static_cast<DWORD>(octets.size()), &ecrits, nullptr);
+  if (const auto octets = base::VersPage(GetConsoleOutputCP() ? GetConsoleOutputCP() : CP_UTF8, texte))
+    WriteFile(h, octets->data(), static_cast<DWORD>(octets->size()), &ecrits, nullptr);
 }
 
 }  // namespace

@@ -18,10 +18,8 @@ FARPROC AdresseSysteme(const wchar_t* dll, const char* fonction) {
 }
 
 void DllDuSystemeSeulement() {
-  using Fonction = BOOL(WINAPI*)(DWORD);
-  const auto f = reinterpret_cast<Fonction>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
-  if (f) f(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (const auto f = FonctionSysteme<BOOL(WINAPI*)(DWORD)>(L"kernel32.dll", "SetDefaultDllDirectories"))
+    f(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
 }  // namespace base

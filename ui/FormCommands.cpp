@@ -39,8 +39,9 @@ void Form::ScaleHints() {
   // A tooltip takes the system's status font, made for the screen's one dpi: on a monitor of another scale
   // it gets that font at the form's (SystemParametersInfoForDpi, Windows 10 1607).
   using ForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+  if (!hintFont_ && Dpi() == DpiOf(nullptr)) return;
   static const auto forDpi = base::FonctionSysteme<ForDpi>(L"user32.dll", "SystemParametersInfoForDpi");
-  if (!forDpi || (!hintFont_ && Dpi() == DpiOf(nullptr))) return;
+  if (!forDpi) return;
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   if (!forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(Dpi()))) return;

@@ -38,6 +38,8 @@ void Form::ShowFocusCues() {
 }
 
 bool Form::TranslateKeyboard(const MSG& msg) {
+  // Keys only, and only this form's: most messages are neither, and leave at the first test.
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
   if (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd)) return false;
   if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_MENU) ShowFocusCues();
   if (msg.message != WM_KEYDOWN) return false;
@@ -55,7 +57,7 @@ bool Form::TranslateKeyboard(const MSG& msg) {
   if (control && (key == VK_TAB || key == VK_NEXT || key == VK_PRIOR)) {
     TabControl* tabs = nullptr;
     for (const auto& c : controls_)
-      if (!tabs) tabs = dynamic_cast<TabControl*>(c.get());
+      if ((tabs = dynamic_cast<TabControl*>(c.get()))) break;
     if (!tabs) return false;
     tabs->SelectNext(key == VK_TAB ? GetKeyState(VK_SHIFT) >= 0 : key == VK_NEXT);
     // The focus stays where it was, unless it was on the page just hidden.

@@ -14,10 +14,7 @@ int Form::ShowModal() {
   modal_ = true;
   // Its cues as the caller's, as a dialog box takes them from the input that opened it: shown when the
   // keyboard opened it.
-  if (caller && !(Sys().QueryUIState(caller) & UISF_HIDEFOCUS))
-    ShowFocusCues();
-  else if (caller)
-    HideFocusCues();
+  if (caller) main->FocusShown() ? ShowFocusCues() : HideFocusCues();
   Show();
   if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) SetFocus(first);
   MSG msg;

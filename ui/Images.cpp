@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/Exception.h"
+#include "ui/Dpi.h"
 #include "ui/PictureRules.h"
 #include "ui/Png.h"
 
@@ -58,7 +59,7 @@ PictureData FindPicture(const char* resource) {
 ImageList::ImageList(const char* resource, int width, int height, int dpi) : picture_(FindPicture(resource)) {
   width_ = width ? width : picture_.width;
   height_ = height ? height : picture_.height;
-  if (dpi != 96) Scale(resource, dpi);
+  if (dpi != kDesignDpi) Scale(resource, dpi);
   // An opaque picture is copied to the screen straight from the program's memory; one with alpha needs a
   // bitmap of its own to blend from.
   if (!picture_.opaque) {
@@ -70,7 +71,7 @@ ImageList::ImageList(const char* resource, int width, int height, int dpi) : pic
 }
 
 void ImageList::Scale(const char* resource, int dpi) {
-  const int count = Count(), width = MulDiv(width_, dpi, 96), height = MulDiv(height_, dpi, 96);
+  const int count = Count(), width = Scaled(width_, dpi), height = Scaled(height_, dpi);
   DecodedPicture source = Rendering200(resource);
   if (!source.width) source = Pixels96(picture_);
   // The images of the source, in proportion to those of the 96-dpi picture: columns beyond the last whole

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "ui/Application.h"
-#include "ui/Dpi.h"
 #include "ui/Form.h"
 
 namespace ui {
@@ -71,20 +70,18 @@ bool TabControl::HandleNotify(const NMHDR& nm, LRESULT& result) {
   return true;
 }
 
-int TabControl::Px(int length) const { return Scaled(length, form_.Dpi()); }
-
 void TabControl::Layout() {
   tabs_.clear();
   HDC dc = MeasureDc();
   {
     SelectedObject font(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
-    int x = Px(style_.offset);
+    int x = form_.Scale(style_.offset);
     for (const std::wstring& caption : captions_) {
       SIZE size{};
       GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-      const int width = std::max(Px(kMinWidth), static_cast<int>(size.cx) + 2 * Px(kMargin));
-      tabs_.push_back(RECT{x, Px(kTabTop), x + width, Px(kBodyTop) + 1});
-      x += width + Px(kGap);
+      const int width = std::max(form_.Scale(kMinWidth), static_cast<int>(size.cx) + 2 * form_.Scale(kMargin));
+      tabs_.push_back(RECT{x, form_.Scale(kTabTop), x + width, form_.Scale(kBodyTop) + 1});
+      x += width + form_.Scale(kGap);
     }
   }
   InvalidateRect(hwnd_, nullptr, FALSE);
@@ -95,7 +92,7 @@ int TabControl::HitTab(POINT p) const {
   const auto chosen = static_cast<size_t>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0));
   for (size_t i = 0; i < tabs_.size(); ++i) {
     RECT r = tabs_[i];
-    if (i == chosen) r.top -= Px(kRaise);
+    if (i == chosen) r.top -= form_.Scale(kRaise);
     if (PtInRect(&r, p)) return static_cast<int>(i);
   }
   return -1;

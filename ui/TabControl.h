@@ -40,14 +40,13 @@ class TabControl : public Control {
   bool HandleNotify(const NMHDR& nm, LRESULT& result) override;
 
  private:
-  // Lengths of the skin at 96 dpi, scaled by Px.
+  // Lengths of the skin at 96 dpi, scaled by the form's dpi.
   static constexpr int kBodyTop = 24;  // the body's frame runs along this row, under the tabs
   static constexpr int kRaise = 3;     // the tab on show stands this much higher than the others
 
   static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data);
   LRESULT Intercept(UINT msg, WPARAM wp, LPARAM lp);
   void Layout();
-  int Px(int length) const;  // a length of the skin in device pixels at the form's scale
   int HitTab(POINT p) const;
   void Select(int index);
   void Paint(HDC dc) const;

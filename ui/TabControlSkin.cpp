@@ -75,7 +75,7 @@ void TabControl::Paint(HDC target) const {
       background->PaintUnder(dc, BoundsRect());
     else
       FillRect(dc, &client, form_.Brush());
-    const int top = Px(kBodyTop);
+    const int top = form_.Scale(kBodyTop);
     const RECT body{0, top, client.right, client.bottom};
     Remplir(dc, body, style_.body);
     // The skin's lines stay one pixel wide at every scale, as the system draws its own frames.
@@ -93,10 +93,10 @@ void TabControl::Paint(HDC target) const {
 
 void TabControl::PaintTab(HDC dc, int index, bool active) const {
   RECT r = tabs_[static_cast<size_t>(index)];
-  const LONG g = r.left, d = r.right - 1, top = Px(kBodyTop), corner = Px(2), band = Px(2);
+  const LONG g = r.left, d = r.right - 1, top = form_.Scale(kBodyTop), corner = form_.Scale(2), band = form_.Scale(2);
   if (active) {
     // The tab on show stands higher and opens into the body, over the frame's row.
-    r.top -= Px(kRaise);
+    r.top -= form_.Scale(kRaise);
     Remplir(dc, RECT{g + 1, r.top + 1, d, top + 1}, style_.body);
     Remplir(dc, RECT{g + 2, r.top + 1, d - 1, r.top + 1 + band}, style_.accent);
     Trait(dc, {{g + 1, r.top + 1 + band}, {d - 1, r.top + 1 + band}}, Melange(style_.accent, style_.body, 50));
@@ -117,7 +117,7 @@ void TabControl::PaintTab(HDC dc, int index, bool active) const {
   DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
             DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
   if (active && GetFocus() == hwnd_ && FocusShown()) {
-    InflateRect(&text, -Px(4), -Px(3));
+    InflateRect(&text, -form_.Scale(4), -form_.Scale(3));
     DrawFocusRect(dc, &text);
   }
 }

@@ -1,0 +1,67 @@
+#pragma once
+// A relevé as a file: UTF-8 text, one answer per line, stable and versioned, so that a player's machine
+// becomes a test anywhere.
+//
+//   Quorvane relevé 1                                   the first line, exactly (an optional BOM before it)
+//   # any comment                                        lines starting with '#', and blank lines, are skipped
+//   CpuidPresent: 1                                      1 or 0
+//   cpuid 80000002: 65746E49 2952286C 726F4320 4D542865  the leaf, then EAX EBX ECX EDX (8 hex digits each)
+//   Rdtsc: 1000 1300001000                               the counter before and after the pause (decimal)
+//   QueryPerformanceFrequency: 10000000                  decimal
+//   QueryPerformanceCounter: 20000 5020000               before and after the pause (decimal, signed)
+//   ProcesseurSelonOS: "Intel(R) Pentium(R) 4 CPU" 2800  the registry's name and ~MHz
+//   IsWow64Process2: 0000 AA64                           process and native machine (4 hex digits each)
+//   GlobalMemoryStatusEx: 1 TP AP TV AV TPF APF          the result, then six byte counts (decimal); one
+//                                                        line per query, in the order of the queries
+//   CoCreateInstance: 00000000                           the provider's creation (HRESULT, 8 hex digits)
+//   GetChildContainer "DxDiag_DisplayDevices": 00000000 ""   a container's path, HRESULT, name (see Releve.h)
+//   GetProp "DxDiag_DisplayDevices/0" "szDescription": 00000000 0008 "RADEON 9800"
+//                                                        HRESULT, VARTYPE (4 hex), then a quoted text for
+//                                                        VT_BSTR (0008), else a decimal integer
+//   GetSystemDirectoryA: "C:\\WINDOWS\\system32"
+//   GetFileVersionInfo "ddraw.dll": 4.8.0.400            or `aucune` when the version could not be read
+//   EnumDisplaySettingsA: 1 1920 1080 60 32              result, width, height, frequency, bits per pixel
+//   GetDeviceCaps: 1 32                                  PLANES, BITSPIXEL
+//   MultiEcran: 1
+//   GetSystemMetrics: 1920 1080 1920 1080                SM_CXSCREEN SM_CYSCREEN SM_CXVIRTUALSCREEN SM_CYVIRTUALSCREEN
+//   GetVersionExA: 1 5 1 2600 2 "Service Pack 3"         result, major, minor, build, platform, CSD text
+//   RtlGetVersion: 10 0 22631 2 1 ""                     major, minor, build, platform, product type, CSD
+//   wine_get_version: "8.0"
+//   wine_get_host_version: "Linux" "6.1.0"
+//   rapport: "CPU              : AMD Athlon(tm) XP 2400+"  the report's 20 lines, in order, the first empty
+//
+// Texts are quoted: inside the quotes `\\` is a backslash, `\"` a quote, `\xHH` any byte; the writer
+// escapes the quote, the backslash, control bytes and bytes that are not UTF-8, so that any byte survives.
+// Keys are matched exactly; fields are separated by one or more blanks. Every key but cpuid, GetProp,
+// GetChildContainer, GetFileVersionInfo, GlobalMemoryStatusEx and rapport appears at most once.
+// Required: CpuidPresent (and Rdtsc when it is 1), at least one GlobalMemoryStatusEx, CoCreateInstance,
+// EnumDisplaySettingsA, GetDeviceCaps, MultiEcran, GetSystemMetrics, GetVersionExA and exactly 20 rapport lines.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "probes/Releve.h"
+
+namespace sondes {
+
+inline constexpr std::string_view kEnteteReleve = "Quorvane relevé 1";
+inline constexpr size_t kTailleMaxReleve = 1024 * 1024;  // bytes; a larger file is no relevé
+inline constexpr size_t kLignesRapport = 20;
+
+// Why a file is not a relevé: the line (1-based; 0 for the file as a whole) and a French message.
+struct ErreurReleve {
+  size_t ligne = 0;
+  std::string message;  // UTF-8, lower case, no final full stop: "ligne mal formée"
+};
+
+// The file's text, in the order of the format above: the same relevé always gives the same bytes.
+std::string EcrireReleve(const Releve& releve);
+
+// Reads a file's bytes; never throws on any input (memory aside).
+std::variant<Releve, ErreurReleve> LireReleve(std::string_view contenu);
+
+// "releve.txt, ligne 12 : ligne mal formée." (the file's name without its folder; no line when it is 0).
+std::string MessageErreurReleve(std::string_view nomFichier, const ErreurReleve& erreur);
+
+}  // namespace sondes

@@ -22,6 +22,7 @@ std::string Hr(int32_t hr) { return Hex(static_cast<uint32_t>(hr), 8); }
 std::string Dec(auto v) { return std::to_string(v); }
 std::string Bool(bool b) { return b ? "1" : "0"; }
 
+// One answer: its key and what names it (a leaf, a path), a colon, then its values.
 void Ligne(std::string& s, std::string_view tete, std::initializer_list<std::string> champs) {
   s += tete;
   s += ':';
@@ -160,7 +161,7 @@ std::variant<Releve, ErreurReleve> LireReleve(std::string_view contenu) {
   if (contenu.starts_with(kBom)) contenu.remove_prefix(kBom.size());
   Releve r;
   uint32_t vues = 0;
-  size_t numero = 0;
+  size_t numero = 0;  // the lines before this one
   for (size_t debut = 0; debut < contenu.size() || numero == 0; ++numero) {
     const size_t fin = std::min(contenu.find('\n', debut), contenu.size());
     std::string_view ligne = contenu.substr(debut, fin - debut);

@@ -264,8 +264,8 @@ TEST(Juger, LesConseilsViennentDesMachinesDuCorpus) {
     bool entier;  // the whole hint, else its end
   };
   const Cas cas[] = {
-      {"13-win10-i5-6600k-r9-200.txt", &V::bulleOS, inconnu + L" Votre système : Windows 10 (build 19045)." + compatibilite,
-       true},
+      {"13-win10-i5-6600k-r9-200.txt", &V::bulleOS,
+       inconnu + L" Votre système : Windows 10 (build 19045)." + compatibilite, true},
       {"17-win11-i9-12900k-quadro-p1000-deux-ecrans.txt", &V::bulleOS,
        inconnu + L" Votre système : Windows 11 (build 22631)." + compatibilite, true},
       {"15-wine8-linux-core-i7-2600k.txt", &V::bulleOS,
@@ -288,9 +288,8 @@ TEST(Juger, LesConseilsViennentDesMachinesDuCorpus) {
     contenu << f.rdbuf();
     const auto lu = sondes::LireReleve(contenu.str());
     ASSERT_TRUE(std::holds_alternative<sondes::Releve>(lu)) << c.releve;
-    const auto r = sondes::Decoder(std::get<sondes::Releve>(lu), [](std::string_view t) {
-      return std::optional<std::string>(t);
-    });
+    const auto r =
+        sondes::Decoder(std::get<sondes::Releve>(lu), [](std::string_view t) { return std::optional<std::string>(t); });
     const std::wstring bulle = Juger(r).*c.bulle;
     if (c.entier)
       EXPECT_EQ(bulle, c.texte) << c.releve;

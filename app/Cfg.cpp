@@ -4,6 +4,8 @@
 #include "app/Rapport.h"
 #include "probes/DxFiles.h"
 #include "probes/DxFilesRules.h"
+#include "probes/InspectionRules.h"
+#include "base/Texte.h"
 #include "probes/Sondes.h"
 #include "ui/Screen.h"
 
@@ -62,20 +64,25 @@ void TFichePrinc::LierControles() {
   for (size_t i = 0; i < kNbValeurs; ++i) this->*kMembresValeurs[i] = Component<ui::Label>(kValeurs[i].label);
 }
 
+void TFichePrinc::Rejouer(sondes::Releve releve, std::wstring nom) {
+  ReleveInspection = std::move(releve);
+  rejoue_ = std::move(nom);
+}
+
 void TFichePrinc::FormShow(ui::Control*) {
   // The framework raises the show once; an exception ends the run at its step.
   phases::Marquer(phases::Phase::DebutInspection);
-  MarqueVideo = "Inconnue";
-  VerDrv = "Inconnue";
   PlacerFenetre();
-  LireMemoire();
-  LireCarteVideo();
-  LireCPU();
-  LireOS();
+  if (rejoue_) {
+    Resultats = sondes::Decoder(ReleveInspection, base::AnsiDepuisUtf8);
+  } else {
+    sondes::Inspecter(Resultats, ReleveInspection, SysInfo, plateforme_);
+  }
   Evaluer();
   EcrireValeurs();
   RemplirRapport();
-  StatusBar->SetSimpleText(L"Détection du matériel effectuée avec succès !");
+  // A replay says so, so that nobody takes another machine's findings for their own.
+  StatusBar->SetSimpleText(rejoue_ ? L"Relevé rejoué : " + *rejoue_ : L"Détection du matériel effectuée avec succès !");
   phases::Marquer(phases::Phase::FinInspection);
 }
 
@@ -87,7 +94,7 @@ LRESULT TFichePrinc::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void TFichePrinc::EcrireValeurs() {
-  for (size_t i = 0; i < kNbValeurs; ++i) (this->*kMembresValeurs[i])->SetText(TexteValeur(kValeurs[i], *this));
+  for (size_t i = 0; i < kNbValeurs; ++i) (this->*kMembresValeurs[i])->SetText(TexteValeur(kValeurs[i], Resultats));
 }
 
 int TFichePrinc::PlacerFenetre() {
@@ -95,11 +102,6 @@ int TFichePrinc::PlacerFenetre() {
   MoveTo(p.left, p.top);
   return 0;
 }
-
-int TFichePrinc::LireMemoire() { return sondes::LireMemoire(*this, SysInfo); }
-int TFichePrinc::LireCarteVideo() { return sondes::LireCarteVideo(*this, SysInfo, plateforme_); }
-int TFichePrinc::LireCPU() { return sondes::LireCPU(*this, SysInfo, plateforme_); }
-int TFichePrinc::LireOS() { return sondes::LireOS(*this, plateforme_); }
 
 int TFichePrinc::VersionDxParFichiers(uint32_t* majeur, uint32_t* mineur, char* lettre) {
   return sondes::VersionDxParFichiers(plateforme_, majeur, mineur, lettre);

@@ -1,9 +1,14 @@
 #pragma once
-// The main window: its controls, the findings of the inspection run (inherited as plain members), the
-// show handler that performs that run once, and the command handlers of its picture buttons.
+// The main window: its controls, the findings of the inspection run with the relevé they come from, the
+// show handler that performs that run once (or replays a relevé), and the command handlers of its picture
+// buttons.
+#include <optional>
+#include <string>
+
 #include "app/CfgRules.h"
 #include "app/OneInstance.h"
 #include "probes/Plateforme.h"
+#include "probes/Releve.h"
 #include "probes/Resultats.h"
 #include "probes/SysInfo.h"
 #include "ui/Form.h"
@@ -19,7 +24,7 @@ namespace appli {
 
 extern const ui::FormDesc kFormeFichePrinc;
 
-class TFichePrinc : public ui::Form, public sondes::ResultatsInspection {
+class TFichePrinc : public ui::Form {
  public:
   explicit TFichePrinc(sondes::Plateforme& plateforme);
 
@@ -49,13 +54,16 @@ class TFichePrinc : public ui::Form, public sondes::ResultatsInspection {
   sondes::TSysInfo SysInfo;
   TLMDOneInstance LMDOneInstance1;
 
+  // The findings of the inspection run, and the platform's answers they were decoded from.
+  sondes::ResultatsInspection Resultats;
+  sondes::Releve ReleveInspection;
+  // Before the window is shown: its findings will be those of `releve`, a machine's relevé read from the
+  // file `nom`, instead of this machine's; nothing is asked of the platform.
+  void Rejouer(sondes::Releve releve, std::wstring nom);
+
   // The inspection run and its steps.
   void FormShow(ui::Control* Sender);
   int PlacerFenetre();
-  int LireMemoire();
-  int LireCarteVideo();
-  int LireCPU();
-  int LireOS();
   int Evaluer();
   int RemplirRapport();
 
@@ -94,6 +102,7 @@ class TFichePrinc : public ui::Form, public sondes::ResultatsInspection {
 #undef QUORVANE_MEMBRE_VALEUR
 
   sondes::Plateforme& plateforme_;
+  std::optional<std::wstring> rejoue_;  // the replayed relevé's file name
 };
 
 extern TFichePrinc* FichePrinc;

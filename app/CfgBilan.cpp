@@ -30,7 +30,7 @@ void Nommer(ui::Picture* image, const std::wstring& bulle) {
 }  // namespace
 
 int TFichePrinc::Evaluer() {
-  const bilan::Verdicts v = bilan::Juger(*this);
+  const bilan::Verdicts v = bilan::Juger(Resultats);
   OSPim->SetImageIndex(v.os);
   Commenter(LblCmtOS, v.cmtOS);
   RAMPim->SetImageIndex(v.ram);
@@ -61,10 +61,9 @@ int TFichePrinc::Evaluer() {
 
 int TFichePrinc::RemplirRapport() {
   // The captions as the labels show them, units included; never the findings themselves.
-  std::vector<bilan::EntreeRapport<std::wstring>> entrees;
-  for (size_t i = 0; i < kNbValeurs; ++i)
-    entrees.push_back({kValeurs[i].titre, (this->*kMembresValeurs[i])->Text(), kValeurs[i].separateurApres});
-  MemoConfig->Add(bilan::LignesRapport<std::wstring>(entrees));
+  std::vector<std::wstring> legendes;
+  for (size_t i = 0; i < kNbValeurs; ++i) legendes.push_back((this->*kMembresValeurs[i])->Text());
+  MemoConfig->Add(LignesDuRapport(legendes));
   return 0;
 }
 

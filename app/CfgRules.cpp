@@ -1,5 +1,7 @@
 #include "app/CfgRules.h"
 
+#include <algorithm>
+
 namespace appli {
 
 Position CalculerPosition(int32_t largeurBureau, int32_t hauteurBureau, int32_t largeurClient, int32_t hauteurClient) {
@@ -11,5 +13,19 @@ Position CalculerPosition(int32_t largeurBureau, int32_t hauteurBureau, int32_t 
 
 std::string TexteEntier(int32_t valeur) { return std::to_string(valeur); }
 std::string TexteNonSigne(uint32_t valeur) { return std::to_string(valeur); }
+
+std::string TexteValeurOctets(const LigneValeur& valeur, const sondes::ResultatsInspection& r) {
+  std::string texte = valeur.texte(r);
+  texte.resize(std::min(texte.size(), texte.find('\0')));
+  return texte;
+}
+
+std::vector<std::string> RapportOctets(const sondes::ResultatsInspection& r) {
+  std::vector<std::string> legendes;
+  for (const LigneValeur& v : kValeurs) legendes.push_back(TexteValeurOctets(v, r));
+  std::vector<std::string> lignes{""};
+  for (std::string& l : LignesDuRapport(legendes)) lignes.push_back(std::move(l));
+  return lignes;
+}
 
 }  // namespace appli

@@ -4,8 +4,10 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/Valeurs.h"
+#include "assess/ReportRules.h"
 #include "probes/Resultats.h"
 
 namespace appli {
@@ -35,5 +37,21 @@ struct LigneValeur {
 inline constexpr LigneValeur kValeurs[] = {QUORVANE_VALEURS(QUORVANE_LIGNE_VALEUR)};
 #undef QUORVANE_LIGNE_VALEUR
 inline constexpr size_t kNbValeurs = std::size(kValeurs);
+
+// A value label's text in the findings' single-byte code page, up to a zero byte, as a label holds it.
+std::string TexteValeurOctets(const LigneValeur& valeur, const sondes::ResultatsInspection& r);
+
+// The report's lines after its own empty first line, from the value labels' texts in the table's order:
+// the window's memo, the run without a window and the replay all assemble it here.
+template <class Texte>
+std::vector<Texte> LignesDuRapport(const std::vector<Texte>& legendes) {
+  std::vector<bilan::EntreeRapport<Texte>> entrees;
+  for (size_t i = 0; i < kNbValeurs && i < legendes.size(); ++i)
+    entrees.push_back({kValeurs[i].titre, legendes[i], kValeurs[i].separateurApres});
+  return bilan::LignesRapport<Texte>(entrees);
+}
+
+// The report's 20 lines, the empty one first, in the findings' single-byte code page.
+std::vector<std::string> RapportOctets(const sondes::ResultatsInspection& r);
 
 }  // namespace appli

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "base/DllSysteme.h"
+#include "base/Tardives.h"
 
 namespace appli::phases {
 namespace {
@@ -27,8 +27,7 @@ double Ecart(const LARGE_INTEGER& de, const LARGE_INTEGER& a) {
 double DepuisCreation() {
   FILETIME creation, fin, noyau, utilisateur, maintenant;
   if (!GetProcessTimes(GetCurrentProcess(), &creation, &fin, &noyau, &utilisateur)) return 0;
-  static const auto precise =
-      base::FonctionSysteme<decltype(&::GetSystemTimeAsFileTime)>(L"kernel32.dll", "GetSystemTimePreciseAsFileTime");
+  const auto precise = base::tardives::GetSystemTimePreciseAsFileTime();
   (precise ? precise : GetSystemTimeAsFileTime)(&maintenant);
   auto valeur = [](const FILETIME& t) { return ULARGE_INTEGER{{t.dwLowDateTime, t.dwHighDateTime}}.QuadPart; };
   return static_cast<double>(valeur(maintenant) - valeur(creation)) / 10000.0;  // 100 ns units

@@ -1,9 +1,11 @@
 #pragma once
-// The configuration report outside the window's memo: a value label's text, the report's text and bytes
-// from the findings, and the run without a window that writes them.
+// The configuration report and the relevé outside the window: a value label's text, the report's text and
+// bytes from the findings, a relevé's file written and read.
 #include <string>
+#include <variant>
 
 #include "app/CfgRules.h"
+#include "probes/Releve.h"
 
 namespace appli {
 
@@ -16,25 +18,11 @@ std::wstring TexteRapport(const sondes::ResultatsInspection& r);
 // that cannot be converted throws, and is never written.
 std::string OctetsRapport(const std::wstring& texte);
 
-// What the command line asks for: the window, the report without a window (/rapport FICHIER), or the usage
-// (/?). Anything else on it is ignored.
-enum class Mode {
-  Fenetre,
-  Rapport,          // to `fichier`
-  Aide,             // the usage
-  FichierManquant,  // /rapport without a file: the usage, as an error
-};
-struct Commande {
-  Mode mode = Mode::Fenetre;
-  std::wstring fichier;
-};
-// This process's command line: the first switch decides, whatever its case; what follows the report's file
-// is ignored.
-Commande CommandeDuProcessus();
-
-// The program without a window (any mode but Mode::Fenetre): the usage, or the inspection and its report
-// saved as the export saves it, the messages on the console of whoever started the program. The exit
-// code: 0, or 1 on failure.
-int SansFenetre(const Commande& commande);
+// The relevé's file: the answers, then the report they gave as its expected result.
+std::string OctetsReleve(sondes::Releve releve, const sondes::ResultatsInspection& r);
+// A relevé read from `chemin`, or the French message that says why it cannot be read.
+std::variant<sondes::Releve, std::wstring> LireFichierReleve(const std::wstring& chemin);
+// The file's name without its folder.
+std::wstring NomSansDossier(const std::wstring& chemin);
 
 }  // namespace appli

@@ -1,28 +1,29 @@
-// Entry of Quorvane.exe.
+// Entry of Quorvane.exe: the start, step by step, in its order.
 #include "app/About.h"
 #include "app/Cfg.h"
+#include "app/LigneDeCommande.h"
 #include "app/OneInstance.h"
-#include "app/Phases.h"
 #include "app/Rapport.h"
+#include "app/Phases.h"
+#include "app/SansFenetre.h"
 #include "base/DllSysteme.h"
 #include "probes/PlateformeWindows.h"
 #include "ui/Application.h"
 
 #include <optional>
 
-namespace {
-// First of all, before the command line's parser loads the shell: DLLs by bare name from the system only.
-const bool gDllSysteme = (base::DllDuSystemeSeulement(), true);
-const appli::Commande gCommande = appli::CommandeDuProcessus();
-// Created before the entry runs: the mutex exists from the very start of the process. Without a window the
-// program takes no part in the single instance: no mutex, no hand-over.
-const std::optional<appli::TGardeInstance> gGarde =
-    gCommande.mode == appli::Mode::Fenetre ? std::optional<appli::TGardeInstance>(std::in_place) : std::nullopt;
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int commandeAffichage) {
   appli::phases::Demarrer();
-  if (gCommande.mode != appli::Mode::Fenetre) return appli::SansFenetre(gCommande);
+  // First of all, before the command line's parser loads the shell: DLLs by bare name from the system only.
+  base::DllDuSystemeSeulement();
+  const appli::Commande commande = appli::CommandeDuProcessus();
+  if (appli::SansFenetre(commande.mode)) return appli::LancerSansFenetre(commande);
+  std::optional<sondes::Releve> rejoue;
+  if (commande.mode == appli::Mode::Rejouer && !(rejoue = appli::ReleveARejouer(commande.releve))) return 1;
+  // The single instance, before any window: a replay takes no part in it.
+  std::optional<appli::TGardeInstance> garde;
+  if (!rejoue) garde.emplace();
+
   ui::TApplication application;
   ui::Application = &application;
   // The probes' message box belongs to the application's window.
@@ -32,6 +33,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int commandeAffichage) {
     application.SetTitle(L"Lecture de configuration");
     application.SetHelpFile("C:\\Program Files\\FastHelp\\Quorvane\\WinHelp\\Quorvane.hlp");
     appli::FichePrinc = application.CreateForm<appli::TFichePrinc>(plateforme);
+    if (rejoue) appli::FichePrinc->Rejouer(std::move(*rejoue), appli::NomSansDossier(commande.releve));
     appli::AboutBox = application.CreateForm<appli::TAboutBox>();
     application.Run(commandeAffichage);
   } catch (...) {

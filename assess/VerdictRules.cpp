@@ -1,5 +1,10 @@
 #include "assess/VerdictRules.h"
 
+#include <cctype>
+#include <string_view>
+
+#include "probes/OsRules.h"
+
 namespace bilan {
 namespace {
 
@@ -51,6 +56,45 @@ std::wstring SystemeRefuse(const sondes::ResultatsInspection& r) {
   return SystemeDetecte(r);
 }
 
+// What the player can do, beyond the measure: the real system named, how to run a 2004 game on a newer
+// one, Wine named, a missing video driver, the processor under emulation. Nothing of it changes a verdict.
+std::wstring SystemeReel(const sondes::ResultatsInspection& r) {
+  const sondes::FaitsSysteme& f = r.Faits;
+  std::wstring texte;
+  if (f.versionConnue)
+    texte +=
+        L" Votre système : " + Large(sondes::NomSysteme(f.plateforme, f.majeure, f.mineure, f.build, f.typeProduit));
+  if (!f.wine.empty()) {
+    texte += texte.empty() ? L" Sous Wine " : L", sous Wine ";
+    texte += Large(f.wine) + (f.hoteWine.empty() ? L"" : L", " + Large(f.hoteWine));
+  }
+  if (!texte.empty()) texte += L".";
+  // An unknown system from Vista on: the game runs in Windows XP's compatibility mode (Wine's own setting).
+  const bool recent = f.versionConnue && f.plateforme == 2 && f.majeure >= 6;
+  if (r.CodeOS != 0 || !(recent || !f.wine.empty())) return texte;
+  if (!f.wine.empty())
+    return texte +
+           L" Pour lancer le jeu : dans winecfg, onglet Applications, ajoutez son programme et choisissez "
+           L"la version de Windows « Windows XP ».";
+  return texte +
+         L" Pour lancer le jeu : clic droit sur son programme > Propriétés > Compatibilité, cochez le mode "
+         L"de compatibilité « Windows XP (Service Pack 3) » ; s'il le demande, exécutez-le aussi en tant "
+         L"qu'administrateur.";
+}
+
+// Windows's own driver, when the maker's is not installed: "Microsoft Basic Display Adapter" (Windows 8
+// and later), "Standard VGA Graphics Adapter" (before).
+bool PiloteDeBase(const std::string& carte) {
+  const auto egal = [&](std::string_view nom) {
+    if (carte.size() != nom.size()) return false;
+    for (size_t i = 0; i < nom.size(); ++i)
+      if (std::tolower(static_cast<unsigned char>(carte[i])) != std::tolower(static_cast<unsigned char>(nom[i])))
+        return false;
+    return true;
+  };
+  return egal("Microsoft Basic Display Adapter") || egal("Standard VGA Graphics Adapter");
+}
+
 }  // namespace
 
 uint32_t CouleurVerdict(NiveauVerdict niveau) {
@@ -64,14 +108,14 @@ Verdicts Juger(const sondes::ResultatsInspection& r) {
   if (r.CodeOS >= 5 || r.CodeOS == 2) {
     v.os = Ok;
     v.cmtOS = Dire(Ok, kBien);
-    v.bulleOS = SystemeDetecte(r);
+    v.bulleOS = SystemeDetecte(r) + SystemeReel(r);
     v.ram = Comparer(r.TotalRAM, kRamMinimale);
     v.cmtRAM = DireComparaison(v.ram);
     v.bulleRAM = L"Mesuré : " + N(r.TotalRAM) + L" Mo. Il faut plus de " + N(kRamMinimale) + L" Mo.";
   } else {
     v.os = Attention;
     v.cmtOS = Dire(Attention, L"Danger ! Le jeux risque de ne pas fonctionner avec cet OS !");
-    v.bulleOS = SystemeRefuse(r);
+    v.bulleOS = SystemeRefuse(r) + SystemeReel(r);
     v.ram = Attention;
     v.cmtRAM = Dire(Attention, L"Danger ! La configuration actuelle ne permet pas de tester le RAM !");
     v.bulleRAM = SystemeRefuse(r) + L" La mémoire ne peut donc pas être jugée.";
@@ -99,12 +143,20 @@ Verdicts Juger(const sondes::ResultatsInspection& r) {
         carte3D + L".";
     v.SeuilVitesse = kVitesseSans3D;
   }
+  if (PiloteDeBase(r.MarqueVideo))
+    v.bulleCG +=
+        L" Le pilote de votre carte graphique n'est pas installé : Windows utilise son pilote de base, "
+        L"sans 3D. Installez celui du fabricant de la carte.";
 
   v.cpu = Comparer(r.Vitesse, v.SeuilVitesse);
   v.cmtCPU = DireComparaison(v.cpu);
   v.bulleCPU = L"Mesuré : " + N(r.Vitesse) + L" MHz" + (r.Is3D == 1 ? L"" : L", sans carte 3D") +
                L". Il faut plus de " + N(kVitesseAvec3D) + L" MHz avec une carte 3D, plus de " + N(kVitesseSans3D) +
                L" MHz sans.";
+  if (r.Faits.processeurSelonOS)
+    v.bulleCPU +=
+        L" Ce programme est émulé sous Windows sur ARM : le nom et la vitesse du processeur sont ceux "
+        L"que donne Windows.";
 
   // Unsigned: any major version of 8 or more, however large, is recent enough.
   if (r.DxMajeur >= kDxMinimal) {

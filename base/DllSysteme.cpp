@@ -1,5 +1,7 @@
 #include "base/DllSysteme.h"
 
+#include "base/Tardives.h"
+
 #include <string>
 
 namespace base {
@@ -18,8 +20,7 @@ FARPROC AdresseSysteme(const wchar_t* dll, const char* fonction) {
 }
 
 void DllDuSystemeSeulement() {
-  if (const auto f = FonctionSysteme<BOOL(WINAPI*)(DWORD)>(L"kernel32.dll", "SetDefaultDllDirectories"))
-    f(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (const auto f = tardives::SetDefaultDllDirectories()) f(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
 }  // namespace base

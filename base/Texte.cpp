@@ -34,6 +34,15 @@ std::wstring DepuisUtf8(const std::string& texte) {
   return VersLarge(CP_UTF8, texte).value_or(L"");
 }
 
+std::string VersUtf8(std::wstring_view texte) { return VersPage(CP_UTF8, texte).value_or(""); }
+
+std::string Utf8DepuisAnsi(std::string_view texte) { return VersUtf8(DepuisAnsi(texte).value_or(L"")); }
+
+std::optional<std::string> AnsiDepuisUtf8(std::string_view texte) {
+  const auto large = VersLarge(CP_UTF8, texte);
+  return large ? VersAnsi(*large) : std::nullopt;
+}
+
 std::optional<std::string> VersAnsi(std::wstring_view texte) {
   // The flags depend on the code page itself: CP_ACP would hide that it is UTF-8.
   return VersPage(gConversion->GetACP(), texte);

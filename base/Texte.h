@@ -34,5 +34,10 @@ std::optional<std::string> VersAnsi(std::wstring_view texte);
 std::optional<std::string> VersPage(UINT page, std::wstring_view texte);
 // The program's own texts are UTF-8 in the sources.
 std::wstring DepuisUtf8(const std::string& texte);
+// A relevé's texts are UTF-8: to it from wide text or the ANSI code page, and from it to the ANSI code page
+// (nullopt when the code page cannot take the text).
+std::string VersUtf8(std::wstring_view texte);
+std::string Utf8DepuisAnsi(std::string_view texte);
+std::optional<std::string> AnsiDepuisUtf8(std::string_view texte);
 
 }  // namespace base

@@ -42,4 +42,13 @@ std::string NomProcesseur(uint32_t feuilleMax, const OctetsMarque& marque, const
 
 uint32_t VitesseMHz(uint64_t ecartTicks) { return static_cast<uint32_t>(ecartTicks) / (kPauseMesureMs * 1000u); }
 
+uint32_t VitesseMHz(uint64_t ecartTicks, uint64_t ecartCompteur, uint64_t frequence) {
+  if (frequence == 0 || ecartCompteur == 0) return VitesseMHz(ecartTicks);
+  // ticks / (ecartCompteur / frequence seconds) / 10^6, in 128 bits so that no product overflows.
+  __extension__ using U128 = unsigned __int128;
+  const U128 mhz = U128{static_cast<uint32_t>(ecartTicks)} * frequence / (U128{ecartCompteur} * 1'000'000u);
+  constexpr uint32_t kMax = 0x7FFFFFFF;
+  return mhz > kMax ? kMax : static_cast<uint32_t>(mhz);
+}
+
 }  // namespace sondes

@@ -29,5 +29,13 @@ std::string NomProcesseur(uint32_t feuilleMax, const OctetsMarque& marque, const
 
 // MHz from the tick difference over the pause: only its low 32 bits count, divided unsigned and truncated.
 uint32_t VitesseMHz(uint64_t ecartTicks);
+// The same over the pause as the performance counter measured it (`ecartCompteur` counts at `frequence`
+// per second): a pause that lasted longer than asked does not read as a faster processor. Without a
+// counter (a frequency or a difference of 0), the pause is taken to have lasted as asked. At most the
+// 32-bit signed maximum.
+uint32_t VitesseMHz(uint64_t ecartTicks, uint64_t ecartCompteur, uint64_t frequence);
+
+// IMAGE_FILE_MACHINE_ARM64: the machine under the x64 emulation of Windows on ARM.
+inline constexpr uint16_t kMachineArm64 = 0xAA64;
 
 }  // namespace sondes

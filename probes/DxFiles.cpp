@@ -4,6 +4,7 @@
 #include <new>
 #include <string>
 
+#include "base/Texte.h"
 #include "probes/DxFilesRules.h"
 
 namespace sondes {
@@ -26,18 +27,33 @@ HRESULT LireVersionFichier(Plateforme& plateforme, const char* chemin, uint64_t*
   return S_OK;
 }
 
-int VersionDxParFichiers(Plateforme& plateforme, uint32_t* majeur, uint32_t* mineur, char* lettre) {
+void LireVersionsDx(Plateforme& plateforme, Releve& releve) {
   char repertoire[512] = {};
-  const bool aRepertoire = plateforme.GetSystemDirectoryA(repertoire, 260) != 0;
+  if (plateforme.GetSystemDirectoryA(repertoire, 260) == 0) return;
   // A longer name is cut to 259 characters before the file names are appended.
   repertoire[259] = '\0';
-  return EvaluerTableDx(
+  releve.repertoireSysteme = base::Utf8DepuisAnsi(repertoire);
+  // The table says which files, in which order; each answer is kept.
+  EvaluerTableDx(
       [&](const char* fichier) -> std::optional<uint64_t> {
-        if (!aRepertoire) return std::nullopt;
         const std::string chemin = std::string(repertoire) + "\\" + fichier;
         uint64_t version = 0;
-        if (FAILED(LireVersionFichier(plateforme, chemin.c_str(), &version))) return std::nullopt;
-        return version;
+        std::optional<uint64_t> lue;
+        if (SUCCEEDED(LireVersionFichier(plateforme, chemin.c_str(), &version))) lue = version;
+        releve.fichiersDx.push_back({fichier, lue});
+        return lue;
+      },
+      nullptr, nullptr, nullptr);
+}
+
+int VersionDxParFichiers(Plateforme& plateforme, uint32_t* majeur, uint32_t* mineur, char* lettre) {
+  Releve releve;
+  LireVersionsDx(plateforme, releve);
+  return EvaluerTableDx(
+      [&](const char* fichier) -> std::optional<uint64_t> {
+        for (const VersionFichierDx& f : releve.fichiersDx)
+          if (f.fichier == fichier) return f.version;
+        return std::nullopt;
       },
       majeur, mineur, lettre);
 }

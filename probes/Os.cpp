@@ -1,25 +1,46 @@
-#include <cstring>
-
-#include "probes/OsRules.h"
+#include "base/Texte.h"
+#include "probes/InspectionRules.h"
 #include "probes/Sondes.h"
 
+#include <cstring>
+#include <cwchar>
+
 namespace sondes {
+namespace {
 
-int LireOS(ResultatsInspection& r, Plateforme& plateforme) {
-  // The record lives with the findings; a failed query leaves it as it was (all zero from the start).
-  static_assert(sizeof(OSVERSIONINFOA) == sizeof(VersionOS));
-  r.VersionOSInfo.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
-  OSVERSIONINFOA version;
-  std::memcpy(&version, &r.VersionOSInfo, sizeof version);
-  plateforme.GetVersionExA(version);
-  std::memcpy(static_cast<void*>(&r.VersionOSInfo), &version, sizeof version);
+std::string Texte(const char* t) { return t ? base::Utf8DepuisAnsi(t) : std::string(); }
 
-  const NomOS nom =
-      ChoisirOS(r.VersionOSInfo.dwPlatformId, r.VersionOSInfo.dwMajorVersion, r.VersionOSInfo.dwMinorVersion);
-  r.VerOS = nom.nom;
-  r.CodeOS = nom.code;
-  const char* csd = r.VersionOSInfo.szCSDVersion;
-  r.AutreInfo.assign(csd, strnlen(csd, sizeof r.VersionOSInfo.szCSDVersion));
+}  // namespace
+
+int LireOS(ResultatsInspection& r, Plateforme& plateforme, Releve& releve) {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  VersionSysteme& v = releve.versionEx;
+  v.lu = plateforme.GetVersionExA(version) != FALSE;  // a failed query leaves the record all zero
+  v.majeure = version.dwMajorVersion;
+  v.mineure = version.dwMinorVersion;
+  v.build = version.dwBuildNumber;
+  v.plateforme = version.dwPlatformId;
+  v.csd = base::Utf8DepuisAnsi(std::string_view(version.szCSDVersion, strnlen(version.szCSDVersion, 128)));
+
+  // What the system is, whatever it tells this program: the true version, and Wine with its host.
+  OSVERSIONINFOEXW vraie{};
+  vraie.dwOSVersionInfoSize = sizeof vraie;
+  if (plateforme.RtlGetVersion(vraie) >= 0)
+    releve.vraieVersion =
+        VersionSysteme{true,
+                       vraie.dwMajorVersion,
+                       vraie.dwMinorVersion,
+                       vraie.dwBuildNumber,
+                       vraie.dwPlatformId,
+                       base::VersUtf8(std::wstring_view(vraie.szCSDVersion, wcsnlen(vraie.szCSDVersion, 128))),
+                       vraie.wProductType};
+  if (const char* wine = plateforme.wine_get_version()) releve.wine = Texte(wine);
+  const char *systeme = nullptr, *hote = nullptr;
+  if (plateforme.wine_get_host_version(&systeme, &hote))
+    releve.hoteWine = std::array<std::string, 2>{Texte(systeme), Texte(hote)};
+
+  DecoderOS(releve, r, base::AnsiDepuisUtf8);
   return 0;
 }
 

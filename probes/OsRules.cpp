@@ -39,4 +39,43 @@ NomOS ChoisirOS(uint32_t plateforme, uint32_t majeure, uint32_t mineure) {
   return {"OS inconnu", 0};
 }
 
+std::string NomSysteme(uint32_t plateforme, uint32_t majeure, uint32_t mineure, uint32_t build, uint8_t typeProduit) {
+  struct Nom {
+    uint32_t plateforme, majeure, mineure, buildMin;
+    const char *poste, *serveur;
+  };
+  // From the newest down: the first row at or below the version wins.
+  // clang-format off
+  constexpr Nom kNoms[] = {
+      {2, 10, 0, 26100, "Windows 11",     "Windows Server 2025"},
+      {2, 10, 0, 22000, "Windows 11",     "Windows Server 2022"},
+      {2, 10, 0, 20348, "Windows 10",     "Windows Server 2022"},
+      {2, 10, 0, 17763, "Windows 10",     "Windows Server 2019"},
+      {2, 10, 0, 0,     "Windows 10",     "Windows Server 2016"},
+      {2, 6,  3, 0,     "Windows 8.1",    "Windows Server 2012 R2"},
+      {2, 6,  2, 0,     "Windows 8",      "Windows Server 2012"},
+      {2, 6,  1, 0,     "Windows 7",      "Windows Server 2008 R2"},
+      {2, 6,  0, 0,     "Windows Vista",  "Windows Server 2008"},
+      {2, 5,  2, 0,     "Windows XP x64", "Windows Server 2003"},
+      {2, 5,  1, 0,     "Windows XP",     "Windows XP"},
+      {2, 5,  0, 0,     "Windows 2000",   "Windows 2000 Server"},
+      {2, 4,  0, 0,     "Windows NT 4.0", "Windows NT 4.0 Server"},
+      {2, 3,  51, 0,    "Windows NT 3.51", "Windows NT 3.51 Server"},
+      {1, 4,  90, 0,    "Windows ME",     "Windows ME"},
+      {1, 4,  10, 0,    "Windows 98",     "Windows 98"},
+      {1, 4,  0, 0,     "Windows 95",     "Windows 95"},
+  };
+  // clang-format on
+  // Windows 9x keeps the major and minor version in the build number's high word.
+  const uint32_t numero = plateforme == 1 ? build & 0xFFFF : build;
+  const auto avant = [](uint32_t a1, uint32_t a2, uint32_t a3, uint32_t b1, uint32_t b2, uint32_t b3) {
+    return a1 != b1 ? a1 < b1 : a2 != b2 ? a2 < b2 : a3 < b3;
+  };
+  for (const Nom& n : kNoms)
+    if (n.plateforme == plateforme && !avant(majeure, mineure, numero, n.majeure, n.mineure, n.buildMin))
+      return std::string(typeProduit >= 2 ? n.serveur : n.poste) + " (build " + std::to_string(numero) + ")";
+  return "Windows " + std::to_string(majeure) + "." + std::to_string(mineure) + " (build " + std::to_string(numero) +
+         ")";
+}
+
 }  // namespace sondes

@@ -1,6 +1,7 @@
 #pragma once
 // Naming of the running Windows from three numbers of its version record.
 #include <cstdint>
+#include <string>
 
 namespace sondes {
 
@@ -10,5 +11,9 @@ struct NomOS {
 };
 
 NomOS ChoisirOS(uint32_t plateforme, uint32_t majeure, uint32_t mineure);
+
+// The system's own name, from its true version: "Windows 11 (build 22631)", "Windows Server 2019 (build
+// 17763)". Windows 11 is 10.0 from build 22000; a server says so by its product type (2 or 3).
+std::string NomSysteme(uint32_t plateforme, uint32_t majeure, uint32_t mineure, uint32_t build, uint8_t typeProduit);
 
 }  // namespace sondes

@@ -39,6 +39,11 @@ class Plateforme {
   virtual UINT timeEndPeriod(UINT periode) = 0;
   // Name and speed as the OS reports them, for processors without CPUID and RDTSC.
   virtual bool ProcesseurSelonOS(char nom[64], uint32_t& megahertz) = 0;
+  // The performance counter that times the pause; FALSE where the system has none.
+  virtual BOOL QueryPerformanceFrequency(LARGE_INTEGER& frequence) = 0;
+  virtual BOOL QueryPerformanceCounter(LARGE_INTEGER& compteur) = 0;
+  // Windows 10 1511 and later (kernel32); FALSE with ERROR_PROC_NOT_FOUND before.
+  virtual BOOL IsWow64Process2(HANDLE processus, USHORT* machineProcessus, USHORT* machineNative) = 0;
 
   // Memory.
   virtual BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX& etat) = 0;
@@ -66,6 +71,11 @@ class Plateforme {
 
   // Operating system.
   virtual BOOL GetVersionExA(OSVERSIONINFOA& version) = 0;
+  // The true version whatever the manifest (ntdll); STATUS_PROCEDURE_NOT_FOUND where it is missing (9x).
+  virtual LONG RtlGetVersion(OSVERSIONINFOEXW& version) = 0;
+  // Wine's ntdll exports: nullptr, and false, on Windows.
+  virtual const char* wine_get_version() = 0;
+  virtual bool wine_get_host_version(const char** systeme, const char** version) = 0;
 };
 
 }  // namespace sondes

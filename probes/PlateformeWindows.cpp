@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "base/DllSysteme.h"
+#include "base/Tardives.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <cpuid.h>
@@ -47,8 +47,7 @@ uint64_t PlateformeWindows::Rdtsc() { return 0; }
 
 BOOL PlateformeWindows::SetProcessInformation(HANDLE processus, PROCESS_INFORMATION_CLASS classe, void* information,
                                               DWORD taille) {
-  using Fonction = BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, void*, DWORD);
-  static const auto f = base::FonctionSysteme<Fonction>(L"kernel32.dll", "SetProcessInformation");
+  const auto f = base::tardives::SetProcessInformation();
   if (!f) {
     SetLastError(ERROR_PROC_NOT_FOUND);
     return FALSE;
@@ -56,15 +55,41 @@ BOOL PlateformeWindows::SetProcessInformation(HANDLE processus, PROCESS_INFORMAT
   return f(processus, classe, information, taille);
 }
 
+BOOL PlateformeWindows::IsWow64Process2(HANDLE processus, USHORT* machineProcessus, USHORT* machineNative) {
+  const auto f = base::tardives::IsWow64Process2();
+  if (!f) {
+    SetLastError(ERROR_PROC_NOT_FOUND);
+    return FALSE;
+  }
+  return f(processus, machineProcessus, machineNative);
+}
+
+LONG PlateformeWindows::RtlGetVersion(OSVERSIONINFOEXW& version) {
+  const auto f = base::tardives::RtlGetVersion();
+  return f ? f(&version) : static_cast<LONG>(0xC000007A);  // STATUS_PROCEDURE_NOT_FOUND
+}
+
+const char* PlateformeWindows::wine_get_version() {
+  const auto f = base::tardives::wine_get_version();
+  return f ? f() : nullptr;
+}
+
+bool PlateformeWindows::wine_get_host_version(const char** systeme, const char** version) {
+  const auto f = base::tardives::wine_get_host_version();
+  if (!f) return false;
+  f(systeme, version);
+  return true;
+}
+
 // The multimedia timer's DLL loads at the clock measurement, where the diagnostic provider has usually
 // loaded it already, rather than at start.
 UINT PlateformeWindows::timeBeginPeriod(UINT periode) {
-  static const auto f = base::FonctionSysteme<decltype(&::timeBeginPeriod)>(L"winmm.dll", "timeBeginPeriod");
+  const auto f = base::tardives::timeBeginPeriod();
   return f ? f(periode) : TIMERR_NOCANDO;
 }
 
 UINT PlateformeWindows::timeEndPeriod(UINT periode) {
-  static const auto f = base::FonctionSysteme<decltype(&::timeEndPeriod)>(L"winmm.dll", "timeEndPeriod");
+  const auto f = base::tardives::timeEndPeriod();
   return f ? f(periode) : TIMERR_NOCANDO;
 }
 
@@ -96,22 +121,21 @@ int PlateformeWindows::MessageBoxA(const char* texte, const char* legende, UINT 
   return ::MessageBoxA(proprietaire_, texte, legende, options);
 }
 
-bool PlateformeWindows::MultiEcran() { return base::AdresseSysteme(L"user32.dll", "GetMonitorInfoA") != nullptr; }
+bool PlateformeWindows::MultiEcran() { return base::tardives::GetMonitorInfoA() != nullptr; }
 
 // The version reader serves only the path without the diagnostic provider: it loads there.
 DWORD PlateformeWindows::GetFileVersionInfoSizeA(const char* chemin) {
-  static const auto f =
-      base::FonctionSysteme<decltype(&::GetFileVersionInfoSizeA)>(L"version.dll", "GetFileVersionInfoSizeA");
+  const auto f = base::tardives::GetFileVersionInfoSizeA();
   return f ? f(chemin, nullptr) : 0;
 }
 
 BOOL PlateformeWindows::GetFileVersionInfoA(const char* chemin, DWORD taille, void* donnees) {
-  static const auto f = base::FonctionSysteme<decltype(&::GetFileVersionInfoA)>(L"version.dll", "GetFileVersionInfoA");
+  const auto f = base::tardives::GetFileVersionInfoA();
   return f && f(chemin, 0, taille, donnees);
 }
 
 BOOL PlateformeWindows::VerQueryValueA(const void* bloc, const char* sousBloc, void** valeur, UINT* longueur) {
-  static const auto f = base::FonctionSysteme<decltype(&::VerQueryValueA)>(L"version.dll", "VerQueryValueA");
+  const auto f = base::tardives::VerQueryValueA();
   return f && f(bloc, sousBloc, valeur, longueur);
 }
 

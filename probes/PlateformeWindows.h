@@ -24,6 +24,9 @@ class PlateformeWindows : public Plateforme {
   UINT timeBeginPeriod(UINT periode) override;
   UINT timeEndPeriod(UINT periode) override;
   bool ProcesseurSelonOS(char nom[64], uint32_t& megahertz) override;
+  BOOL QueryPerformanceFrequency(LARGE_INTEGER& f) override { return ::QueryPerformanceFrequency(&f); }
+  BOOL QueryPerformanceCounter(LARGE_INTEGER& c) override { return ::QueryPerformanceCounter(&c); }
+  BOOL IsWow64Process2(HANDLE processus, USHORT* machineProcessus, USHORT* machineNative) override;
 
   BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX& etat) override { return ::GlobalMemoryStatusEx(&etat); }
 
@@ -45,6 +48,9 @@ class PlateformeWindows : public Plateforme {
   BOOL VerQueryValueA(const void* bloc, const char* sousBloc, void** valeur, UINT* longueur) override;
 
   BOOL GetVersionExA(OSVERSIONINFOA& version) override { return ::GetVersionExA(&version); }
+  LONG RtlGetVersion(OSVERSIONINFOEXW& version) override;
+  const char* wine_get_version() override;
+  bool wine_get_host_version(const char** systeme, const char** version) override;
 
  private:
   HWND proprietaire_;

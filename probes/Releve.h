@@ -16,12 +16,16 @@ namespace sondes {
 struct FeuilleCpuid {
   uint32_t feuille = 0;
   std::array<uint32_t, 4> registres{};  // EAX, EBX, ECX, EDX
+
+  bool operator==(const FeuilleCpuid&) const = default;
 };
 
 // MEMORYSTATUSEX's byte counts; `lu` is GlobalMemoryStatusEx's result (a failed query leaves zeros).
 struct EtatMemoire {
   bool lu = false;
   uint64_t totalPhys = 0, availPhys = 0, totalVirtual = 0, availVirtual = 0, totalPageFile = 0, availPageFile = 0;
+
+  bool operator==(const EtatMemoire&) const = default;
 };
 
 // One container the video probe asked the diagnostic provider for, by its path from the root ("" is the
@@ -31,6 +35,8 @@ struct ConteneurDx {
   std::string chemin;
   int32_t hr = 0;
   std::string nom;  // EnumChildContainerNames only: the name it gave
+
+  bool operator==(const ConteneurDx&) const = default;
 };
 
 // One property read with GetProp: its container's path, its name, the HRESULT, then the VARIANT's type
@@ -42,12 +48,16 @@ struct ProprieteDx {
   uint16_t type = 0;  // VARTYPE
   std::string texte;
   int64_t nombre = 0;
+
+  bool operator==(const ProprieteDx&) const = default;
 };
 
 // One DirectX file of the system directory: its version, or none when it could not be read.
 struct VersionFichierDx {
   std::string fichier;              // bare name, "ddraw.dll"
   std::optional<uint64_t> version;  // p1.p2.p3.p4 as FaireVersion packs them
+
+  bool operator==(const VersionFichierDx&) const = default;
 };
 
 // OSVERSIONINFO's answer (GetVersionExA, or RtlGetVersion with its product type).
@@ -56,6 +66,8 @@ struct VersionSysteme {
   uint32_t majeure = 0, mineure = 0, build = 0, plateforme = 0;
   std::string csd;
   uint8_t typeProduit = 0;  // RtlGetVersion only: 1 workstation, 2 domain controller, 3 server
+
+  bool operator==(const VersionSysteme&) const = default;
 };
 
 struct Releve {
@@ -97,6 +109,8 @@ struct Releve {
 
   // The 20 report lines this machine gave (UTF-8), the first one empty.
   std::vector<std::string> rapport;
+
+  bool operator==(const Releve&) const = default;
 };
 
 }  // namespace sondes

@@ -25,7 +25,8 @@
 //   MultiEcran: 1
 //   GetSystemMetrics: 1920 1080 1920 1080                SM_CXSCREEN SM_CYSCREEN SM_CXVIRTUALSCREEN SM_CYVIRTUALSCREEN
 //   GetVersionExA: 1 5 1 2600 2 "Service Pack 3"         result, major, minor, build, platform, CSD text
-//   RtlGetVersion: 10 0 22631 2 1 ""                     major, minor, build, platform, product type, CSD
+//   RtlGetVersion: 10 0 22631 2 1 ""                     major, minor, build, platform, product type, CSD;
+//                                                        the line stands for an answer (read back as `lu`)
 //   wine_get_version: "8.0"
 //   wine_get_host_version: "Linux" "6.1.0"
 //   rapport: "CPU              : AMD Athlon(tm) XP 2400+"  the report's 20 lines, in order, the first empty
@@ -55,7 +56,9 @@ struct ErreurReleve {
   std::string message;  // UTF-8, lower case, no final full stop: "ligne mal formée"
 };
 
-// The file's text, in the order of the format above: the same relevé always gives the same bytes.
+// The file's text, in the order of the format above: the same relevé always gives the same bytes, and
+// LireReleve gives it back, but for what the format has no place for (GetVersionExA's product type, a
+// GetProp's number for VT_BSTR or its text otherwise) and for a relevé that lacks a required answer.
 std::string EcrireReleve(const Releve& releve);
 
 // Reads a file's bytes; never throws on any input (memory aside).

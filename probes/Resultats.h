@@ -18,6 +18,17 @@ struct VersionOS {
 };
 static_assert(sizeof(VersionOS) == 148);
 
+// Facts beyond the findings, for the hints alone: the system as it is whatever it tells the program, Wine
+// under it, and the processor as Windows names it under emulation.
+struct FaitsSysteme {
+  bool versionConnue = false;
+  uint32_t majeure = 0, mineure = 0, build = 0, plateforme = 0;
+  uint8_t typeProduit = 0;         // 1 workstation, 2 domain controller, 3 server; 0 when not told
+  std::string wine;                // Wine's version, empty on Windows
+  std::string hoteWine;            // the system Wine runs on ("Linux")
+  bool processeurSelonOS = false;  // x64 emulation on ARM64: the name and speed are Windows's
+};
+
 struct ResultatsInspection {
   uint8_t EchecVideo = 0;    // 1 when the diagnostic provider could not be created
   int32_t HauteurEcran = 0;  // desktop, pixels
@@ -41,6 +52,7 @@ struct ResultatsInspection {
   uint32_t DxMineur = 0;
   std::string DxLettre;
   VersionOS VersionOSInfo;  // the answer of the platform's version query
+  FaitsSysteme Faits;
 };
 
 }  // namespace sondes

@@ -9,8 +9,9 @@ namespace sondes {
 TCPUInfo::TCPUInfo(Plateforme& plateforme) {
   // Read once: the vendor cannot change while the program runs.
   if (!plateforme.CpuidPresent()) return;
-  uint32_t r[4] = {};
-  plateforme.Cpuid(0, r);
+  std::array<uint32_t, 4> r{};
+  plateforme.Cpuid(0, r.data());
+  feuilleZero_ = r;
   fournisseur_ = OctetsDuFournisseur(r[1], r[3], r[2]);
 }
 
@@ -19,11 +20,17 @@ std::string TCPUInfo::IDString() const { return TexteJusquAuZero(fournisseur_.da
 // CPUName (index 1) is not kept: the processor probe reads the brand itself, so it stays empty.
 std::string TCPUInfo::GetString(int32_t index) const { return index == 0 ? IDString() : std::string(); }
 
-uint64_t TSysInfo::GetInfoOctets(int32_t index) {
-  if (index < 1 || index > 6) return 0;
+MEMORYSTATUSEX TSysInfo::EtatMemoire(BOOL* lu) {
   MEMORYSTATUSEX etat{};
   etat.dwLength = sizeof etat;
-  plateforme_.GlobalMemoryStatusEx(etat);  // a failed query leaves the zeros
+  const BOOL resultat = plateforme_.GlobalMemoryStatusEx(etat);  // a failed query leaves the zeros
+  if (lu) *lu = resultat;
+  return etat;
+}
+
+uint64_t TSysInfo::GetInfoOctets(int32_t index) {
+  if (index < 1 || index > 6) return 0;
+  const MEMORYSTATUSEX etat = EtatMemoire();
   const uint64_t champs[] = {etat.ullTotalPhys,    etat.ullAvailPhys,     etat.ullTotalVirtual,
                              etat.ullAvailVirtual, etat.ullTotalPageFile, etat.ullAvailPageFile};
   return champs[index - 1];
@@ -52,7 +59,7 @@ int32_t TSysInfo::GetInfoLongInt(int32_t index) {
   }
 }
 
-uint8_t TSysInfo::GetColorDepth() {
+uint8_t TSysInfo::GetColorDepth(int32_t* plansLus, int32_t* bitsLus) {
   // The device context goes on every way out, a failed read included.
   struct Contexte {
     Plateforme& plateforme;
@@ -61,6 +68,8 @@ uint8_t TSysInfo::GetColorDepth() {
   } ecran{plateforme_, plateforme_.CreateDCA("Display")};
   const int plans = plateforme_.GetDeviceCaps(ecran.dc, PLANES);
   const int bitsParPixel = plateforme_.GetDeviceCaps(ecran.dc, BITSPIXEL);
+  if (plansLus) *plansLus = plans;
+  if (bitsLus) *bitsLus = bitsParPixel;
   return ProfondeurCouleur(plans, bitsParPixel);
 }
 

@@ -1,12 +1,11 @@
-#include "probes/DxFiles.h"
-#include "probes/Sondes.h"
-#include "probes/VideoRules.h"
 #include "base/Texte.h"
+#include "probes/DxFiles.h"
+#include "probes/InspectionRules.h"
+#include "probes/Sondes.h"
 
 #include <oleauto.h>
 #include <wrl/client.h>
 
-#include <optional>
 #include <string>
 
 namespace sondes {
@@ -14,60 +13,66 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 
-// The probe's one value holder, emptied on every way out. A property is taken only when it comes with the
-// type its name announces: anything else counts as not given, and its field keeps its default.
-class Valeur {
+// The diagnostic provider's answers as the relevé keeps them: each container asked for by its path from
+// the root, each property read with its type and value. Nothing here decides what an answer means.
+class Lecteur {
  public:
-  Valeur() { VariantInit(&v_); }
-  ~Valeur() { VariantClear(&v_); }
-  Valeur(const Valeur&) = delete;
-  Valeur& operator=(const Valeur&) = delete;
+  explicit Lecteur(Releve& releve) : releve_(releve) {}
 
-  std::optional<std::string> Texte(IDxDiagContainer* c, const wchar_t* nom) {
-    if (!Lire(c, nom, VT_BSTR)) return std::nullopt;
-    // A null BSTR is an empty text; a text the code page cannot take counts as not given.
-    return V_BSTR(&v_) ? base::VersAnsi(V_BSTR(&v_)) : std::string();
+  ComPtr<IDxDiagContainer> Racine(IDxDiagProvider* fournisseur) {
+    ComPtr<IDxDiagContainer> racine;
+    const HRESULT hr = fournisseur->GetRootContainer(racine.GetAddressOf());
+    releve_.conteneurs.push_back({"", hr, {}});
+    if (FAILED(hr)) racine.Reset();
+    return racine;
   }
-  std::optional<uint32_t> Entier(IDxDiagContainer* c, const wchar_t* nom) {
-    if (!Lire(c, nom, VT_UI4)) return std::nullopt;
-    return V_UI4(&v_);
+
+  ComPtr<IDxDiagContainer> Enfant(IDxDiagContainer* parent, const std::string& chemin, const wchar_t* nom) {
+    ComPtr<IDxDiagContainer> enfant;
+    if (!parent) return enfant;
+    const HRESULT hr = parent->GetChildContainer(nom, enfant.GetAddressOf());
+    releve_.conteneurs.push_back({chemin, hr, {}});
+    if (FAILED(hr)) enfant.Reset();
+    return enfant;
   }
-  std::optional<int16_t> Booleen(IDxDiagContainer* c, const wchar_t* nom) {
-    if (!Lire(c, nom, VT_BOOL)) return std::nullopt;
-    return V_BOOL(&v_);
+
+  // The first display device: child number 0, by the name the provider gives it.
+  ComPtr<IDxDiagContainer> PremierEnfant(IDxDiagContainer* parent, const std::string& chemin,
+                                         std::string& cheminEnfant) {
+    wchar_t nom[256] = {};
+    if (!parent) return nullptr;
+    const HRESULT hr = parent->EnumChildContainerNames(0, nom, 256);
+    nom[255] = L'\0';  // a name that fills the buffer comes without its terminator
+    const std::string nomUtf8 = SUCCEEDED(hr) ? base::VersUtf8(nom) : std::string();
+    releve_.conteneurs.push_back({chemin + "#0", hr, nomUtf8});
+    cheminEnfant = chemin + "/" + nomUtf8;
+    return SUCCEEDED(hr) && nom[0] ? Enfant(parent, cheminEnfant, nom) : nullptr;
+  }
+
+  void Propriete(IDxDiagContainer* c, const std::string& chemin, const wchar_t* nom) {
+    if (!c) return;
+    VARIANT v;
+    VariantInit(&v);
+    const HRESULT hr = c->GetProp(nom, &v);
+    ProprieteDx p{chemin, base::VersUtf8(nom), hr, V_VT(&v), {}, 0};
+    switch (V_VT(&v)) {
+      case VT_BSTR: p.texte = V_BSTR(&v) ? base::VersUtf8(V_BSTR(&v)) : std::string(); break;
+      case VT_BOOL: p.nombre = V_BOOL(&v); break;
+      case VT_UI4: p.nombre = V_UI4(&v); break;
+      case VT_I4: p.nombre = V_I4(&v); break;
+      case VT_UI2: p.nombre = V_UI2(&v); break;
+      case VT_I2: p.nombre = V_I2(&v); break;
+      default: break;
+    }
+    VariantClear(&v);
+    releve_.proprietes.push_back(std::move(p));
   }
 
  private:
-  // Emptied first, so that a property the container does not give cannot come back as the previous one.
-  bool Lire(IDxDiagContainer* c, const wchar_t* nom, VARTYPE type) {
-    VariantClear(&v_);
-    return c && SUCCEEDED(c->GetProp(nom, &v_)) && V_VT(&v_) == type;
-  }
-
-  VARIANT v_;
+  Releve& releve_;
 };
 
-ComPtr<IDxDiagContainer> Racine(IDxDiagProvider* fournisseur) {
-  ComPtr<IDxDiagContainer> racine;
-  if (FAILED(fournisseur->GetRootContainer(racine.GetAddressOf()))) racine.Reset();
-  return racine;
-}
-
-ComPtr<IDxDiagContainer> Enfant(IDxDiagContainer* parent, const wchar_t* nom) {
-  ComPtr<IDxDiagContainer> enfant;
-  if (parent && FAILED(parent->GetChildContainer(nom, enfant.GetAddressOf()))) enfant.Reset();
-  return enfant;
-}
-
-// The first display device: child number 0, by name.
-ComPtr<IDxDiagContainer> PremierEnfant(IDxDiagContainer* parent) {
-  wchar_t nom[256] = {};
-  if (!parent || FAILED(parent->EnumChildContainerNames(0, nom, 256))) return nullptr;
-  nom[255] = L'\0';  // a name that fills the buffer comes without its terminator
-  return nom[0] ? Enfant(parent, nom) : nullptr;
-}
-
-void LireFournisseur(ResultatsInspection& r, IDxDiagProvider* fournisseur, Valeur& valeur) {
+void LireFournisseur(IDxDiagProvider* fournisseur, Releve& releve) {
   DXDIAG_INIT_PARAMS init{};
   init.dwSize = sizeof init;  // 24 in a 64-bit process; the provider refuses any other size
   init.dwDxDiagHeaderVersion = DXDIAG_DX9_SDK_VERSION;
@@ -75,66 +80,62 @@ void LireFournisseur(ResultatsInspection& r, IDxDiagProvider* fournisseur, Valeu
   init.pReserved = nullptr;
   fournisseur->Initialize(&init);  // what it could not gather shows as missing containers below
 
+  Lecteur lecteur(releve);
   {
-    const ComPtr<IDxDiagContainer> ecrans = Enfant(Racine(fournisseur).Get(), L"DxDiag_DisplayDevices");
-    const ComPtr<IDxDiagContainer> ecran = PremierEnfant(ecrans.Get());
-    if (auto t = valeur.Texte(ecran.Get(), L"szDescription")) r.MarqueVideo = *t;
-    if (auto t = valeur.Texte(ecran.Get(), L"szDisplayMemoryEnglish")) r.MemoireVideo = MemoireVideoSelonTexte(*t);
-    if (auto b = valeur.Booleen(ecran.Get(), L"b3DAccelerationExists")) r.Is3D = Is3DSelon(*b);
-    if (auto t = valeur.Texte(ecran.Get(), L"szDriverVersion")) r.VerDrv = *t;
+    const std::string chemin = "DxDiag_DisplayDevices";
+    const ComPtr<IDxDiagContainer> ecrans =
+        lecteur.Enfant(lecteur.Racine(fournisseur).Get(), chemin, L"DxDiag_DisplayDevices");
+    std::string cheminEcran;
+    const ComPtr<IDxDiagContainer> ecran = lecteur.PremierEnfant(ecrans.Get(), chemin, cheminEcran);
+    for (const wchar_t* nom :
+         {L"szDescription", L"szDisplayMemoryEnglish", L"b3DAccelerationExists", L"szDriverVersion"})
+      lecteur.Propriete(ecran.Get(), cheminEcran, nom);
   }
-
-  const ComPtr<IDxDiagContainer> systeme = Enfant(Racine(fournisseur).Get(), L"DxDiag_SystemInfo");
-  if (auto n = valeur.Entier(systeme.Get(), L"dwDirectXVersionMajor")) r.DxMajeur = *n;
-  if (auto n = valeur.Entier(systeme.Get(), L"dwDirectXVersionMinor")) r.DxMineur = *n;
-  r.DxLettre = valeur.Texte(systeme.Get(), L"szDirectXVersionLetter").value_or(" ");
-  r.DxVersion = TexteVersionFournisseur(r.DxMajeur, r.DxMineur, r.DxLettre);
-}
-
-// The metrics are the desktop's size at the thread's scale: a thread that is not DPI aware is told the
-// logical size (Windows 8.1 and later, and Windows 7 above 125 %). The display mode is the primary
-// screen's in pixels whatever the awareness; where it differs from the primary screen's metrics, the
-// desktop is brought to pixels by the same ratio.
-void EnPixelsReels(ResultatsInspection& r, Plateforme& plateforme, const DEVMODEA& mode) {
-  if (mode.dmPelsWidth == 0 || mode.dmPelsHeight == 0) return;  // no display mode to go by
-  const int largeur = plateforme.GetSystemMetrics(SM_CXSCREEN), hauteur = plateforme.GetSystemMetrics(SM_CYSCREEN);
-  if (largeur <= 0 || hauteur <= 0) return;
-  r.LargeurEcran = MulDiv(r.LargeurEcran, static_cast<int>(mode.dmPelsWidth), largeur);
-  r.HauteurEcran = MulDiv(r.HauteurEcran, static_cast<int>(mode.dmPelsHeight), hauteur);
+  const ComPtr<IDxDiagContainer> systeme =
+      lecteur.Enfant(lecteur.Racine(fournisseur).Get(), "DxDiag_SystemInfo", L"DxDiag_SystemInfo");
+  for (const wchar_t* nom : {L"dwDirectXVersionMajor", L"dwDirectXVersionMinor", L"szDirectXVersionLetter"})
+    lecteur.Propriete(systeme.Get(), "DxDiag_SystemInfo", nom);
 }
 
 }  // namespace
 
-int LireCarteVideo(ResultatsInspection& r, TSysInfo& sysInfo, Plateforme& plateforme) {
-  Valeur valeur;
-  DEVMODEA mode{};
-  mode.dmSize = sizeof mode;
-  uint32_t majeur = 0, mineur = 0;
-  char lettre = ' ';
-
+int LireCarteVideo(ResultatsInspection& r, TSysInfo& sysInfo, Plateforme& plateforme, Releve& releve) {
   plateforme.CoInitialize();  // COM may already be initialised on this thread
   ComPtr<IDxDiagProvider> fournisseur;
-  if (plateforme.CreerFournisseurDxDiag(fournisseur.GetAddressOf()) == S_OK && fournisseur) {
-    LireFournisseur(r, fournisseur.Get(), valeur);
+  HRESULT creation = plateforme.CreerFournisseurDxDiag(fournisseur.GetAddressOf());
+  if (creation == S_OK && !fournisseur) creation = E_POINTER;  // "created" without an interface is no provider
+  releve.creationFournisseur = creation;
+  if (creation == S_OK) {
+    LireFournisseur(fournisseur.Get(), releve);
   } else {
-    VersionDxParFichiers(plateforme, &majeur, &mineur, &lettre);
+    LireVersionsDx(plateforme, releve);
     plateforme.MessageBoxA("Impossible de lire les infos de votre carte graphique.", "Attention !",
                            MB_OK | MB_ICONEXCLAMATION);
-    r.EchecVideo = 1;
-    r.DxMajeur = majeur;
-    r.DxMineur = mineur;
-    r.DxLettre = std::string(1, lettre);
-    r.DxVersion = TexteVersionFichiers(majeur, mineur, lettre);
   }
   fournisseur.Reset();
 
-  plateforme.EnumDisplaySettingsA(mode);  // a failed query leaves the frequency at 0
-  r.BitsCouleur = sysInfo.GetColorDepth();
-  r.RefreshRate = mode.dmDisplayFrequency;
-  const bool multi = plateforme.MultiEcran();  // else the desktop is the primary screen
-  r.HauteurEcran = plateforme.GetSystemMetrics(multi ? SM_CYVIRTUALSCREEN : SM_CYSCREEN);
-  r.LargeurEcran = plateforme.GetSystemMetrics(multi ? SM_CXVIRTUALSCREEN : SM_CXSCREEN);
-  EnPixelsReels(r, plateforme, mode);
+  DEVMODEA mode{};
+  mode.dmSize = sizeof mode;
+  releve.modeLu = plateforme.EnumDisplaySettingsA(mode) != FALSE;  // a failed query leaves the zeros
+  releve.pelsWidth = mode.dmPelsWidth;
+  releve.pelsHeight = mode.dmPelsHeight;
+  releve.displayFrequency = mode.dmDisplayFrequency;
+  releve.bitsPerPel = mode.dmBitsPerPel;
+  sysInfo.GetColorDepth(&releve.planes, &releve.bitsPixel);
+  releve.multiEcran = plateforme.MultiEcran();  // else the desktop is the primary screen
+  if (releve.multiEcran) {
+    releve.cyVirtualScreen = plateforme.GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    releve.cxVirtualScreen = plateforme.GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  } else {
+    releve.cyScreen = plateforme.GetSystemMetrics(SM_CYSCREEN);
+    releve.cxScreen = plateforme.GetSystemMetrics(SM_CXSCREEN);
+  }
+  // The primary screen's metrics, to bring the desktop to pixels, when there is a display mode to go by.
+  if (mode.dmPelsWidth != 0 && mode.dmPelsHeight != 0) {
+    releve.cxScreen = plateforme.GetSystemMetrics(SM_CXSCREEN);
+    releve.cyScreen = plateforme.GetSystemMetrics(SM_CYSCREEN);
+  }
+  DecoderCarteVideo(releve, r, base::AnsiDepuisUtf8);
   return 0;
 }
 

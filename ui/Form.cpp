@@ -1,6 +1,6 @@
 #include "ui/Form.h"
 
-#include "base/DllSysteme.h"
+#include "base/Tardives.h"
 #include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/Dpi.h"
@@ -286,9 +286,7 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NCCREATE: {
       // Per-monitor v1 (Windows 10 1607) scales the frame and caption only for a window that asks; v2 does
       // it for every window, and earlier systems have no such call.
-      using EnableF = BOOL(WINAPI*)(HWND);
-      static const auto enable = base::FonctionSysteme<EnableF>(L"user32.dll", "EnableNonClientDpiScaling");
-      if (enable) enable(hwnd_);
+      if (const auto enable = base::tardives::EnableNonClientDpiScaling()) enable(hwnd_);
       break;
     }
     case WM_CLOSE:

@@ -2,7 +2,7 @@
 // keyboard shortcuts and items of the system menu.
 #include <algorithm>
 
-#include "base/DllSysteme.h"
+#include "base/Tardives.h"
 #include "ui/Dpi.h"
 #include "ui/Form.h"
 #include "ui/Picture.h"
@@ -38,9 +38,8 @@ void Form::ScaleHints() {
   if (longHints_) SendMessageW(longHints_, TTM_SETMAXTIPWIDTH, 0, Scale(kHintWidth));
   // A tooltip takes the system's status font, made for the screen's one dpi: on a monitor of another scale
   // it gets that font at the form's (SystemParametersInfoForDpi, Windows 10 1607).
-  using ForDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
   if (!hintFont_ && Dpi() == DpiOf(nullptr)) return;
-  static const auto forDpi = base::FonctionSysteme<ForDpi>(L"user32.dll", "SystemParametersInfoForDpi");
+  const auto forDpi = base::tardives::SystemParametersInfoForDpi();
   if (!forDpi) return;
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;

@@ -3,6 +3,7 @@
 #include "ui/Dpi.h"
 #include "ui/Form.h"
 #include "ui/System.h"
+#include "base/Tardives.h"
 
 namespace ui {
 
@@ -49,9 +50,7 @@ namespace {
 // The program's icon at that size: reduced from its next larger image by the common controls 6 (the
 // module of the program's manifest, loaded already), or by the loader's own stretch without them.
 HICON LoadProgramIcon(HINSTANCE module, int size) {
-  using LoadIconWithScaleDownF = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
-  static const auto scaleDown = reinterpret_cast<LoadIconWithScaleDownF>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"comctl32.dll"), "LoadIconWithScaleDown")));
+  const auto scaleDown = base::tardives::LoadIconWithScaleDown();
   HICON icon = nullptr;
   if (scaleDown && SUCCEEDED(scaleDown(module, MAKEINTRESOURCEW(1), size, size, &icon))) return icon;
   return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));

@@ -1,16 +1,13 @@
 #include "ui/Screen.h"
 
-#include "base/DllSysteme.h"
+#include "base/Tardives.h"
 #include "ui/Win.h"
 
 namespace ui {
 namespace {
 
 // Whether the user library supports several monitors; without it only the primary screen exists.
-bool MultiMonitor() {
-  static const bool multi = base::AdresseSysteme(L"user32.dll", "GetMonitorInfoA") != nullptr;
-  return multi;
-}
+bool MultiMonitor() { return base::tardives::GetMonitorInfoA() != nullptr; }
 
 }  // namespace
 

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "base/DllSysteme.h"
+#include "base/Tardives.h"
 
 namespace ui {
 namespace {
@@ -33,7 +33,7 @@ POINT System::WorkAreaOrigin(HWND window) {
 HRESULT System::AssocQueryStringW(ASSOCF options, ASSOCSTR what, const wchar_t* association, const wchar_t* verb,
                                   wchar_t* out, DWORD* size) {
   // Resolved on the first call, as in the two calls below.
-  static const auto f = base::FonctionSysteme<decltype(&::AssocQueryStringW)>(L"shlwapi.dll", "AssocQueryStringW");
+  const auto f = base::tardives::AssocQueryStringW();
   return f ? f(options, what, association, verb, out, size) : E_NOTIMPL;
 }
 
@@ -47,12 +47,12 @@ bool System::CreateProcessW(std::wstring line) {
 }
 
 bool System::ShellExecuteW(HWND owner, const std::wstring& document) {
-  static const auto f = base::FonctionSysteme<decltype(&::ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+  const auto f = base::tardives::ShellExecuteW();
   return f && reinterpret_cast<INT_PTR>(f(owner, L"open", document.c_str(), nullptr, nullptr, SW_SHOWNORMAL)) > 32;
 }
 
 BOOL System::GetSaveFileNameW(OPENFILENAMEW* dialog) {
-  static const auto f = base::FonctionSysteme<decltype(&::GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+  const auto f = base::tardives::GetSaveFileNameW();
   return f && f(dialog);
 }
 

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "Pilote.h"
 
@@ -16,11 +18,17 @@ TEST(Demarrage, LeSystemeEstNommeSelonLaVersionDeWindows) {
     const wchar_t* version;
     const wchar_t* nom;
     const wchar_t* servicePack;  // nullptr: not checked
+    // What the OS picture's name (its window text, as a screen reader reads it) says of the real system.
+    std::vector<std::wstring> dit, neDitPas;
   };
   const Cas cas[] = {
-      {L"winxp64", L"Windows XP", L"Service Pack 2"},
-      {L"win2k", L"Windows 2000", L"Service Pack 4"},
-      {L"win10", L"OS inconnu", nullptr},
+      {L"winxp64",
+       L"Windows XP",
+       L"Service Pack 2",
+       {L"Votre système : Windows XP", L", sous Wine 8."},
+       {L"Pour lancer"}},
+      {L"win2k", L"Windows 2000", L"Service Pack 4", {}, {}},
+      {L"win10", L"OS inconnu", nullptr, {L"Votre système : Windows 10 (build ", L", sous Wine 8.", L"winecfg"}, {}},
   };
   for (const Cas& c : cas) {
     const std::wstring fichier = std::wstring(L"Q_") + c.version + L".exe";
@@ -32,6 +40,9 @@ TEST(Demarrage, LeSystemeEstNommeSelonLaVersionDeWindows) {
     if (c.servicePack) {
       EXPECT_EQ(Texte(Controle(fiche, "LblAutreInfo")), c.servicePack);
     }
+    const std::wstring nom = Texte(Controle(fiche, "OSPim"));
+    for (const std::wstring& d : c.dit) EXPECT_NE(nom.find(d), std::wstring::npos) << nom;
+    for (const std::wstring& d : c.neDitPas) EXPECT_EQ(nom.find(d), std::wstring::npos) << nom;
     PostMessageW(fiche, WM_CLOSE, 0, 0);
     EXPECT_EQ(p.AttendreFin(10000), 0) << c.version;
   }

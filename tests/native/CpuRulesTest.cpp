@@ -34,6 +34,26 @@ TEST(VitesseMHz, TicksSurLaPause) {
   for (const Cas& c : cas) EXPECT_EQ(sondes::VitesseMHz(c.ticks), c.mhz) << c.ticks;
 }
 
+// The ticks over the pause as the performance counter timed it.
+TEST(VitesseMHz, SurLaPauseMesuree) {
+  struct Cas {
+    const char* quoi;
+    uint64_t ticks, compteur, frequence;
+    uint32_t mhz;
+  };
+  const Cas cas[] = {
+      {"550 ms at 2603 MHz", 1'431'650'000, 5'500'000, 10'000'000, 2603},  // 500 ms assumed: 2863
+      {"exactly 500 ms", 1'301'500'000, 5'000'000, 10'000'000, 2603},
+      {"a counter at the processor's own rate", 1'301'500'000, 1'301'500'000, 2'603'000'000, 2603},
+      {"truncated, never rounded up", 1'301'999'999, 5'000'000, 10'000'000, 2603},
+      {"no counter: 500 ms assumed", 1'431'650'000, 0, 0, 2863},
+      {"a counter that did not move: 500 ms assumed", 1'431'650'000, 0, 10'000'000, 2863},
+      {"only the low 32 bits of the ticks count", 4'294'967'296 + 1'301'500'000, 5'000'000, 10'000'000, 2603},
+      {"a pause said to last 1 count: at most the signed maximum", 4'000'000'000, 1, 3'000'000'000, 0x7FFFFFFF},
+  };
+  for (const Cas& c : cas) EXPECT_EQ(sondes::VitesseMHz(c.ticks, c.compteur, c.frequence), c.mhz) << c.quoi;
+}
+
 OctetsMarque Marque(const char* texte, size_t taille) {
   OctetsMarque m{};
   std::memcpy(m.data(), texte, taille);

@@ -51,4 +51,24 @@ TEST(Dependances, LesPiecesNeDependentQueDansUnSens) {
   EXPECT_GT(fichiers, 50u) << "the sources were not found under " << racine;
 }
 
+// Functions found at run time are declared in one table (base/Tardives.h), each with its fallback: no other
+// source looks one up itself.
+TEST(Dependances, LesFonctionsTardivesSontDansUneTable) {
+  const fs::path racine = QUORVANE_SOURCES;
+  const std::set<std::string> permis = {"base/Tardives.cpp", "base/DllSysteme.cpp", "base/DllSysteme.h"};
+  for (const char* piece : {"app", "ui", "probes", "assess", "base", "tools"}) {
+    for (const auto& entree : fs::recursive_directory_iterator(racine / piece)) {
+      const std::string nom = fs::relative(entree.path(), racine).generic_string();
+      if ((entree.path().extension() != ".h" && entree.path().extension() != ".cpp") || permis.count(nom)) continue;
+      std::ifstream f(entree.path());
+      int numero = 0;
+      for (std::string ligne; std::getline(f, ligne);) {
+        ++numero;
+        for (const char* appel : {"FonctionSysteme<", "AdresseSysteme(", "GetProcAddress("})
+          if (ligne.find(appel) != std::string::npos) ADD_FAILURE() << nom << ":" << numero << ": " << ligne;
+      }
+    }
+  }
+}
+
 }  // namespace

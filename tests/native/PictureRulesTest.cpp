@@ -24,6 +24,13 @@ std::vector<Pixel> Degrade() {
   return p;
 }
 
+// `count` pixels: `first`, then transparent black.
+std::vector<Pixel> UnPuisNoir(Pixel first, int count) {
+  std::vector<Pixel> p(count, Pixel{});
+  p[0] = first;
+  return p;
+}
+
 TEST(ResizeStrip, ChaquePixelEstLaMoyenneDeLaSurfaceQuIlCouvre) {
   struct Cas {
     const char* nom;
@@ -47,6 +54,11 @@ TEST(ResizeStrip, ChaquePixelEstLaMoyenneDeLaSurfaceQuIlCouvre) {
       {"3 images, 2 -> 1 each", 6, 1, 3,
        {{0, 0, 0, 255}, {0, 0, 0, 255}, {90, 0, 0, 255}, {90, 0, 0, 255}, {0, 0, 200, 200}, {0, 0, 200, 200}}, 1, 1,
        {{0, 0, 0, 255}, {90, 0, 0, 255}, {0, 0, 200, 200}}},
+      // 25 / 49 = 0.51 rounds to 1, and so on: 49 has no exact floating inverse, 49 x (1 / 49) falls short of 1.
+      {"7 x 7 -> 1 x 1", 7, 7, 1, UnPuisNoir({25, 74, 123, 172}, 49), 1, 1, {{1, 2, 3, 4}}},
+      // Bad sizes: nothing, rather than a throw or a read outside the source.
+      {"width -1", 1, 1, 1, {{255, 255, 255, 255}}, -1, 1, {}},
+      {"2 images in 1 pixel", 1, 1, 2, {{255, 255, 255, 255}}, 1, 1, {}},
   };
   // clang-format on
   for (const Cas& c : cas) {

@@ -41,12 +41,14 @@ TEST(ParseTheme, UnFichierPartielGardeLeStyleIntegrePourLeReste) {
       "Bas = #000000\n"  // a known key before any section: skipped
       "[Autre]\nHaut = n'importe quoi\n"
       "[Onglets]\nHaut=#000080\nLueur = #FFFFFF\n"  // an unknown key is skipped
+      "Bord = #FFFFFF\nBis = #FFFFFF\n"             // keys match whole, letter by letter: not Bordure, not Bas
+      "\tDecalage  = 5\n"                           // blanks around a key are not part of it
       "[Fin]\n");
   ASSERT_TRUE(style);
   EXPECT_EQ(style->top, Rgb(0, 0, 0x80));
   EXPECT_EQ(style->bottom, integre.bottom);
   EXPECT_EQ(style->border, integre.border);
-  EXPECT_EQ(style->offset, integre.offset);
+  EXPECT_EQ(style->offset, 5);
 
   const auto vide = ui::ParseTheme("[onglets]\n");
   ASSERT_TRUE(vide);

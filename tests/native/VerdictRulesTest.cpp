@@ -3,6 +3,11 @@
 #include <string>
 
 #include "assess/VerdictRules.h"
+#include "probes/InspectionRules.h"
+#include "probes/ReleveRules.h"
+
+#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -238,6 +243,58 @@ TEST(Juger, ChaqueCasDitPourquoi) {
     r.VerOS = "Windows XP";
     cas[i].regler(r);
     EXPECT_EQ(Juger(r).*cas[i].bulle, cas[i].texte) << "row " << i;
+  }
+}
+
+// What a player can do, from machines of the corpus: the real system named, Wine named, the way to run the
+// game on a newer Windows, a missing video driver, the processor under emulation.
+TEST(Juger, LesConseilsViennentDesMachinesDuCorpus) {
+  using V = bilan::Verdicts;
+  const std::wstring inconnu = L"Ce système n'a pas été reconnu : Windows 98, ME, 2000 ou XP attendu.";
+  const std::wstring compatibilite =
+      L" Pour lancer le jeu : clic droit sur son programme > Propriétés > Compatibilité, cochez le mode de "
+      L"compatibilité « Windows XP (Service Pack 3) » ; s'il le demande, exécutez-le aussi en tant qu'administrateur.";
+  const std::wstring pilote =
+      L" Le pilote de votre carte graphique n'est pas installé : Windows utilise son pilote de base, sans 3D. "
+      L"Installez celui du fabricant de la carte.";
+  struct Cas {
+    const char* releve;
+    std::wstring V::*bulle;
+    std::wstring texte;
+    bool entier;  // the whole hint, else its end
+  };
+  const Cas cas[] = {
+      {"13-win10-i5-6600k-r9-200.txt", &V::bulleOS,
+       inconnu + L" Votre système : Windows 10 (build 19045)." + compatibilite, true},
+      {"17-win11-i9-12900k-quadro-p1000-deux-ecrans.txt", &V::bulleOS,
+       inconnu + L" Votre système : Windows 11 (build 22631)." + compatibilite, true},
+      {"15-wine8-linux-core-i7-2600k.txt", &V::bulleOS,
+       inconnu + L" Votre système : Windows 7 (build 7601), sous Wine 8.0, Linux. Pour lancer le jeu : dans winecfg, "
+                 L"onglet Applications, ajoutez son programme et choisissez la version de Windows « Windows XP ».",
+       true},
+      {"24-winxp-athlonxp-2200-radeon9200.txt", &V::bulleOS,
+       L"Détecté : Windows XP. Il faut Windows 98, ME, 2000 ou XP. Votre système : Windows XP (build 2600).", true},
+      {"20-win11-ryzen9-7900x-pilote-de-base.txt", &V::bulleCG, pilote, false},
+      {"10-vista-pentium4-vga-standard.txt", &V::bulleCG, pilote, false},
+      {"13-win10-i5-6600k-r9-200.txt", &V::bulleCG, L" pour le T&L.", false},
+      {"32-win11-arm64-snapdragon-x-elite.txt", &V::bulleCPU,
+       L"Mesuré : 3417 MHz. Il faut plus de 600 MHz avec une carte 3D, plus de 1500 MHz sans. Ce programme est émulé "
+       L"sous Windows sur ARM : le nom et la vitesse du processeur sont ceux que donne Windows.",
+       true},
+  };
+  for (const Cas& c : cas) {
+    std::ifstream f(std::string(QUORVANE_RELEVES) + "/" + c.releve, std::ios::binary);
+    std::ostringstream contenu;
+    contenu << f.rdbuf();
+    const auto lu = sondes::LireReleve(contenu.str());
+    ASSERT_TRUE(std::holds_alternative<sondes::Releve>(lu)) << c.releve;
+    const auto r =
+        sondes::Decoder(std::get<sondes::Releve>(lu), [](std::string_view t) { return std::optional<std::string>(t); });
+    const std::wstring bulle = Juger(r).*c.bulle;
+    if (c.entier)
+      EXPECT_EQ(bulle, c.texte) << c.releve;
+    else
+      EXPECT_EQ(bulle.substr(bulle.size() - std::min(bulle.size(), c.texte.size())), c.texte) << c.releve;
   }
 }
 

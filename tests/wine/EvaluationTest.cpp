@@ -127,13 +127,13 @@ TEST_F(Evaluation, LesVerdictsVontAuxBonsControles) {
          L"Impossible de trouver DirectX. Veuillez installer la dernière version disponible."}}},
   };
   for (const Pc& pc : pcs) {
-    fiche->CodeOS = pc.codeOS;
-    fiche->TotalRAM = pc.ram;
-    fiche->Is3D = pc.is3D;
-    fiche->EchecVideo = pc.echec;
-    fiche->MemoireVideo = pc.memoireVideo;
-    fiche->Vitesse = pc.vitesse;
-    fiche->DxMajeur = pc.dx;
+    fiche->Resultats.CodeOS = pc.codeOS;
+    fiche->Resultats.TotalRAM = pc.ram;
+    fiche->Resultats.Is3D = pc.is3D;
+    fiche->Resultats.EchecVideo = pc.echec;
+    fiche->Resultats.MemoireVideo = pc.memoireVideo;
+    fiche->Resultats.Vitesse = pc.vitesse;
+    fiche->Resultats.DxMajeur = pc.dx;
     fiche->Evaluer();
     for (const Attendu& a : pc.attendus) {
       if (a.picture) {
@@ -153,8 +153,8 @@ TEST_F(Evaluation, LesVerdictsVontAuxBonsControles) {
 }
 
 TEST_F(Evaluation, UnCommentaireEstUneBandeDeSaCouleurEtMontreTEtL) {
-  fiche->Is3D = 1;
-  fiche->MemoireVideo = 64;
+  fiche->Resultats.Is3D = 1;
+  fiche->Resultats.MemoireVideo = 64;
   fiche->Show();  // the run's own verdicts first, then these
   fiche->Evaluer();
   // The video card's page in front, painted.

@@ -108,7 +108,7 @@ TEST_F(Fiche, LInspectionEcritChaqueLibelle) {
   EXPECT_TRUE(gErreurs.empty());
   EXPECT_EQ(fiche->StatusBar->SimpleText(), L"Détection du matériel effectuée avec succès !");
   EXPECT_EQ(TexteFenetre(fiche->StatusBar->Handle()), L"Détection du matériel effectuée avec succès !");
-  EXPECT_EQ(fiche->CodeOS, 6);
+  EXPECT_EQ(fiche->Resultats.CodeOS, 6);
   // The scripted PC: 2.4 GHz, 512 MB of memory (shown as 513), no diagnostic provider (the card is
   // unknown, the DirectX files give nothing), a 1024 x 768 desktop in 32 bits at 60 Hz.
   const std::pair<const char*, const wchar_t*> attendus[] = {
@@ -176,8 +176,8 @@ TEST_F(Fiche, UneExceptionDUneSondeArreteLInspectionACetteEtape) {
   EXPECT_EQ(gErreurs[0], L"Échec scripté de GetVersionExA");
   EXPECT_TRUE(fiche->Visible()) << "the window comes up after the error box";
   // Steps before the failing one happened; none after it.
-  EXPECT_EQ(fiche->MarqueVideo, "Inconnue");
-  EXPECT_EQ(fiche->VerOS, "");
+  EXPECT_EQ(fiche->Resultats.MarqueVideo, "Inconnue");
+  EXPECT_EQ(fiche->Resultats.VerOS, "");
   for (const appli::LigneValeur& v : appli::kValeurs) EXPECT_EQ(Texte(v.label), base::DepuisUtf8(v.label));
   EXPECT_EQ(fiche->StatusBar->SimpleText(), L"");
   EXPECT_TRUE(fiche->MemoConfig->Lines() == std::vector<std::wstring>{L""});

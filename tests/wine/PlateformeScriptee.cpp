@@ -94,7 +94,28 @@ BOOL PlateformeScriptee::SetThreadPriority(HANDLE, int priorite) {
 
 void PlateformeScriptee::Sleep(DWORD ms) {
   Noter("Sleep");
-  tsc += ticksParMs * ms;
+  tsc += ticksParMs * (ms + retardMs);
+  qpc += qpcFrequence / 1000 * (ms + retardMs);
+}
+
+BOOL PlateformeScriptee::QueryPerformanceFrequency(LARGE_INTEGER& f) {
+  Noter("QueryPerformanceFrequency");
+  f.QuadPart = qpcFrequence;
+  return qpcFrequence != 0;
+}
+
+BOOL PlateformeScriptee::QueryPerformanceCounter(LARGE_INTEGER& c) {
+  Noter("QueryPerformanceCounter");
+  c.QuadPart = qpc;
+  return qpcFrequence != 0;
+}
+
+BOOL PlateformeScriptee::IsWow64Process2(HANDLE, USHORT* processus, USHORT* natif) {
+  Noter("IsWow64Process2");
+  if (!machines) return FALSE;
+  *processus = (*machines)[0];
+  *natif = (*machines)[1];
+  return TRUE;
 }
 
 BOOL PlateformeScriptee::SetProcessInformation(HANDLE, PROCESS_INFORMATION_CLASS classe, void* information,
@@ -228,4 +249,23 @@ BOOL PlateformeScriptee::GetVersionExA(OSVERSIONINFOA& v) {
   if (!versionLue) return FALSE;
   v = version;
   return TRUE;
+}
+
+LONG PlateformeScriptee::RtlGetVersion(OSVERSIONINFOEXW& v) {
+  Noter("RtlGetVersion");
+  if (statutRtl >= 0) v = vraieVersion;
+  return statutRtl;
+}
+
+const char* PlateformeScriptee::wine_get_version() {
+  Noter("wine_get_version");
+  return wine;
+}
+
+bool PlateformeScriptee::wine_get_host_version(const char** systeme, const char** release) {
+  Noter("wine_get_host_version");
+  if (!wine) return false;
+  *systeme = hoteSysteme;
+  *release = hoteVersion;
+  return true;
 }

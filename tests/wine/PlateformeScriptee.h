@@ -4,10 +4,18 @@
 // counter by `ticksParMs` per millisecond.
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "probes/Plateforme.h"
+#include "probes/Releve.h"
+
+// A relevé for one probe's run, when the test looks at the findings only.
+struct ReleveJetable {
+  sondes::Releve releve;
+  operator sondes::Releve&() { return releve; }
+};
 
 class PlateformeScriptee : public sondes::Plateforme {
  public:
@@ -28,6 +36,13 @@ class PlateformeScriptee : public sondes::Plateforme {
   std::vector<std::array<ULONG, 3>> etranglement;
   std::string nomSelonOS;
   uint32_t mhzSelonOS = 0;
+  // The performance counter: 0 counts per second is none. Sleep advances it by the milliseconds asked
+  // plus `retardMs`, the time a busy host keeps the thread beyond its pause (the counter of ticks too).
+  int64_t qpcFrequence = 10'000'000;
+  int64_t qpc = 123'456;
+  DWORD retardMs = 0;
+  // IsWow64Process2: absent, or the process's and the machine's IMAGE_FILE_MACHINE_*.
+  std::optional<std::array<USHORT, 2>> machines;
 
   // Memory, in bytes.
   MEMORYSTATUSEX memoire{};
@@ -54,6 +69,10 @@ class PlateformeScriptee : public sondes::Plateforme {
   // Operating system.
   OSVERSIONINFOA version{};
   BOOL versionLue = TRUE;
+  LONG statutRtl = static_cast<LONG>(0xC000007A);  // STATUS_PROCEDURE_NOT_FOUND, as on 9x
+  OSVERSIONINFOEXW vraieVersion{};
+  const char* wine = nullptr;  // wine_get_version's answer; nullptr outside Wine
+  const char *hoteSysteme = nullptr, *hoteVersion = nullptr;
 
   bool CpuidPresent() override;
   void Cpuid(uint32_t feuille, uint32_t registres[4]) override;
@@ -69,6 +88,9 @@ class PlateformeScriptee : public sondes::Plateforme {
   UINT timeBeginPeriod(UINT) override;
   UINT timeEndPeriod(UINT) override;
   bool ProcesseurSelonOS(char nom[64], uint32_t& megahertz) override;
+  BOOL QueryPerformanceFrequency(LARGE_INTEGER& f) override;
+  BOOL QueryPerformanceCounter(LARGE_INTEGER& c) override;
+  BOOL IsWow64Process2(HANDLE, USHORT* processus, USHORT* natif) override;
   BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX& etat) override;
   HRESULT CoInitialize() override;
   HRESULT CreerFournisseurDxDiag(IDxDiagProvider** p) override;
@@ -84,6 +106,9 @@ class PlateformeScriptee : public sondes::Plateforme {
   BOOL GetFileVersionInfoA(const char* chemin, DWORD taille, void* donnees) override;
   BOOL VerQueryValueA(const void* bloc, const char* sousBloc, void** valeur, UINT* longueur) override;
   BOOL GetVersionExA(OSVERSIONINFOA& v) override;
+  LONG RtlGetVersion(OSVERSIONINFOEXW& v) override;
+  const char* wine_get_version() override;
+  bool wine_get_host_version(const char** systeme, const char** version) override;
 
   // Fills `version` as a given Windows reports it.
   void DefinirVersion(DWORD plateforme, DWORD majeure, DWORD mineure, const char* servicePack);

@@ -84,7 +84,7 @@ TEST(LireCPU, PrioritesLeveesPuisRemisesMemeRefusees) {
     sondes::TSysInfo sysInfo(p);
     sondes::ResultatsInspection r;
     p.journal.clear();
-    EXPECT_EQ(sondes::LireCPU(r, sysInfo, p), 0);
+    EXPECT_EQ(sondes::LireCPU(r, sysInfo, p, ReleveJetable()), 0);
 
     EXPECT_EQ(Mesure(p.journal), ordre) << c.quoi;
     const std::vector<long> demandes = {REALTIME_PRIORITY_CLASS, THREAD_PRIORITY_TIME_CRITICAL, c.thread,
@@ -110,7 +110,7 @@ TEST(LireCPU, LeCompteurPeutRepasserParZero) {
   p.tsc = ~0ull - 1000;
   sondes::TSysInfo sysInfo(p);
   sondes::ResultatsInspection r;
-  sondes::LireCPU(r, sysInfo, p);
+  sondes::LireCPU(r, sysInfo, p, ReleveJetable());
   EXPECT_EQ(r.Vitesse, 3000);
 }
 
@@ -149,7 +149,7 @@ TEST(LireCPU, LeNomVientDeLaMarqueOuDuFournisseur) {
     p.feuilles[0x80000000][0] = c.feuilleMax;
     sondes::TSysInfo sysInfo(p);
     sondes::ResultatsInspection r;
-    sondes::LireCPU(r, sysInfo, p);
+    sondes::LireCPU(r, sysInfo, p, ReleveJetable());
     EXPECT_EQ(r.NomCPU, c.nom) << c.quoi;
   }
 }
@@ -161,7 +161,7 @@ TEST(LireCPU, SansCPUIDLeNomEtLaVitesseViennentDuSysteme) {
   p.mhzSelonOS = 2995;
   sondes::TSysInfo sysInfo(p);
   sondes::ResultatsInspection r;
-  EXPECT_EQ(sondes::LireCPU(r, sysInfo, p), 0);
+  EXPECT_EQ(sondes::LireCPU(r, sysInfo, p, ReleveJetable()), 0);
   EXPECT_EQ(r.NomCPU, "Snapdragon (TM) 8cx Gen 3 @ 3.0 GHz");
   EXPECT_EQ(r.Vitesse, 2995);
   for (const char* interdit : {"Cpuid", "Rdtsc", "SetPriorityClass"})
@@ -205,7 +205,7 @@ TEST(LireMemoire, OctetsEnMoEtGetInfoLongIntEnKo) {
     sondes::TSysInfo sysInfo(p);
     sondes::ResultatsInspection r;
     p.journal.clear();
-    EXPECT_EQ(sondes::LireMemoire(r, sysInfo), 0);
+    EXPECT_EQ(sondes::LireMemoire(r, sysInfo, ReleveJetable()), 0);
     EXPECT_EQ(r.TotalRAM, c.ram) << c.phys;
     EXPECT_EQ(r.TotalVirtuel, c.virtuel) << c.virt;
     EXPECT_EQ(r.TotalPage, c.pageMo) << c.page;

@@ -21,7 +21,7 @@ struct Repli : testing::Test {
     r.MarqueVideo = r.VerDrv = "Inconnue";
     sondes::TSysInfo sysInfo(plateforme);
     plateforme.journal.clear();
-    EXPECT_EQ(sondes::LireCarteVideo(r, sysInfo, plateforme), 0);
+    EXPECT_EQ(sondes::LireCarteVideo(r, sysInfo, plateforme, ReleveJetable()), 0);
     return r;
   }
   auto Nombre(const char* appel) const {

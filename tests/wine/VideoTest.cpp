@@ -40,7 +40,7 @@ struct Video : testing::Test {
     sondes::TSysInfo sysInfo(plateforme);
     plateforme.journal.clear();
     gReferencesNettes = 0;
-    EXPECT_EQ(sondes::LireCarteVideo(r, sysInfo, plateforme), 0);
+    EXPECT_EQ(sondes::LireCarteVideo(r, sysInfo, plateforme, ReleveJetable()), 0);
     EXPECT_EQ(gReferencesNettes, 0) << "every interface and the value holder are released";
   }
 

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "probes/ReleveRules.h"
+
+namespace {
+
+using namespace std::string_literals;
+using sondes::LireReleve;
+using sondes::Releve;
+
+// Every answer present, the texts with every kind of byte the quoting treats apart.
+Releve Complet() {
+  Releve r;
+  r.cpuidPresent = true;
+  r.cpuid = {{0, {0xD, 0x68747541, 0x444D4163, 0x69746E65}},
+             {0x80000002, {0x65746E49, 0x2952286C, 0x726F4320, 0x4D542865}}};
+  r.rdtsc = {{1000, UINT64_MAX}};
+  r.qpcFrequence = 10000000;
+  r.qpc = {{-20000, INT64_MAX}};
+  r.processeurSelonOS = {{"Intel(R) \"P4\" \\ é", 2800}};
+  r.machines = {{0, 0xAA64}};
+  r.memoire = {{true, 1, 2, 3, 4, 5, 6}, {}};
+  r.creationFournisseur = static_cast<int32_t>(0x80004005);
+  r.conteneurs = {{"DxDiag_DisplayDevices", 0, ""}, {"DxDiag_DisplayDevices/#0", 0, "0"}};
+  r.proprietes = {{"DxDiag_DisplayDevices/0", "szDescription", 0, 8, "RADEON\t9800", 0},
+                  {"DxDiag_DisplayDevices/0", "dwDDIVersion", 0, 0x13, "", 9},
+                  {"DxDiag_SystemInfo", "lNegatif", static_cast<int32_t>(0x80070057), 3, "", -5}};
+  r.repertoireSysteme = "C:\\WINDOWS\\system32";
+  r.fichiersDx = {{"ddraw.dll", 0x0004000800000190}, {"d3d9.dll", std::nullopt}, {"max.dll", UINT64_MAX}};
+  r.modeLu = r.multiEcran = true;
+  r.pelsWidth = 1920, r.pelsHeight = 1080, r.displayFrequency = 60, r.bitsPerPel = 32, r.planes = 1, r.bitsPixel = 32;
+  r.cxScreen = 1920, r.cyScreen = 1080, r.cxVirtualScreen = 3840, r.cyVirtualScreen = -1;
+  r.versionEx = {true, 5, 1, 2600, 2, "Service Pack 3", 0};
+  r.vraieVersion = sondes::VersionSysteme{true, 10, 0, 22631, 2, "", 1};
+  r.wine = "8.0";
+  r.hoteWine = {{"Linux", "6.1.0"}};
+  // Quote, backslash, controls, valid UTF-8; then invalid: a lone byte, overlong forms, a surrogate, beyond
+  // U+10FFFF, a cut sequence.
+  r.rapport = {"", "q\"b\\\0\x01\n\x7F"s + "é€😀" + "\xFF\xC3(" + "\xC0\xAF\xE0\x9F\xBF\xF0\x8F\xBF\xBF" +
+                       "\xED\xA0\x80\xF4\x90\x80\x80\xE2\x82"};
+  for (int i = 2; i < 20; ++i) r.rapport.push_back("l" + std::to_string(i));
+  return r;
+}
+
+TEST(ReleveRules, UnReleveCompletSEcritSelonLeFormatEtSeRelitALIdentique) {
+  std::string attendu = R"(Quorvane relevé 1
+CpuidPresent: 1
+cpuid 00000000: 0000000D 68747541 444D4163 69746E65
+cpuid 80000002: 65746E49 2952286C 726F4320 4D542865
+Rdtsc: 1000 18446744073709551615
+QueryPerformanceFrequency: 10000000
+QueryPerformanceCounter: -20000 9223372036854775807
+ProcesseurSelonOS: "Intel(R) \"P4\" \\ é" 2800
+IsWow64Process2: 0000 AA64
+GlobalMemoryStatusEx: 1 1 2 3 4 5 6
+GlobalMemoryStatusEx: 0 0 0 0 0 0 0
+CoCreateInstance: 80004005
+GetChildContainer "DxDiag_DisplayDevices": 00000000 ""
+GetChildContainer "DxDiag_DisplayDevices/#0": 00000000 "0"
+GetProp "DxDiag_DisplayDevices/0" "szDescription": 00000000 0008 "RADEON\x099800"
+GetProp "DxDiag_DisplayDevices/0" "dwDDIVersion": 00000000 0013 9
+GetProp "DxDiag_SystemInfo" "lNegatif": 80070057 0003 -5
+GetSystemDirectoryA: "C:\\WINDOWS\\system32"
+GetFileVersionInfo "ddraw.dll": 4.8.0.400
+GetFileVersionInfo "d3d9.dll": aucune
+GetFileVersionInfo "max.dll": 65535.65535.65535.65535
+EnumDisplaySettingsA: 1 1920 1080 60 32
+GetDeviceCaps: 1 32
+MultiEcran: 1
+GetSystemMetrics: 1920 1080 3840 -1
+GetVersionExA: 1 5 1 2600 2 "Service Pack 3"
+RtlGetVersion: 10 0 22631 2 1 ""
+wine_get_version: "8.0"
+wine_get_host_version: "Linux" "6.1.0"
+rapport: ""
+rapport: "q\"b\\\x00\x01\x0A\x7Fé€😀\xFF\xC3(\xC0\xAF\xE0\x9F\xBF\xF0\x8F\xBF\xBF\xED\xA0\x80\xF4\x90\x80\x80\xE2\x82"
+)";
+  for (int i = 2; i < 20; ++i) attendu += "rapport: \"l" + std::to_string(i) + "\"\n";
+  const Releve r = Complet();
+  EXPECT_EQ(sondes::EcrireReleve(r), attendu);
+  const auto lu = LireReleve(attendu);
+  ASSERT_TRUE(std::holds_alternative<Releve>(lu)) << std::get<sondes::ErreurReleve>(lu).message;
+  EXPECT_TRUE(std::get<Releve>(lu) == r);
+}
+
+// The first line, then `debut`, then the required answers but those whose key starts with `sans`.
+std::string Fichier(const std::string& debut, std::string_view sans = {}) {
+  // clang-format off
+  std::vector<std::string> lignes = {
+      "CpuidPresent: 0", "GlobalMemoryStatusEx: 1 1 2 3 4 5 6", "CoCreateInstance: 00000000",
+      "EnumDisplaySettingsA: 1 640 480 60 32", "GetDeviceCaps: 1 32", "MultiEcran: 0",
+      "GetSystemMetrics: 640 480 640 480", "GetVersionExA: 1 5 1 2600 2 \"\""};
+  // clang-format on
+  lignes.insert(lignes.end(), 20, "rapport: \"\"");
+  std::string s = "Quorvane relevé 1\n" + debut;
+  for (const std::string& l : lignes)
+    if (sans.empty() || !l.starts_with(sans)) s += l + "\n";
+  return s;
+}
+
+// Pads with a comment up to `taille` bytes.
+std::string FichierDe(size_t taille) { return Fichier("#" + std::string(taille - Fichier("").size() - 2, 'x') + "\n"); }
+
+TEST(ReleveRules, RefuseAvecLaLigneEtLaRaison) {
+  struct Cas {
+    std::string contenu;
+    size_t ligne;
+    std::string message;  // its beginning
+  };
+  // clang-format off
+  const std::string malFormees[] = {
+      "Rdtsc: 1 2 3", "Rdtsc: 1", "Rdtsc 1 2", "Rdtsc : 1 2", "Rdtsc:1 2", " Rdtsc: 1 2", "Rdtsc: 1 -2",
+      "Rdtsc: 1 18446744073709551616", "Rdtsc: 1 2x", "Rdtsc: 1 \"2\"", "Rdtsc: 1 2\0"s, "MultiEcran: 2",
+      "GetDeviceCaps: 1 2147483648", "RtlGetVersion: 10 0 22631 2 256 \"\"", "IsWow64Process2: 000 AA64",
+      "cpuid 0D: 00000000 00000000 00000000 00000000", "cpuid: 00000000 00000000 00000000 00000000",
+      "CoCreateInstance: -0000001", "GetFileVersionInfo \"a.dll\": 4.8.0",
+      "GetFileVersionInfo \"a.dll\": 4.8.0.65536", "GetFileVersionInfo \"a.dll\": Aucune",
+      "GetProp \"c\" \"n\": 00000000 0008 12", "GetProp \"c\" \"n\": 00000000 0003 \"12\"",
+      "wine_get_version: \"8.0", "wine_get_version: 8.0", R"(wine_get_version: "\n")",
+      R"(wine_get_version: "\x4")", R"(wine_get_version: "\")", "wine_get_version: \"a\tb\"",
+      "wine_get_version: \"a\0b\""s, "wine_get_version: \"\x7F\"", "wine_get_host_version: \"a\"\"b\"",
+      "wine_get_version: \"a\"b"};
+  // clang-format on
+  std::vector<Cas> cas = {
+      {"", 1, "ce n'est pas un relevé de Quorvane de la version 1"},
+      {"Quorvane relevé 1 \n", 1, "ce n'est pas"},
+      {"Quorvane relevé 10\n", 1, "ce n'est pas"},
+      {"\xEF\xBB\xBF\xEF\xBB\xBF" + Fichier(""), 1, "ce n'est pas"},
+      {FichierDe(sondes::kTailleMaxReleve + 1), 0, "le fichier dépasse 1 Mo"},
+      {Fichier("Cpuidpresent: 1\n"), 2, "réponse inconnue : Cpuidpresent"},
+      {Fichier("# c\n\r\n\xFF\x01: 1\r\n"), 4, "réponse inconnue : \\xFF\\x01"},
+      {Fichier("MultiEcran: 1\n"), 8, "réponse répétée : MultiEcran"},
+      {Fichier("Rdtsc: 1 2\nRdtsc: 1 2\n"), 3, "réponse répétée : Rdtsc"},
+      {Fichier("", "CpuidPresent"), 29, "il manque la réponse CpuidPresent"},
+      {Fichier("CpuidPresent: 1\n", "CpuidPresent"), 30, "il manque la réponse Rdtsc"},
+      {Fichier("", "GlobalMemoryStatusEx"), 29, "il manque la réponse GlobalMemoryStatusEx"},
+      {Fichier("", "GetVersionExA"), 29, "il manque la réponse GetVersionExA"},
+      {Fichier("", "rapport"), 10, "il faut 20 lignes de rapport"},
+      {Fichier("rapport: \"\"\n"), 31, "il faut 20 lignes de rapport"},
+  };
+  for (const std::string& l : malFormees) cas.push_back({Fichier(l + "\n"), 2, "ligne mal formée"});
+  for (const Cas& c : cas) {
+    const auto lu = LireReleve(c.contenu);
+    const auto* e = std::get_if<sondes::ErreurReleve>(&lu);
+    ASSERT_NE(e, nullptr) << c.contenu.substr(0, 80);
+    EXPECT_EQ(e->ligne, c.ligne) << c.contenu.substr(0, 80);
+    EXPECT_EQ(e->message.substr(0, c.message.size()), c.message) << c.contenu.substr(0, 80);
+  }
+}
+
+TEST(ReleveRules, AccepteLesFormesEquivalentes) {
+  std::string crlf;
+  for (char c : Fichier("")) crlf += c == '\n' ? "\r\n" : std::string(1, c);
+  const std::pair<std::string, std::string> cas[] = {
+      {"\xEF\xBB\xBF" + Fichier(""), Fichier("")},
+      {crlf, Fichier("")},
+      {Fichier("# c\n#\n\n \t\n"), Fichier("")},
+      {Fichier("").substr(0, Fichier("").size() - 1), Fichier("")},  // no final line end
+      {FichierDe(sondes::kTailleMaxReleve), Fichier("")},
+      {Fichier("QueryPerformanceCounter:\t -5   7 \t\n"), Fichier("QueryPerformanceCounter: -5 7\n")},
+      {Fichier("QueryPerformanceFrequency: 007\n"), Fichier("QueryPerformanceFrequency: 7\n")},
+      {Fichier("CoCreateInstance: 8000abcd\n", "Co"), Fichier("CoCreateInstance: 8000ABCD\n", "Co")},
+      {Fichier(R"(wine_get_version: "\x41\x4a\x4A\xff")"
+               "\n"),
+       Fichier("wine_get_version: \"AJJ\xFF\"\n")},
+  };
+  for (const auto& [variante, canonique] : cas) {
+    const auto a = LireReleve(variante), b = LireReleve(canonique);
+    ASSERT_TRUE(std::holds_alternative<Releve>(a)) << variante.substr(0, 80);
+    ASSERT_TRUE(std::holds_alternative<Releve>(b)) << canonique.substr(0, 80);
+    EXPECT_TRUE(std::get<Releve>(a) == std::get<Releve>(b)) << variante.substr(0, 80);
+  }
+}
+
+TEST(ReleveRules, MessageDErreurAvecLeNomSansDossier) {
+  EXPECT_EQ(sondes::MessageErreurReleve("releve.txt", {12, "ligne mal formée"}),
+            "releve.txt, ligne 12 : ligne mal formée.");
+  EXPECT_EQ(sondes::MessageErreurReleve("C:\\jeux/a\\releve.txt", {0, "le fichier dépasse 1 Mo"}),
+            "releve.txt : le fichier dépasse 1 Mo.");
+}
+
+}  // namespace

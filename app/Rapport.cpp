@@ -24,12 +24,12 @@ namespace {
 constexpr wchar_t kUsage[] =
     L"Quorvane : lecture de configuration.\r\n"
     L"\r\n"
-    L"Quorvane.exe\r\n"
+    L"Quorvane\r\n"
     L"    Ouvre la fenêtre.\r\n"
-    L"Quorvane.exe /rapport FICHIER\r\n"
+    L"Quorvane /rapport FICHIER\r\n"
     L"    Examine le PC sans fenêtre et enregistre le rapport dans FICHIER.\r\n"
     L"    Code de sortie : 0 si le rapport est enregistré, 1 sinon.\r\n"
-    L"Quorvane.exe /?\r\n"
+    L"Quorvane /?\r\n"
     L"    Affiche cette aide.\r\n";
 
 // A standard handle that leads somewhere (a console, a file, a pipe); nullptr otherwise.
@@ -226,6 +226,9 @@ std::wstring CheminComplet(const std::wstring& fichier) {
 int SansFenetre(const Commande& commande) {
   const Console console;
   if (commande.mode == Mode::Aide) {
+    // Without a console (a shortcut, the Run box), in a box captioned as the window.
+    if (console.Muette() && Console::BoiteVisible())
+      MessageBoxW(nullptr, kUsage, L"Lecture de configuration", MB_ICONINFORMATION | MB_OK);
     console.Sortie(kUsage);
     return 0;
   }

@@ -1,7 +1,8 @@
 // Quorvane.com, the console twin of Quorvane.exe. A prompt does not wait for a program of the Windows
 // subsystem and never sees its exit code; it finds this one first for "Quorvane" (.COM comes before .EXE
 // in PATHEXT). It starts Quorvane.exe from its own folder with the same arguments and its own standard
-// handles, waits for it and returns its exit code. It does nothing else.
+// handles, waits for it and returns its exit code. Opened from Explorer, with a console of its own, it
+// lets that console go first. It does nothing else.
 #include <windows.h>
 
 #include <string>
@@ -40,6 +41,14 @@ void Erreur(const std::wstring& texte) {
 int wmain() {
   const std::wstring programme = Jumeau();
   std::wstring ligne = L"\"" + programme + L"\"" + base::ApresLeProgramme(GetCommandLineW());
+  DWORD processus[2];
+  if (base::SeulSurSaConsole(GetConsoleProcessList(processus, 2))) {
+    // The console closes with its only process gone, and the child, which has no console to attach to as
+    // its parent's, runs as if Explorer had started it. The twin still waits, invisible, for the exit code
+    // that a scheduled task or a program without a console reads.
+    FreeConsole();
+    for (DWORD quel : {STD_INPUT_HANDLE, STD_OUTPUT_HANDLE, STD_ERROR_HANDLE}) SetStdHandle(quel, nullptr);
+  }
 
   // The child gets this program's standard handles, whatever they lead to (the console, a file, a pipe);
   // one that cannot be made inheritable is not passed, as its value would mean nothing in the child.

@@ -11,8 +11,12 @@ std::string NomMutexInstance(const std::string& cheminProgramme) {
   return nom;
 }
 
-bool InstanceEnCours(bool poignee, uint32_t erreur) {
+bool InstancePossible(bool poignee, uint32_t erreur) {
   return erreur == kErreurAccesRefuse || (poignee && erreur == kErreurDejaExistant);
+}
+
+bool InstanceEnCours(bool poignee, uint32_t erreur, bool fenetreTrouvee) {
+  return (poignee && erreur == kErreurDejaExistant) || (erreur == kErreurAccesRefuse && fenetreTrouvee);
 }
 
 }  // namespace appli

@@ -9,11 +9,14 @@ namespace appli {
 class TGardeInstance {
  public:
   TGardeInstance();  // the mutex is named after the program's file name, upper-cased
-  bool InstancePrecedente() const { return precedente_; }
+  // Whether another instance may run: its window is then looked for.
+  bool InstancePossible() const;
+  // Whether another instance runs, given whether its window was found.
+  bool InstanceEnCours(bool fenetreTrouvee) const;
 
  private:
   base::Handle mutex_;  // held for the life of the process, closed at exit
-  bool precedente_ = false;
+  DWORD erreur_ = 0;    // CreateMutexA's last error
 };
 
 // The guard of this process, when the program made one (tests run without).
@@ -22,7 +25,8 @@ extern TGardeInstance* GardeProcessus;
 class TLMDOneInstance {
  public:
   // With a previous instance: clears this instance's title so that the search cannot find it, brings
-  // the running instance forward (restored when minimised) and requests the end of this one.
+  // the running instance forward (restored when minimised) and requests the end of this one; when the
+  // search says no instance runs after all, the title comes back and this instance goes on.
   void Verifier() const;
 };
 

@@ -20,8 +20,14 @@ std::wstring NomTemporaire(const std::wstring& cible, uint32_t graine);
 // absolute are returned as they are.
 std::wstring CheminPourWindows(const std::wstring& chemin);
 
-// Replacing the target is tried this many times, this far apart, while someone else briefly holds it.
+// Whether a path names a file rather than a file's stream: no ':' but a drive's, at the start or after the long
+// form's "\\?\". Past the folder, a ':' would end the temporary file's folder part inside a file's name.
+bool SansFlux(const std::wstring& chemin);
+
+// Each step of a save that meets a file someone else holds for a moment is tried this many times, this far
+// apart; a save has at most this many such steps (the replace, the two restoring moves, a deletion).
 constexpr int kEssaisRemplacement = 10;
 constexpr unsigned kPauseRemplacementMs = 50;
+constexpr int kEtapesReessayees = 4;
 
 }  // namespace bilan

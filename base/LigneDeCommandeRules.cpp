@@ -12,4 +12,6 @@ const wchar_t* ApresLeProgramme(const wchar_t* ligne) {
   return ligne;
 }
 
+bool SeulSurSaConsole(uint32_t processusDeLaConsole) { return processusDeLaConsole == 1; }
+
 }  // namespace base

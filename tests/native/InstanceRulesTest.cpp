@@ -24,21 +24,28 @@ TEST(NomMutexInstance, NomDeFichierEnMajuscules) {
   for (const Cas& c : cas) EXPECT_EQ(appli::NomMutexInstance(c.chemin), c.nom) << c.chemin;
 }
 
-TEST(InstanceEnCours, SelonLaReponseDeCreateMutex) {
+TEST(InstanceEnCours, SelonLaReponseDeCreateMutexEtLaFenetre) {
   struct Cas {
     const char* quoi;
     bool poignee;
     uint32_t erreur;
+    bool possible;  // the window is looked for
+    bool fenetre;   // the running instance's window is found
     bool enCours;
   };
   const Cas cas[] = {
-      {"a new mutex", true, 0, false},
-      {"the mutex existed", true, 183, true},                            // ERROR_ALREADY_EXISTS
-      {"made by an elevated instance: access refused", false, 5, true},  // ERROR_ACCESS_DENIED
-      {"the name belongs to another kind of object", false, 6, false},   // ERROR_INVALID_HANDLE
-      {"no handle, whatever the last error says", false, 183, false},
+      {"a new mutex", true, 0, false, false, false},
+      {"the mutex existed", true, 183, true, true, true},  // ERROR_ALREADY_EXISTS
+      {"the mutex existed, its instance still before its window", true, 183, true, false, true},
+      {"refused to this process: an elevated instance's window found", false, 5, true, true, true},
+      {"refused, no window: another program's mutex, or a hung instance", false, 5, true, false, false},
+      {"the name belongs to another kind of object", false, 6, false, false, false},  // ERROR_INVALID_HANDLE
+      {"no handle, whatever the last error says", false, 183, false, true, false},
   };
-  for (const Cas& c : cas) EXPECT_EQ(appli::InstanceEnCours(c.poignee, c.erreur), c.enCours) << c.quoi;
+  for (const Cas& c : cas) {
+    EXPECT_EQ(appli::InstancePossible(c.poignee, c.erreur), c.possible) << c.quoi;
+    EXPECT_EQ(appli::InstanceEnCours(c.poignee, c.erreur, c.fenetre), c.enCours) << c.quoi;
+  }
 }
 
 }  // namespace

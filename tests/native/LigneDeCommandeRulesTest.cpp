@@ -23,4 +23,19 @@ TEST(ApresLeProgramme, CommeLeParseurDuSysteme) {
   for (const Cas& c : cas) EXPECT_EQ(std::wstring(base::ApresLeProgramme(c.ligne)), c.arguments) << c.ligne;
 }
 
+TEST(SeulSurSaConsole, SelonLesProcessusDeSaConsole) {
+  struct Cas {
+    const char* quoi;
+    uint32_t processus;
+    bool seul;
+  };
+  const Cas cas[] = {
+      {"opened from Explorer: a console of its own", 1, true},
+      {"from a prompt", 2, false},
+      {"from a prompt, through a script's own prompt", 3, false},
+      {"no console: the call fails", 0, false},
+  };
+  for (const Cas& c : cas) EXPECT_EQ(base::SeulSurSaConsole(c.processus), c.seul) << c.quoi;
+}
+
 }  // namespace

@@ -2,11 +2,9 @@
 // Fakes of the program's roads to Windows that play what Windows documents where Wine answers otherwise,
 // or where a root account cannot show it. Each names the documented rule it plays.
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "assess/Fichiers.h"
 #include "ui/System.h"
 #include "ui/Win.h"
 
@@ -73,56 +71,4 @@ class EtatUIDocumente : public ui::System {
 
  private:
   std::map<HWND, LRESULT> etats_;  // by top-level window
-};
-
-// An in-memory file system with Windows' documented rules: a path of MAX_PATH characters or more needs the
-// long form "\\?\"; a folder may let the user change files but not create any, or write them but not
-// delete them; ReplaceFileW keeps the replaced file's attributes, creation time and streams, where
-// MoveFileExW puts the moved file in the target's place; a symbolic link is followed when a file is opened,
-// but moved and replaced as a link. A full disk refuses the writes that make a file longer.
-class FichiersDocumentes : public bilan::Fichiers {
- public:
-  struct Fichier {
-    std::string contenu;
-    DWORD attributs = FILE_ATTRIBUTE_ARCHIVE;
-    int creation = 0;             // kept by a replace, new with a create
-    std::set<std::wstring> flux;  // alternate data streams
-    std::wstring lien;            // a symbolic link to that path; empty for a file
-    bool operator==(const Fichier&) const = default;
-  };
-  std::map<std::wstring, Fichier> fichiers;  // by full path, without the long-form prefix
-  std::set<std::wstring> sansCreation;       // folders (with their final '\') where no file may be added
-  std::set<std::wstring> sansSuppression;    // folders where no file may be deleted or renamed
-  bool disquePlein = false;                  // a write past a file's end writes what fits, then fails
-  bool ecritureDifferee = false;             // every flush reports a delayed write that the volume lost
-  // The error of a replace whose last rename a filter refuses: ERROR_UNABLE_TO_MOVE_REPLACEMENT or
-  // ERROR_UNABLE_TO_MOVE_REPLACEMENT_2, each leaving the files as documented; 0: replaces succeed.
-  DWORD echecRemplacement = 0;
-
-  DWORD GetFileAttributesW(const std::wstring& chemin) override;
-  HANDLE CreateFileW(const std::wstring& chemin, DWORD acces, DWORD partage, DWORD creation, DWORD options) override;
-  BOOL ReadFile(HANDLE fichier, void* octets, DWORD taille, DWORD* lus) override;
-  BOOL WriteFile(HANDLE fichier, const void* octets, DWORD taille, DWORD* ecrits) override;
-  BOOL SetFilePointerEx(HANDLE fichier, LONGLONG position) override;
-  BOOL SetEndOfFile(HANDLE fichier) override;
-  BOOL FlushFileBuffers(HANDLE) override;
-  BOOL CloseHandle(HANDLE fichier) override;
-  DWORD GetFinalPathNameByHandleW(HANDLE fichier, wchar_t* chemin, DWORD taille, DWORD options) override;
-  BOOL MoveFileExW(const std::wstring& source, const std::wstring& cible, DWORD options) override;
-  BOOL ReplaceFileW(const std::wstring& remplace, const std::wstring& remplacant, const std::wstring& sauvegarde,
-                    DWORD options) override;
-  BOOL DeleteFileW(const std::wstring& chemin) override;
-  void Sleep(DWORD) override {}
-
- private:
-  struct Ouvert {
-    std::wstring chemin;
-    size_t position = 0;
-  };
-  // The path without its long form; false (with the error set) when a short form passes MAX_PATH.
-  bool Chemin(const std::wstring& demande, std::wstring& chemin) const;
-  bool Indelebile(const std::wstring& chemin) const;
-  std::map<HANDLE, Ouvert> ouverts_;
-  int horloge_ = 100;
-  intptr_t prochain_ = 0x1000;
 };

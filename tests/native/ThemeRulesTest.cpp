@@ -53,6 +53,7 @@ TEST(ParseTheme, UnFichierPartielGardeLeStyleIntegrePourLeReste) {
   const auto vide = ui::ParseTheme("[onglets]\n");
   ASSERT_TRUE(vide);
   EXPECT_EQ(vide->accent, integre.accent);
+  EXPECT_EQ(vide->offset, integre.offset);  // a missing offset keeps the built-in one
 }
 
 TEST(ParseTheme, UnFichierMalFormeEstRefuse) {

@@ -9,13 +9,6 @@
 #include <vector>
 
 #include "probes/Plateforme.h"
-#include "probes/Releve.h"
-
-// A relevé for one probe's run, when the test looks at the findings only.
-struct ReleveJetable {
-  sondes::Releve releve;
-  operator sondes::Releve&() { return releve; }
-};
 
 class PlateformeScriptee : public sondes::Plateforme {
  public:

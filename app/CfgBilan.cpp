@@ -62,7 +62,7 @@ int TFichePrinc::Evaluer() {
 int TFichePrinc::RemplirRapport() {
   // The captions as the labels show them, units included; never the findings themselves.
   std::vector<std::wstring> legendes;
-  for (size_t i = 0; i < kNbValeurs; ++i) legendes.push_back((this->*kMembresValeurs[i])->Text());
+  for (const LigneValeur* v : Valeurs()) legendes.push_back(Component<ui::Label>(v->label)->Text());
   MemoConfig->Add(LignesDuRapport(legendes));
   return 0;
 }

@@ -49,6 +49,21 @@ void TFichePrinc::LierControles() {
   LIER(TabCV);
   LIER(TabOS);
   LIER(TabDX);
+  LIER(LblCPU);
+  LIER(LblVitesse);
+  LIER(LblTotalRAM);
+  LIER(LblVirtuel);
+  LIER(LblPage);
+  LIER(LblMarqueVideo);
+  LIER(LblMemoireVideo);
+  LIER(LblHW);
+  LIER(LblRefreshRate);
+  LIER(LblRes);
+  LIER(LblVerDrv);
+  LIER(LblIs3D);
+  LIER(LblVerOS);
+  LIER(LblAutreInfo);
+  LIER(LblDxVersion);
   LIER(LblCmtCPU);
   LIER(LblCmtRAM);
   LIER(LblCmtCG);
@@ -61,7 +76,6 @@ void TFichePrinc::LierControles() {
   LIER(OSPim);
   LIER(PIMDX);
 #undef LIER
-  for (size_t i = 0; i < kNbValeurs; ++i) this->*kMembresValeurs[i] = Component<ui::Label>(kValeurs[i].label);
 }
 
 void TFichePrinc::Rejouer(sondes::Releve releve, std::wstring nom) {
@@ -94,7 +108,7 @@ LRESULT TFichePrinc::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void TFichePrinc::EcrireValeurs() {
-  for (size_t i = 0; i < kNbValeurs; ++i) (this->*kMembresValeurs[i])->SetText(TexteValeur(kValeurs[i], Resultats));
+  for (const LigneValeur* v : Valeurs()) Component<ui::Label>(v->label)->SetText(TexteValeur(*v, Resultats));
 }
 
 int TFichePrinc::PlacerFenetre() {

@@ -38,11 +38,11 @@ class TFichePrinc : public ui::Form {
   ui::Memo* MemoConfig;
   ui::StatusBar* StatusBar;
   ui::TabControl* Tabs;
+  // The tab pages' controls, bound by name. The window's own work on them goes through the tab table
+  // (app/OngletsRules.cpp), so that a control added there needs no member here.
   ui::Panel *TabCPU, *TabMemoire, *TabCV, *TabOS, *TabDX;
-  // The value labels, one member per row of the value table (app/Valeurs.h).
-#define QUORVANE_MEMBRE_VALEUR(label, ...) ui::Label* label = nullptr;
-  QUORVANE_VALEURS(QUORVANE_MEMBRE_VALEUR)
-#undef QUORVANE_MEMBRE_VALEUR
+  ui::Label *LblCPU, *LblVitesse, *LblTotalRAM, *LblVirtuel, *LblPage, *LblMarqueVideo, *LblMemoireVideo, *LblHW,
+      *LblRefreshRate, *LblRes, *LblVerDrv, *LblIs3D, *LblVerOS, *LblAutreInfo, *LblDxVersion;
   ui::Label *LblCmtCPU, *LblCmtRAM, *LblCmtCG, *LblCmtSpecial, *LblCmtOS, *LblCmtDx;
   ui::Picture *CPUPim, *RAMPim, *CGPim, *OSPim, *PIMDX;
 
@@ -95,11 +95,6 @@ class TFichePrinc : public ui::Form {
  private:
   void LierControles();
   void EcrireValeurs();
-
-  // The value labels' members, in the order of the value table.
-#define QUORVANE_MEMBRE_VALEUR(label, ...) &TFichePrinc::label,
-  static constexpr ui::Label* TFichePrinc::*kMembresValeurs[] = {QUORVANE_VALEURS(QUORVANE_MEMBRE_VALEUR)};
-#undef QUORVANE_MEMBRE_VALEUR
 
   sondes::Plateforme& plateforme_;
   std::optional<std::wstring> rejoue_;  // the replayed relevé's file name

@@ -31,38 +31,26 @@ void Nommer(ui::Picture* image, const std::wstring& bulle) {
 
 int TFichePrinc::Evaluer() {
   const bilan::Verdicts v = bilan::Juger(Resultats);
-  OSPim->SetImageIndex(v.os);
-  Commenter(LblCmtOS, v.cmtOS);
-  RAMPim->SetImageIndex(v.ram);
-  Commenter(LblCmtRAM, v.cmtRAM);
-  CGPim->SetImageIndex(v.cg);
-  Commenter(LblCmtCG, v.cmtCG);
-  Commenter(LblCmtSpecial, v.cmtSpecial);
-  CPUPim->SetImageIndex(v.cpu);
-  Commenter(LblCmtCPU, v.cmtCPU);
-  PIMDX->SetImageIndex(v.dx);
-  Commenter(LblCmtDx, v.cmtDx);
-  // Each tab's hint on its picture and its comments.
-  auto expliquer = [this](const std::wstring& bulle, std::initializer_list<ui::Control*> controles) {
-    for (ui::Control* c : controles) SetHint(*c, bulle);
-  };
-  expliquer(v.bulleOS, {OSPim, LblCmtOS});
-  expliquer(v.bulleRAM, {RAMPim, LblCmtRAM});
-  expliquer(v.bulleCG, {CGPim, LblCmtCG, LblCmtSpecial});
-  expliquer(v.bulleCPU, {CPUPim, LblCmtCPU});
-  expliquer(v.bulleDx, {PIMDX, LblCmtDx});
-  Nommer(OSPim, v.bulleOS);
-  Nommer(RAMPim, v.bulleRAM);
-  Nommer(CGPim, v.bulleCG);
-  Nommer(CPUPim, v.bulleCPU);
-  Nommer(PIMDX, v.bulleDx);
+  // Each tab's picture shows its level and its comments their verdicts; the tab's hint goes on all of them.
+  for (const Onglet& onglet : kOnglets) {
+    const std::wstring& bulle = v.*onglet.bulle;
+    auto* image = Component<ui::Picture>(onglet.image);
+    image->SetImageIndex(v.*onglet.niveau);
+    SetHint(*image, bulle);
+    Nommer(image, bulle);
+    for (const LigneCommentaire& c : onglet.commentaires) {
+      auto* label = Component<ui::Label>(c.nom);
+      Commenter(label, v.*c.verdict);
+      SetHint(*label, bulle);
+    }
+  }
   return 0;
 }
 
 int TFichePrinc::RemplirRapport() {
   // The captions as the labels show them, units included; never the findings themselves.
   std::vector<std::wstring> legendes;
-  for (size_t i = 0; i < kNbValeurs; ++i) legendes.push_back((this->*kMembresValeurs[i])->Text());
+  for (const LigneValeur* v : Valeurs()) legendes.push_back(Component<ui::Label>(v->label)->Text());
   MemoConfig->Add(LignesDuRapport(legendes));
   return 0;
 }

@@ -22,7 +22,7 @@ std::string TexteValeurOctets(const LigneValeur& valeur, const sondes::Resultats
 
 std::vector<std::string> RapportOctets(const sondes::ResultatsInspection& r) {
   std::vector<std::string> legendes;
-  for (const LigneValeur& v : kValeurs) legendes.push_back(TexteValeurOctets(v, r));
+  for (const LigneValeur* v : Valeurs()) legendes.push_back(TexteValeurOctets(*v, r));
   std::vector<std::string> lignes{""};
   for (std::string& l : LignesDuRapport(legendes)) lignes.push_back(std::move(l));
   return lignes;

@@ -20,7 +20,7 @@ std::wstring TexteValeur(const LigneValeur& valeur, const sondes::ResultatsInspe
 
 std::wstring TexteRapport(const sondes::ResultatsInspection& r) {
   std::vector<std::wstring> legendes;
-  for (const LigneValeur& v : kValeurs) legendes.push_back(TexteValeur(v, r));
+  for (const LigneValeur* v : Valeurs()) legendes.push_back(TexteValeur(*v, r));
   std::vector<std::wstring> lignes{L""};
   for (std::wstring& ligne : LignesDuRapport(legendes)) lignes.push_back(std::move(ligne));
   return bilan::TexteLignes(lignes);
@@ -35,7 +35,7 @@ std::string OctetsRapport(const std::wstring& texte) {
 std::string OctetsReleve(sondes::Releve releve, const sondes::ResultatsInspection& r) {
   releve.rapport.clear();
   std::vector<std::wstring> legendes;
-  for (const LigneValeur& v : kValeurs) legendes.push_back(TexteValeur(v, r));
+  for (const LigneValeur* v : Valeurs()) legendes.push_back(TexteValeur(*v, r));
   releve.rapport.push_back("");
   for (const std::wstring& ligne : LignesDuRapport(legendes)) releve.rapport.push_back(base::VersUtf8(ligne));
   return sondes::EcrireReleve(releve);

@@ -7,8 +7,6 @@
 
 namespace {
 
-using appli::kValeurs;
-
 TEST(CalculerPosition, BureauxLimites) {
   struct Cas {
     int32_t largeur, hauteur;
@@ -52,7 +50,7 @@ sondes::ResultatsInspection Exemple() {
 // The file the export writes: the memo's own empty line, then the report's lines, each ended by CR LF.
 std::string Fichier(const sondes::ResultatsInspection& r) {
   std::vector<bilan::EntreeRapport<std::string>> entrees;
-  for (const appli::LigneValeur& v : kValeurs) entrees.push_back({v.titre, v.texte(r), v.separateurApres});
+  for (const appli::LigneValeur* v : appli::Valeurs()) entrees.push_back({v->titre, v->texte(r), v->separateurApres});
   std::vector<std::string> lignes{""};
   for (auto& l : bilan::LignesRapport<std::string>(entrees)) lignes.push_back(l);
   return bilan::TexteLignes(lignes);
@@ -88,9 +86,9 @@ TEST(Valeurs, LeFichierEntier) {
 }
 
 TEST(Valeurs, TitresDeDixNeufCaracteres) {
-  for (const appli::LigneValeur& v : kValeurs) {
-    EXPECT_EQ(v.titre.size(), 19u) << v.label;
-    EXPECT_TRUE(v.titre.ends_with(": ")) << v.label;
+  for (const appli::LigneValeur* v : appli::Valeurs()) {
+    EXPECT_EQ(v->titre.size(), 19u) << v->label;
+    EXPECT_TRUE(v->titre.ends_with(": ")) << v->label;
   }
 }
 
@@ -112,13 +110,14 @@ TEST(Valeurs, SignesEtNonSignes) {
       {"flag other than 1", [](auto& r) { r.Is3D = 2; }, "LblIs3D", "Non"},
       {"empty service pack", [](auto& r) { r.AutreInfo.clear(); }, "LblAutreInfo", ""},
   };
+  const auto valeurs = appli::Valeurs();
   for (const Cas& c : cas) {
     auto r = Exemple();
     c.regler(r);
-    const auto v = std::find_if(std::begin(kValeurs), std::end(kValeurs),
-                                [&](const appli::LigneValeur& l) { return std::string_view(l.label) == c.label; });
-    ASSERT_NE(v, std::end(kValeurs)) << c.label;
-    EXPECT_EQ(v->texte(r), c.texte) << c.quoi;
+    const auto v = std::find_if(valeurs.begin(), valeurs.end(),
+                                [&](const appli::LigneValeur* l) { return std::string_view(l->label) == c.label; });
+    ASSERT_NE(v, valeurs.end()) << c.label;
+    EXPECT_EQ((*v)->texte(r), c.texte) << c.quoi;
   }
 }
 
@@ -127,9 +126,9 @@ TEST(Valeurs, LaTailleDuFichier) {
   sondes::ResultatsInspection vides;
   vides.Is3D = 1;
   size_t legendes = 0;
-  for (const appli::LigneValeur& v : kValeurs) legendes += v.texte(vides).size();
+  for (const appli::LigneValeur* v : appli::Valeurs()) legendes += v->texte(vides).size();
   EXPECT_EQ(Fichier(vides).size(), 529 + legendes);
-  EXPECT_EQ(std::size(kValeurs), 15u);
+  EXPECT_EQ(appli::Valeurs().size(), 15u);
 }
 
 }  // namespace

@@ -178,7 +178,7 @@ TEST_F(Fiche, UneExceptionDUneSondeArreteLInspectionACetteEtape) {
   // Steps before the failing one happened; none after it.
   EXPECT_EQ(fiche->Resultats.MarqueVideo, "Inconnue");
   EXPECT_EQ(fiche->Resultats.VerOS, "");
-  for (const appli::LigneValeur& v : appli::kValeurs) EXPECT_EQ(Texte(v.label), base::DepuisUtf8(v.label));
+  for (const appli::LigneValeur* v : appli::Valeurs()) EXPECT_EQ(Texte(v->label), base::DepuisUtf8(v->label));
   EXPECT_EQ(fiche->StatusBar->SimpleText(), L"");
   EXPECT_TRUE(fiche->MemoConfig->Lines() == std::vector<std::wstring>{L""});
   EXPECT_EQ(fiche->CPUPim->ImageIndex(), 2);

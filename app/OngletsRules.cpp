@@ -1,0 +1,140 @@
+#include "app/OngletsRules.h"
+
+#include <algorithm>
+#include <cstring>
+#include <deque>
+
+#include "app/CfgRules.h"
+
+namespace appli {
+
+using R = sondes::ResultatsInspection;
+using bilan::Verdicts;
+using namespace std::string_view_literals;
+
+// Numbers are plain decimal, signed, but the refresh rate is unsigned. LblHW holds the desktop size, LblRes
+// the colour depth. The value rows of GRAPHIQUES are in the report's order, which is not their order on
+// the page. The table is constant, made at compile time, so that the form's rows can be built from it
+// before main; a report title is a string_view literal ("..."sv), as GCC 12 cannot make a string_view from
+// a plain literal in a nested list at compile time.
+// clang-format off
+constexpr std::initializer_list<Onglet> kOnglets = {
+    {.page = "TabCPU", .legende = L"CPU", .titre = "Label1", .texteTitre = L"Configuration du CPU :",
+     .valeurs = {
+     // caption: name, text, left, top                    value label, left, top
+     //   its text, from the findings r                                                    report title           separator
+        {{"Label6",  L"CPU :",                          8,  45}, "LblCPU",          136,  47,
+           [](const R& r) { return r.NomCPU; },                                            "CPU              : "sv, false},
+        {{"Label7",  L"Vitesse du CPU :",               8,  69}, "LblVitesse",      136,  71,
+           [](const R& r) { return TexteEntier(r.Vitesse) + " MHz"; },                     "VITESSE          : "sv, true},
+     },
+     .image = "CPUPim", .largeurImage = 33, .hauteurImage = 49,
+     .commentaires = {{"LblCmtCPU", 32, 264, &Verdicts::cmtCPU}},
+     .niveau = &Verdicts::cpu, .bulle = &Verdicts::bulleCPU},
+
+    {.page = "TabMemoire", .legende = L"MÉMOIRE", .titre = "Label2", .texteTitre = L"Configuration de la mémoire :",
+     .valeurs = {
+        {{"Label8",  L"Total de RAM :",                 8,  47}, "LblTotalRAM",     200,  49,
+           [](const R& r) { return TexteEntier(r.TotalRAM) + " Mo"; },                     "TOTAL RAM        : "sv, false},
+        {{"Label9",  L"Total de mémoire virtuelle :",   8,  71}, "LblVirtuel",      200,  73,
+           [](const R& r) { return TexteEntier(r.TotalVirtuel) + " Mo"; },                 "MEMOIRE VIRTUEL  : "sv, false},
+        {{"Label11", L"Total de mémoire page :",        8,  95}, "LblPage",         200,  97,
+           [](const R& r) { return TexteEntier(r.TotalPage) + " Mo"; },                    "MEMOIRE PAGE     : "sv, true},
+     },
+     .image = "RAMPim", .largeurImage = 30, .hauteurImage = 49,
+     .commentaires = {{"LblCmtRAM", 32, 264, &Verdicts::cmtRAM}},
+     .niveau = &Verdicts::ram, .bulle = &Verdicts::bulleRAM},
+
+    {.page = "TabCV", .legende = L"GRAPHIQUES", .titre = "Label3", .texteTitre = L"Configuration de la carte graphique :",
+     .valeurs = {
+        {{"Label10", L"Marque :",                       8,  48}, "LblMarqueVideo",  128,  50,
+           [](const R& r) { return r.MarqueVideo; },                                       "CARTE VIDEO      : "sv, false},
+        {{"Label14", L"Total Mémoire :",                8, 120}, "LblMemoireVideo", 128, 122,
+           [](const R& r) { return TexteEntier(r.MemoireVideo) + " MB"; },                 "MEMOIRE          : "sv, false},
+        {{"Label12", L"Taille Actuelle :",              8,  72}, "LblHW",           128,  74,
+           [](const R& r) { return TexteEntier(r.LargeurEcran) + " X " + TexteEntier(r.HauteurEcran); },
+                                                                                           "TAILLE           : "sv, false},
+        {{"Label15", L"Taux Rafraich. :",               8, 144}, "LblRefreshRate",  128, 146,
+           [](const R& r) { return TexteNonSigne(r.RefreshRate) + " Hz"; },                "TAUX RAFFRAI.    : "sv, false},
+        {{"Label13", L"Résolution :",                   8,  96}, "LblRes",          128,  98,
+           [](const R& r) { return TexteEntier(r.BitsCouleur) + " Bits"; },                "RESOLUTION       : "sv, false},
+        {{"Label16", L"Version Pilotes :",              8, 168}, "LblVerDrv",       128, 170,
+           [](const R& r) { return r.VerDrv; },                                            "VERSION PILOTES  : "sv, false},
+        {{"Label17", L"Fait du 3D :",                   8, 192}, "LblIs3D",         128, 194,
+           [](const R& r) { return std::string(r.Is3D == 1 ? "Oui" : "Non"); },            "FAIT DU 3D       : "sv, true},
+     },
+     .image = "CGPim", .largeurImage = 30, .hauteurImage = 49,
+     .commentaires = {{"LblCmtCG", 32, 248, &Verdicts::cmtCG}, {"LblCmtSpecial", 32, 264, &Verdicts::cmtSpecial}},
+     .niveau = &Verdicts::cg, .bulle = &Verdicts::bulleCG},
+
+    {.page = "TabOS", .legende = L"OS", .titre = "Label4", .texteTitre = L"Configuration de l'OS :",
+     .valeurs = {
+        {{"Label20", L"Version de l'OS :",              8,  48}, "LblVerOS",        136,  50,
+           [](const R& r) { return r.VerOS; },                                             "OS               : "sv, false},
+        {{"Label21", L"Autre :",                        8,  72}, "LblAutreInfo",    136,  74,
+           [](const R& r) { return r.AutreInfo; },                                         "AUTRE            : "sv, true},
+     },
+     .image = "OSPim", .largeurImage = 30, .hauteurImage = 49,
+     .commentaires = {{"LblCmtOS", 32, 264, &Verdicts::cmtOS}},
+     .niveau = &Verdicts::os, .bulle = &Verdicts::bulleOS},
+
+    {.page = "TabDX", .legende = L"DIRECTX", .titre = "Label5", .texteTitre = L"Configuration de Directx :",
+     .valeurs = {
+        {{"Label22", L"Version de Directx :",           8,  48}, "LblDxVersion",    152,  50,
+           [](const R& r) { return r.DxVersion; },                                         "Version DIRECTX  : "sv, false},
+     },
+     .image = "PIMDX", .largeurImage = 30, .hauteurImage = 49,
+     .commentaires = {{"LblCmtDx", 32, 264, &Verdicts::cmtDx}},
+     .niveau = &Verdicts::dx, .bulle = &Verdicts::bulleDx},
+};
+// clang-format on
+
+namespace {
+
+constexpr const char* kControleOnglets = "Tabs";  // the tab control, a fixed row of the form (app/CfgForm.cpp)
+constexpr int kPage[] = {3, 27, 331, 283};        // every tab page, inside the tab control
+constexpr int kTitre[] = {8, 16};                 // every heading, on its page
+constexpr int kImage[] = {0, 232};                // every status picture, on its page
+// The status pictures' image list; they show its red diamond until the verdicts come.
+constexpr const char* kPims = "Pims";
+constexpr int16_t kRouge = 2;
+
+}  // namespace
+
+const std::vector<ui::ControlDesc>& ControlesOnglets() {
+  using enum ui::Kind;
+  using enum ui::FontStyle;
+  // A row points at its text: the value and comment labels show their names until the findings come, and
+  // those wide copies live as long as the rows.
+  static std::deque<std::wstring> noms;
+  static const std::vector<ui::ControlDesc> lignes = [] {
+    const auto nom = [](const char* n) { return noms.emplace_back(n, n + std::strlen(n)).c_str(); };
+    std::vector<ui::ControlDesc> l;
+    for (const Onglet& o : kOnglets) {
+      l.push_back({TabPage, o.page, kControleOnglets, kPage[0], kPage[1], kPage[2], kPage[3], o.legende});
+      l.push_back({Label, o.titre, o.page, kTitre[0], kTitre[1], 0, 0, o.texteTitre, Heading});
+      std::vector<const LigneValeur*> valeurs;
+      for (const LigneValeur& v : o.valeurs) valeurs.push_back(&v);
+      std::ranges::stable_sort(valeurs, {}, [](const LigneValeur* v) { return v->legende.top; });
+      for (const LigneValeur* v : valeurs)
+        l.push_back({Label, v->legende.nom, o.page, v->legende.left, v->legende.top, 0, 0, v->legende.texte, Bold});
+      std::ranges::stable_sort(valeurs, {}, [](const LigneValeur* v) { return v->top; });
+      for (const LigneValeur* v : valeurs) l.push_back({Label, v->label, o.page, v->left, v->top, 0, 0, nom(v->label)});
+      l.push_back({Picture, o.image, o.page, kImage[0], kImage[1], o.largeurImage, o.hauteurImage, L"", Regular,
+                   ui::kNone, kPims, kRouge});
+      for (const LigneCommentaire& c : o.commentaires)
+        l.push_back({Label, c.nom, o.page, c.left, c.top, 0, 0, nom(c.nom)});
+    }
+    return l;
+  }();
+  return lignes;
+}
+
+std::vector<const LigneValeur*> Valeurs() {
+  std::vector<const LigneValeur*> valeurs;
+  for (const Onglet& o : kOnglets)
+    for (const LigneValeur& v : o.valeurs) valeurs.push_back(&v);
+  return valeurs;
+}
+
+}  // namespace appli

@@ -92,20 +92,20 @@ void Form::CreateFonts() {
   fonts_[static_cast<int>(FontStyle::Bold)] = CreateFontOf(13, true, false, dpi_);
 }
 
-int Form::Scale(int length) const { return Scaled(length, dpi_); }
-
-RECT Form::ClientRect() const { return RECT{0, 0, Scale(desc_.clientWidth), Scale(desc_.clientHeight)}; }
+RECT Form::ClientRect() const {
+  const PixelSize size = ScaledClient(desc_, dpi_);
+  return RECT{0, 0, size.width, size.height};
+}
 
 RECT Form::OuterSize(int dpi) const {
-  const RECT client{0, 0, Scaled(desc_.clientWidth, dpi), Scaled(desc_.clientHeight, dpi)};
-  return OuterRect(client, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
+  const PixelSize size = ScaledClient(desc_, dpi);
+  return OuterRect(RECT{0, 0, size.width, size.height}, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
                    static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi);
 }
 
 RECT Form::Bounds(const ControlDesc& d) const {
-  // Each number on its own, so that equal lengths of the description stay equal on the screen.
-  const int x = Scale(d.x), y = Scale(d.y);
-  return RECT{x, y, x + Scale(d.width), y + Scale(d.height)};
+  const PixelBox b = ScaledBounds(d, dpi_);
+  return RECT{b.left, b.top, b.right, b.bottom};
 }
 
 void Form::CreateControls() {

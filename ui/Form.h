@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/Container.h"
+#include "ui/FormRules.h"
 #include "ui/Images.h"
 
 namespace ui {
@@ -50,7 +51,7 @@ class Form : public Container {
   // The dpi that the form is laid out at: its monitor's.
   int Dpi() const { return dpi_; }
   // A length of the description in the form's device pixels.
-  int Scale(int length) const;
+  int Scale(int length) const { return Scaled(length, dpi_); }
   // A control's rectangle of the description, in device pixels of its parent's client area.
   RECT Bounds(const ControlDesc& d) const;
 

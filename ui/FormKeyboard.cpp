@@ -1,6 +1,7 @@
 // The parts of a form that serve the keyboard: where the focus goes and comes back, whether the focus is
 // shown, and the keys that act from anywhere in the form.
 #include "ui/Form.h"
+#include "ui/FormRules.h"
 #include "ui/PictureButton.h"
 #include "ui/System.h"
 #include "ui/TabControl.h"
@@ -59,7 +60,10 @@ bool Form::TranslateKeyboard(const MSG& msg) {
     for (const auto& c : controls_)
       if ((tabs = dynamic_cast<TabControl*>(c.get()))) break;
     if (!tabs) return false;
-    tabs->SelectNext(key == VK_TAB ? GetKeyState(VK_SHIFT) >= 0 : key == VK_NEXT);
+    const auto next =
+        TabAfterKey(tabs->Selected(), tabs->Count(), static_cast<unsigned>(key), GetKeyState(VK_SHIFT) < 0);
+    if (!next) return false;
+    tabs->SelectAsClicked(*next);
     // The focus stays where it was, unless it was on the page just hidden.
     if (HWND focus = GetFocus(); !focus || !IsWindowVisible(focus) || !IsWindowEnabled(focus)) SetFocus(tabs->Handle());
     return true;

@@ -86,7 +86,7 @@ constexpr ui::ControlDesc kControles[] = {
 };
 
 // Image lists of the form: the background, the button faces and the three status diamonds.
-constexpr ui::ImageListDesc kImages[] = {
+constexpr ui::ImageStripDesc kImages[] = {
 //  name            width  height
     {"Image1",          0,      0},  // 570 x 550 background, drawn whole
     {"ButtonsHelps",   71,     67},

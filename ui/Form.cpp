@@ -64,14 +64,14 @@ Form::Form(const FormDesc& desc)
   const bool main = !Application || !Application->MainForm();
   const DWORD style = StyleOf(desc.border) | WS_CLIPCHILDREN;
   const DWORD exStyle = WS_EX_CONTROLPARENT | (main ? WS_EX_APPWINDOW : WS_EX_DLGMODALFRAME);
-  const RECT r = OuterRect(ClientRect(), style, exStyle, dpi_);
+  const RECT r = OuterRect(LayoutClientArea(), style, exStyle, dpi_);
   HWND owner = main ? nullptr : Application->MainForm()->Handle();
   CreateWindowExW(exStyle, desc.className, desc.caption, style, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
                   r.bottom - r.top, owner, nullptr, GetModuleHandleW(nullptr), static_cast<Control*>(this));
   // Made at the screen's dpi; a monitor of another scale gets its own size before anything is in it.
   if (const int dpi = DpiOf(hwnd_); dpi != dpi_) {
     dpi_ = dpi;
-    const RECT o = OuterRect(ClientRect(), style, exStyle, dpi_);
+    const RECT o = OuterRect(LayoutClientArea(), style, exStyle, dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, o.right - o.left, o.bottom - o.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   CreateFonts();
@@ -92,7 +92,7 @@ void Form::CreateFonts() {
   fonts_[static_cast<int>(FontStyle::Bold)] = CreateFontOf(13, true, false, dpi_);
 }
 
-RECT Form::ClientRect() const {
+RECT Form::LayoutClientArea() const {
   const PixelSize size = ScaledClient(desc_, dpi_);
   return RECT{0, 0, size.width, size.height};
 }
@@ -109,7 +109,7 @@ RECT Form::Bounds(const ControlDesc& d) const {
 }
 
 void Form::CreateControls() {
-  std::vector<HWND> images;
+  std::vector<HWND> pictures;
   for (size_t i = 0; i < desc_.controls.size(); ++i) {
     const ControlDesc& d = desc_.controls[i];
     Control* parent = d.parent ? FindComponent(d.parent) : this;
@@ -118,10 +118,10 @@ void Form::CreateControls() {
     std::unique_ptr<Control> control;
     switch (d.kind) {
       case Kind::Picture: {
-        auto image = std::make_unique<Picture>(c);
-        if (!background_ && !d.parent && d.index < 0) background_ = image.get();
-        images.push_back(image->Handle());
-        control = std::move(image);
+        auto picture = std::make_unique<Picture>(c);
+        if (!background_ && !d.parent && d.index < 0) background_ = picture.get();
+        pictures.push_back(picture->Handle());
+        control = std::move(picture);
         break;
       }
       case Kind::PictureButton: control = std::make_unique<PictureButton>(c); break;
@@ -145,7 +145,7 @@ void Form::CreateControls() {
   }
   // Pictures are painted surfaces: they go under the other controls of their parent (the first created
   // lowest), so that an overlapping label or button is never covered by a picture's edge.
-  for (auto it = images.rbegin(); it != images.rend(); ++it)
+  for (auto it = pictures.rbegin(); it != pictures.rend(); ++it)
     SetWindowPos(*it, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -155,17 +155,17 @@ Control* Form::FindComponent(std::string_view name) const {
   return nullptr;
 }
 
-std::unique_ptr<ImageList> Form::LoadImages(const char* name) const {
+std::unique_ptr<ImageStrip> Form::LoadStrip(const char* name) const {
   int width = 0, height = 0;
-  for (const ImageListDesc& d : desc_.images)
+  for (const ImageStripDesc& d : desc_.strips)
     if (std::string_view(d.name) == name) width = d.width, height = d.height;
-  return std::make_unique<ImageList>(name, width, height, dpi_);
+  return std::make_unique<ImageStrip>(name, width, height, dpi_);
 }
 
-ImageList& Form::Images(const char* name) {
-  auto it = images_.find(name);
-  if (it != images_.end()) return *it->second;
-  return *images_.emplace(name, LoadImages(name)).first->second;
+ImageStrip& Form::Strip(const char* name) {
+  auto it = strips_.find(name);
+  if (it != strips_.end()) return *it->second;
+  return *strips_.emplace(name, LoadStrip(name)).first->second;
 }
 
 void Form::ChangeDpi(int dpi, const RECT& suggested) {
@@ -175,8 +175,8 @@ void Form::ChangeDpi(int dpi, const RECT& suggested) {
   for (size_t i = 0; i < std::size(fonts_); ++i) previous[i] = std::move(fonts_[i]);
   CreateFonts();
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(FontStyle::Regular)), FALSE);
-  // The controls ask for their list by name each time they draw.
-  for (auto& [name, list] : images_) list = LoadImages(name.c_str());
+  // The controls ask for their strip by name each time they draw.
+  for (auto& [name, strip] : strips_) strip = LoadStrip(name.c_str());
   for (size_t i = 0; i < controls_.size(); ++i) {
     const ControlDesc& d = desc_.controls[i];
     controls_[i]->Rescale(Bounds(d), FontOf(d.font));
@@ -191,7 +191,7 @@ void Form::ChangeDpi(int dpi, const RECT& suggested) {
   RECT window, client;
   GetWindowRect(hwnd_, &window);
   GetClientRect(hwnd_, &client);
-  const RECT layout = ClientRect();
+  const RECT layout = LayoutClientArea();
   if (client.right != layout.right || client.bottom != layout.bottom)
     SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + layout.right - client.right,
                  window.bottom - window.top + layout.bottom - client.bottom,
@@ -267,16 +267,15 @@ void Form::MoveTo(int left, int top) {
   }
 }
 
-// A minimised window has no client area; a form keeps the size of its description.
 int Form::ClientWidth() const {
   RECT r;
-  if (IsIconic(hwnd_) || !GetClientRect(hwnd_, &r)) return ClientRect().right;
+  if (IsIconic(hwnd_) || !GetClientRect(hwnd_, &r)) return LayoutClientArea().right;
   return r.right;
 }
 
 int Form::ClientHeight() const {
   RECT r;
-  if (IsIconic(hwnd_) || !GetClientRect(hwnd_, &r)) return ClientRect().bottom;
+  if (IsIconic(hwnd_) || !GetClientRect(hwnd_, &r)) return LayoutClientArea().bottom;
   return r.bottom;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// A top-level window built from its description, owning its controls, fonts and image lists.
+// A top-level window built from its description, owning its controls, fonts and image strips.
 #include <functional>
 #include <map>
 #include <optional>
@@ -10,7 +10,7 @@
 
 #include "ui/Container.h"
 #include "ui/FormRules.h"
-#include "ui/Images.h"
+#include "ui/ImageStrip.h"
 
 namespace ui {
 
@@ -45,6 +45,7 @@ class Form : public Container {
   // Moves the window's outer top-left corner there, in screen coordinates; while minimised, the place it
   // is restored to, and it stays minimised.
   void MoveTo(int left, int top);
+  // The window's client area as it is now; a minimised window, which has none, answers with its layout's.
   int ClientWidth() const;
   int ClientHeight() const;
 
@@ -56,10 +57,10 @@ class Form : public Container {
   RECT Bounds(const ControlDesc& d) const;
 
   HFONT FontOf(FontStyle font) const { return fonts_[static_cast<int>(font)].get(); }
-  // The image list of that name, loaded on first use and shared by the controls that show it; made anew
-  // when the form's dpi changes, so that a control keeps its name rather than the list.
-  ImageList& Images(const char* name);
-  // Shows `texte` as a tooltip when the mouse rests on the control.
+  // The image strip of that name, loaded on first use and shared by the controls that show it; made anew
+  // when the form's dpi changes, so that a control keeps its name rather than the strip.
+  ImageStrip& Strip(const char* name);
+  // Shows `text` as a tooltip when the mouse rests on the control.
   void AddHint(HWND control, const std::wstring& text);
   // Sets or replaces a control's hint: a tooltip that wraps its lines and stays long enough to be read.
   // A picture with a hint takes the mouse instead of letting it through.
@@ -87,11 +88,12 @@ class Form : public Container {
  private:
   void CreateControls();
   void CreateFonts();
-  // The description's client area at the form's dpi.
-  RECT ClientRect() const;
+  // The client area that the description lays out, at the form's dpi: what the window's client area is
+  // made to be.
+  RECT LayoutClientArea() const;
   // The window's outer rectangle, at 0, 0, for the description's client area at that dpi.
   RECT OuterSize(int dpi) const;
-  std::unique_ptr<ImageList> LoadImages(const char* name) const;
+  std::unique_ptr<ImageStrip> LoadStrip(const char* name) const;
   // Lays the form out again at another dpi, at the place the system suggests, and redraws it.
   void ChangeDpi(int dpi, const RECT& suggested);
   void ScaleHints();  // the hints' wrapping width and font at the form's dpi
@@ -119,7 +121,7 @@ class Form : public Container {
   };
   using Icon = base::Proprietaire<HICON, DestroyIconOf>;
   Icon icons_[2];  // by ICON_SMALL, ICON_BIG
-  std::map<std::string, std::unique_ptr<ImageList>, std::less<>> images_;
+  std::map<std::string, std::unique_ptr<ImageStrip>, std::less<>> strips_;
   Picture* background_ = nullptr;
   HWND hints_ = nullptr;
   HWND longHints_ = nullptr;   // the hints set by SetHint

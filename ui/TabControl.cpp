@@ -47,7 +47,7 @@ std::unique_ptr<Panel> TabControl::CreatePage(const CreateParams& c) {
   return page;
 }
 
-void TabControl::Activer(int index) {
+void TabControl::Activate(int index) {
   if (index < 0 || index >= static_cast<int>(pages_.size())) return;
   if (index == active_) return;
   if (SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0) != index)
@@ -65,7 +65,7 @@ void TabControl::Activer(int index) {
 
 bool TabControl::HandleNotify(const NMHDR& nm, LRESULT& result) {
   if (nm.code != static_cast<UINT>(TCN_SELCHANGE)) return false;
-  Activer(Selected());
+  Activate(Selected());
   result = 0;
   return true;
 }

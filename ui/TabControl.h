@@ -31,8 +31,8 @@ class TabControl : public Control {
   // Makes a page of the row (a child of this control) under a tab of the row's caption: the first page
   // on show and enabled, the others made hidden and disabled. The caller owns it.
   std::unique_ptr<Panel> CreatePage(const CreateParams& c);
-  // Selects the tab: its page is enabled and brought to the front, the page it replaces is disabled.
-  void Activer(int index);
+  // Shows the tab's page: enabled and brought to the front; the page it replaces is disabled and hidden.
+  void Activate(int index);
   // Selects the tab as a click does: the parent asked first (TCN_SELCHANGING), then the tab changed, then
   // the parent told (TCN_SELCHANGE), which shows its page.
   void SelectAsClicked(int index);

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <vector>
 
-#include "ui/Images.h"
+#include "ui/ImageStrip.h"
 
 namespace {
 
@@ -59,12 +59,12 @@ double Ecart(const Surface& a, const Surface& b, const RECT& r) {
 // The threshold sits between, with room for another version of the rasteriser.
 TEST(Images, A150PourCentLeFondEstSaSourceDessineeACetteEchelle) {
   constexpr double kSeuil = 7;
-  const ui::ImageList fond("Image1", 0, 0, 144);
+  const ui::ImageStrip fond("Image1", 0, 0, 144);
   ASSERT_EQ(fond.Width(), 855);
   ASSERT_EQ(fond.Height(), 825);
   Surface dessin(855, 825), source(855, 825), etire(855, 825);
   fond.Draw(dessin.Dc(), 0, 0, 0);
-  ui::ImageList("Image1", 0, 0).DrawPart(etire.Dc(), RECT{0, 0, 855, 825}, 0, RECT{0, 0, 570, 550});
+  ui::ImageStrip("Image1", 0, 0).DrawPart(etire.Dc(), RECT{0, 0, 855, 825}, 0, RECT{0, 0, 570, 550});
 
   // The source rendered at 150 % by the build, as the pixels the program blits (dib.py).
   std::ifstream fichier(QUORVANE_FOND_150, std::ios::binary);

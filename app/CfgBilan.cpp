@@ -44,7 +44,7 @@ int TFichePrinc::Evaluer() {
   Commenter(LblCmtDx, v.cmtDx);
   // Each tab's hint on its picture and its comments.
   auto expliquer = [this](const std::wstring& bulle, std::initializer_list<ui::Control*> controles) {
-    for (ui::Control* c : controles) SetHint(*c, bulle);
+    for (ui::Control* c : controles) Hints().Set(*c, bulle);
   };
   expliquer(v.bulleOS, {OSPim, LblCmtOS});
   expliquer(v.bulleRAM, {RAMPim, LblCmtRAM});

@@ -57,11 +57,9 @@ class TApplication {
 
   // Whether Run shows the main form; a handing-over second instance clears it.
   bool ShowMainForm = true;
-  // Shows the main form (held back, minimised, for SW_SHOWMINNOACTIVE) and dispatches messages until a
-  // quit request.
+  // Shows the main form (held back, minimised, for SW_SHOWMINNOACTIVE) and takes the messages
+  // (RunMessageLoop) until a quit request.
   void Run(int showCommand);
-  // Dispatches what is waiting, without blocking; false once a quit request was taken.
-  bool ProcessMessages();
   void Terminate() { PostQuitMessage(0); }
 
   // The top-level error box for the exception being handled (call inside a catch block).

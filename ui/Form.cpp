@@ -1,5 +1,7 @@
 #include "ui/Form.h"
 
+#include <utility>
+
 #include "base/Tardives.h"
 #include "ui/Application.h"
 #include "ui/Button.h"
@@ -15,41 +17,16 @@
 namespace ui {
 namespace {
 
-GdiObject<HFONT> FontOfFace(int pixels, bool bold, bool underline, const wchar_t* face) {
-  // A negative height is the character height in pixels.
-  return GdiObject<HFONT>(CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
-                                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                      DEFAULT_PITCH | FF_DONTCARE, face));
-}
-
-// A line of the letters, digits and colon of the captions.
-constexpr wchar_t kSample[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz 0123456789 :";
-
-int SampleWidth(HFONT font) {
-  SIZE size{};
-  HDC dc = MeasureDc();
-  SelectedObject selected(dc, font);
-  GetTextExtentPoint32W(dc, kSample, static_cast<int>(std::size(kSample) - 1), &size);
-  return size.cx;
-}
-
-GdiObject<HFONT> CreateFontOf(int height, bool bold, bool underline, int dpi) {
-  // "MS Sans Serif" is a bitmap font made for 96 dpi, with few sizes; at any other scale its outline twin
-  // draws the text. The twin is a little wider than the bitmap font at some sizes, and the layout leaves
-  // no room for that (a caption may end where its value begins): it is taken at the largest height, up to
-  // the scaled one, whose text is no wider than the bitmap font's scaled.
-  GdiObject<HFONT> bitmap = FontOfFace(height, bold, underline, L"MS Sans Serif");
-  if (dpi == kDesignDpi) return bitmap;
-  // Measured here rather than written down: the system's bitmap font and Wine's are not the same.
-  const int room = Scaled(SampleWidth(bitmap.get()), dpi);
-  for (int pixels = Scaled(height, dpi);; --pixels) {
-    GdiObject<HFONT> font = FontOfFace(pixels, bold, underline, L"Microsoft Sans Serif");
-    if (pixels <= height || SampleWidth(font.get()) <= room) return font;
-  }
-}
-
 // WM_GETDPISCALEDSIZE (Windows 10 1703), which the headers give only to programs that require it.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
+
+// The strip of that name at that dpi, cut into images of the size that the description gives it.
+std::unique_ptr<ImageStrip> MakeStrip(const FormDesc& desc, const char* name, int dpi) {
+  int width = 0, height = 0;
+  for (const ImageStripDesc& d : desc.strips)
+    if (std::string_view(d.name) == name) width = d.width, height = d.height;
+  return std::make_unique<ImageStrip>(name, width, height, dpi);
+}
 
 DWORD StyleOf(BorderStyle b) {
   return b == BorderStyle::Single ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX
@@ -74,33 +51,22 @@ Form::Form(const FormDesc& desc)
     const RECT o = OuterRect(LayoutClientArea(), style, exStyle, dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, o.right - o.left, o.bottom - o.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  CreateFonts();
+  fonts_ = FormFonts(dpi_);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(FontStyle::Regular)), FALSE);
   if (main) SetIcon();
   CreateControls();
-  HideFocusCues();
+  keyboard_.HideCues();
 }
 
 Form::~Form() {
   if (hwnd_) DestroyWindow(hwnd_);
-  if (accelerators_) DestroyAcceleratorTable(accelerators_);
 }
 
-void Form::CreateFonts() {
-  fonts_[static_cast<int>(FontStyle::Regular)] = CreateFontOf(11, false, false, dpi_);
-  fonts_[static_cast<int>(FontStyle::Heading)] = CreateFontOf(13, true, true, dpi_);
-  fonts_[static_cast<int>(FontStyle::Bold)] = CreateFontOf(13, true, false, dpi_);
-}
+bool Form::IsMain() const { return Application && Application->MainForm() == this; }
 
 RECT Form::LayoutClientArea() const {
   const PixelSize size = ScaledClient(desc_, dpi_);
   return RECT{0, 0, size.width, size.height};
-}
-
-RECT Form::OuterSize(int dpi) const {
-  const PixelSize size = ScaledClient(desc_, dpi);
-  return OuterRect(RECT{0, 0, size.width, size.height}, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
-                   static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi);
 }
 
 RECT Form::Bounds(const ControlDesc& d) const {
@@ -155,33 +121,24 @@ Control* Form::FindComponent(std::string_view name) const {
   return nullptr;
 }
 
-std::unique_ptr<ImageStrip> Form::LoadStrip(const char* name) const {
-  int width = 0, height = 0;
-  for (const ImageStripDesc& d : desc_.strips)
-    if (std::string_view(d.name) == name) width = d.width, height = d.height;
-  return std::make_unique<ImageStrip>(name, width, height, dpi_);
-}
-
 ImageStrip& Form::Strip(const char* name) {
   auto it = strips_.find(name);
-  if (it != strips_.end()) return *it->second;
-  return *strips_.emplace(name, LoadStrip(name)).first->second;
+  if (it == strips_.end()) it = strips_.emplace(name, MakeStrip(desc_, name, dpi_)).first;
+  return *it->second;
 }
 
 void Form::ChangeDpi(int dpi, const RECT& suggested) {
   dpi_ = dpi;
   // The old fonts stay selected in the controls until each one has taken its new font.
-  GdiObject<HFONT> previous[3];
-  for (size_t i = 0; i < std::size(fonts_); ++i) previous[i] = std::move(fonts_[i]);
-  CreateFonts();
+  const FormFonts previous = std::exchange(fonts_, FormFonts(dpi_));
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(FontStyle::Regular)), FALSE);
   // The controls ask for their strip by name each time they draw.
-  for (auto& [name, strip] : strips_) strip = LoadStrip(name.c_str());
+  for (auto& [name, strip] : strips_) strip = MakeStrip(desc_, name.c_str(), dpi_);
   for (size_t i = 0; i < controls_.size(); ++i) {
     const ControlDesc& d = desc_.controls[i];
     controls_[i]->Rescale(Bounds(d), FontOf(d.font));
   }
-  ScaleHints();
+  hints_.Rescale();
   if (icons_[ICON_SMALL] || icons_[ICON_BIG]) SetIcon();
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -199,88 +156,8 @@ void Form::ChangeDpi(int dpi, const RECT& suggested) {
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
-HWND Form::CreateTooltip() const {
-  return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
-}
-
-TTTOOLINFOW Form::Tool(HWND control, const std::wstring& text) const {
-  // The tooltip watches the control's own mouse messages.
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = hwnd_;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = const_cast<wchar_t*>(text.c_str());
-  return tool;
-}
-
-void Form::AddHint(HWND control, const std::wstring& text) {
-  if (!hints_) {
-    hints_ = CreateTooltip();
-    ScaleHints();
-  }
-  TTTOOLINFOW tool = Tool(control, text);
-  SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void Form::DoShow() {
-  shown_ = true;
-  if (!OnShow) return;
-  try {
-    OnShow(this);
-  } catch (...) {
-    HandleCurrentException();
-  }
-}
-
-void Form::Show() {
-  if (!shown_ && desc_.position == FormPosition::ScreenCenter) CenterOnScreen();
-  if (!shown_) DoShow();
-  ShowWindow(hwnd_, SW_SHOWNORMAL);
-  UpdateWindow(hwnd_);
-}
-
-void Form::ShowMinimizedDeferred() {
-  showPending_ = true;
-  ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
-}
-
-void Form::MoveTo(int left, int top) {
-  if (IsIconic(hwnd_)) {
-    // Minimised: move the place it will be restored to, and stay minimised. The placement takes workspace
-    // coordinates, which a taskbar at the top or the left shifts from the screen's.
-    WINDOWPLACEMENT wp{};
-    wp.length = sizeof wp;
-    Sys().GetWindowPlacement(hwnd_, &wp);
-    const POINT origin = Sys().WorkAreaOrigin(hwnd_);
-    OffsetRect(&wp.rcNormalPosition, left - origin.x - wp.rcNormalPosition.left,
-               top - origin.y - wp.rcNormalPosition.top);
-    wp.showCmd = SW_SHOWMINNOACTIVE;
-    Sys().SetWindowPlacement(hwnd_, &wp);
-    // A restore under way may have read the old place already (the show handler of a minimised start
-    // runs inside it): the restore's own move is corrected when it comes.
-    restoredPlace_ = POINT{left, top};
-  } else {
-    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-}
-
-int Form::ClientWidth() const {
-  RECT r;
-  if (IsIconic(hwnd_) || !GetClientRect(hwnd_, &r)) return LayoutClientArea().right;
-  return r.right;
-}
-
-int Form::ClientHeight() const {
-  RECT r;
-  if (IsIconic(hwnd_) || !GetClientRect(hwnd_, &r)) return LayoutClientArea().bottom;
-  return r.bottom;
-}
-
 LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
-  const bool main = Application && Application->MainForm() == this;
+  if (const auto handled = keyboard_.OnMessage(msg, wp)) return *handled;
   switch (msg) {
     case WM_NCCREATE: {
       // Per-monitor v1 (Windows 10 1607) scales the frame and caption only for a window that asks; v2 does
@@ -289,15 +166,15 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     }
     case WM_CLOSE:
-      if (main)
+      if (IsMain())
         Application->Terminate();
-      else if (modal_)
+      else if (modal_.Running())
         ModalResult = 2;  // cancel
       else
         ShowWindow(hwnd_, SW_HIDE);
       return 0;
     case WM_SIZE:
-      if (main) Application->MirrorMinimized(wp == SIZE_MINIMIZED);
+      if (IsMain()) Application->MirrorMinimized(wp == SIZE_MINIMIZED);
       break;
     case WM_WINDOWPOSCHANGING: {
       auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
@@ -309,29 +186,14 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     }
     case WM_COMMAND:  // from a shortcut; a control's notification carries its window
-      if (lp == 0 && RunCommand(msg, wp)) return 0;
+      if (lp == 0 && commands_.Run(msg, wp)) return 0;
       break;
     case WM_SYSCOMMAND:
-      if (RunCommand(msg, wp)) return 0;
-      break;
-    case WM_ACTIVATE:
-      // As a dialog does: the focus leaves with the activation and comes back to the control that had it.
-      if (LOWORD(wp) == WA_INACTIVE)
-        SaveFocus();
-      else if (!HIWORD(wp) && RestoreFocus())
-        return 0;
-      break;
-    case WM_SETFOCUS:
-      if (RestoreFocus()) return 0;
-      break;
-    case WM_CANCELMODE:
-      // Sent as a modal box disables the form, which may take the focus from its control before the box
-      // takes the activation.
-      SaveFocus();
+      if (commands_.Run(msg, wp)) return 0;
       break;
     case WM_UPDATEUISTATE: {
       const LRESULT result = Container::WndProc(msg, wp, lp);  // the children take the new state
-      if (HWND focus = GetFocus(); focus && IsChild(hwnd_, focus)) InvalidateRect(focus, nullptr, FALSE);
+      keyboard_.CuesChanged();
       return result;
     }
     case DM_GETDEFID:
@@ -339,7 +201,10 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       return defaultId_ ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;
     case kGetDpiScaledSize: {
       // Asked before a move to a monitor of another scale (Windows 10 1703): the layout's own size there.
-      const RECT outer = OuterSize(static_cast<int>(wp));
+      const PixelSize size = ScaledClient(desc_, static_cast<int>(wp));
+      const RECT outer =
+          OuterRect(RECT{0, 0, size.width, size.height}, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
+                    static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), static_cast<int>(wp));
       *reinterpret_cast<SIZE*>(lp) = SIZE{outer.right - outer.left, outer.bottom - outer.top};
       return TRUE;
     }

@@ -9,7 +9,7 @@ PictureButton::PictureButton(const CreateParams& c)
     : Control(c.desc.name), form_(c.form), face_(c.desc.image), index_(c.desc.index < 0 ? 0 : c.desc.index) {
   form_.Strip(face_);  // loaded with the form
   CreateWnd(c, L"Button", BS_OWNERDRAW | WS_TABSTOP);
-  form_.AddHint(hwnd_, c.desc.text);
+  form_.Hints().Add(hwnd_, c.desc.text);
 }
 
 void PictureButton::HandleCommand(WORD code) {

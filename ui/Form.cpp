@@ -38,13 +38,14 @@ DWORD StyleOf(BorderStyle b) {
 Form::Form(const FormDesc& desc)
     : Container(std::string(), GetSysColor(COLOR_BTNFACE)), desc_(desc), dpi_(DpiOf(nullptr)) {
   RegisterWindowClass(desc.className, CS_DBLCLKS);
-  const bool main = !Application || !Application->MainForm();
+  const bool mainWindow = desc.border == BorderStyle::Single;
   const DWORD style = StyleOf(desc.border) | WS_CLIPCHILDREN;
-  const DWORD exStyle = WS_EX_CONTROLPARENT | (main ? WS_EX_APPWINDOW : WS_EX_DLGMODALFRAME);
+  const DWORD exStyle = WS_EX_CONTROLPARENT | (mainWindow ? WS_EX_APPWINDOW : WS_EX_DLGMODALFRAME);
   const RECT r = OuterRect(LayoutClientArea(), style, exStyle, dpi_);
-  HWND owner = main ? nullptr : Application->MainForm()->Handle();
+  const Form* owner = mainWindow || !Application ? nullptr : Application->MainForm();
   CreateWindowExW(exStyle, desc.className, desc.caption, style, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
-                  r.bottom - r.top, owner, nullptr, GetModuleHandleW(nullptr), static_cast<Control*>(this));
+                  r.bottom - r.top, owner ? owner->Handle() : nullptr, nullptr, GetModuleHandleW(nullptr),
+                  static_cast<Control*>(this));
   // Made at the screen's dpi; a monitor of another scale gets its own size before anything is in it.
   if (const int dpi = DpiOf(hwnd_); dpi != dpi_) {
     dpi_ = dpi;
@@ -53,7 +54,7 @@ Form::Form(const FormDesc& desc)
   }
   fonts_ = FormFonts(dpi_);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(FontStyle::Regular)), FALSE);
-  if (main) SetIcon();
+  if (mainWindow) SetIcon();
   CreateControls();
   keyboard_.HideCues();
 }

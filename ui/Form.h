@@ -24,6 +24,8 @@ class Picture;
 
 class Form : public Container {
  public:
+  // A form of BorderStyle::Single is a main window, with its own taskbar button and the program's icon; one
+  // of BorderStyle::Dialog is owned by the application's main form, if there is one yet.
   explicit Form(const FormDesc& desc);
   ~Form() override;
 

@@ -49,9 +49,10 @@ struct ControlDesc {
   int16_t index = -1;           // image of the strip shown; -1 for a whole picture
 };
 
+// The kind of window, from its frame: a main window or a dialog box.
 enum class BorderStyle : uint8_t {
-  Single,  // single border, system menu, minimise and close buttons, no resizing
-  Dialog,  // dialog frame, close button only
+  Single,  // single border, system menu, minimise and close buttons, no resizing; its own taskbar button
+  Dialog,  // dialog frame, close button only; owned by the application's main form
 };
 
 // An image strip of the form: a picture resource of that name cut into images of the given size, side by

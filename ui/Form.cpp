@@ -20,14 +20,6 @@ namespace {
 // WM_GETDPISCALEDSIZE (Windows 10 1703), which the headers give only to programs that require it.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
 
-// The strip of that name at that dpi, cut into images of the size that the description gives it.
-std::unique_ptr<ImageStrip> MakeStrip(const FormDesc& desc, const char* name, int dpi) {
-  int width = 0, height = 0;
-  for (const ImageStripDesc& d : desc.strips)
-    if (std::string_view(d.name) == name) width = d.width, height = d.height;
-  return std::make_unique<ImageStrip>(name, width, height, dpi);
-}
-
 DWORD StyleOf(BorderStyle b) {
   return b == BorderStyle::Single ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX
                                   : WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -52,6 +44,8 @@ Form::Form(const FormDesc& desc)
     const RECT o = OuterRect(LayoutClientArea(), style, exStyle, dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, o.right - o.left, o.bottom - o.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  // First, so that the pictures at another scale are made while the windows are.
+  strips_.Load(dpi_);
   fonts_ = FormFonts(dpi_);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(FontStyle::Regular)), FALSE);
   if (mainWindow) SetIcon();
@@ -122,19 +116,13 @@ Control* Form::FindComponent(std::string_view name) const {
   return nullptr;
 }
 
-ImageStrip& Form::Strip(const char* name) {
-  auto it = strips_.find(name);
-  if (it == strips_.end()) it = strips_.emplace(name, MakeStrip(desc_, name, dpi_)).first;
-  return *it->second;
-}
-
 void Form::ChangeDpi(int dpi, const RECT& suggested) {
   dpi_ = dpi;
   // The old fonts stay selected in the controls until each one has taken its new font.
   const FormFonts previous = std::exchange(fonts_, FormFonts(dpi_));
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(FontStyle::Regular)), FALSE);
   // The controls ask for their strip by name each time they draw.
-  for (auto& [name, strip] : strips_) strip = MakeStrip(desc_, name.c_str(), dpi_);
+  strips_.Load(dpi_);
   for (size_t i = 0; i < controls_.size(); ++i) {
     const ControlDesc& d = desc_.controls[i];
     controls_[i]->Rescale(Bounds(d), FontOf(d.font));

@@ -2,7 +2,6 @@
 // A top-level window built from its description: it makes and lays out its controls, and owns them with
 // their fonts and image strips, its hints, its commands, its keyboard handling and its modal run.
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -15,7 +14,7 @@
 #include "ui/FormHints.h"
 #include "ui/FormKeyboard.h"
 #include "ui/FormRules.h"
-#include "ui/ImageStrip.h"
+#include "ui/FormStrips.h"
 #include "ui/ModalRun.h"
 
 namespace ui {
@@ -66,9 +65,9 @@ class Form : public Container {
   RECT Bounds(const ControlDesc& d) const;
 
   HFONT FontOf(FontStyle font) const { return fonts_.Of(font); }
-  // The image strip of that name, loaded on first use and shared by the controls that show it; made anew
-  // when the form's dpi changes, so that a control keeps its name rather than the strip.
-  ImageStrip& Strip(const char* name);
+  // The image strip of that name, shared by the controls that show it (FormStrips); made anew when the
+  // form's dpi changes, so that a control keeps its name rather than the strip.
+  ImageStrip& Strip(const char* name) { return strips_.Get(name); }
   // The picture that transparent controls show through (the form's background).
   Picture* Background() const { return background_; }
 
@@ -100,7 +99,7 @@ class Form : public Container {
   };
   using Icon = base::Proprietaire<HICON, DestroyIconOf>;
   Icon icons_[2];  // by ICON_SMALL, ICON_BIG
-  std::map<std::string, std::unique_ptr<ImageStrip>, std::less<>> strips_;
+  FormStrips strips_{desc_};
   Picture* background_ = nullptr;
   FormHints hints_{*this};
   FormCommands commands_{*this};

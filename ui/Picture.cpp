@@ -15,7 +15,6 @@ Picture::Picture(const CreateParams& c)
       image_(c.desc.image),
       index_(c.desc.index),
       stretch_(c.desc.options & kStretch) {
-  Strip();  // loaded with the form
   RegisterWindowClass(kClass);
   CreateWnd(c, kClass, 0);
   SetPropW(hwnd_, kIndexProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index_ + 1)));

@@ -7,7 +7,6 @@ namespace ui {
 
 PictureButton::PictureButton(const CreateParams& c)
     : Control(c.desc.name), form_(c.form), face_(c.desc.image), index_(c.desc.index < 0 ? 0 : c.desc.index) {
-  form_.Strip(face_);  // loaded with the form
   CreateWnd(c, L"Button", BS_OWNERDRAW | WS_TABSTOP);
   form_.Hints().Add(hwnd_, c.desc.text);
 }

@@ -11,7 +11,7 @@ using ui::kReadOnly;
 
 constexpr int kPage[] = {3, 27, 331, 283};  // every tab page, inside the tab control
 
-// A label of size 0 x 0 fits its text. The image list is the face of a button, the pictures of a status
+// A label of size 0 x 0 fits its text. The image strip is the face of a button, the pictures of a status
 // picture, or the whole background; the index is the image shown (-1: the whole picture).
 // clang-format off
 constexpr ui::ControlDesc kControles[] = {

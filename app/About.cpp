@@ -42,7 +42,7 @@ constexpr ui::ControlDesc kControles[] = {
     {Button,  "OKButton",    nullptr,  111, 348,   75,   25, L"OK",                                 Regular, ui::kDefault | ui::kModalOk},
 };
 
-constexpr ui::ImageListDesc kImages[] = {
+constexpr ui::ImageStripDesc kImages[] = {
 //  name     width height
     {"Icone",   32,    32},  // the program's picture, 16 colours
 };

@@ -23,10 +23,10 @@ TFichePrinc::TFichePrinc(sondes::Plateforme& plateforme)
   LMDMMButton1->OnClick = [this](ui::Control* s) { LMDMMButton1Click(s); };
   BtnCheck->OnClick = [this](ui::Control* s) { BtnCheckClick(s); };
   LBtnX->OnClick = [this](ui::Control* s) { LBtnXClick(s); };
-  AddShortcut('C', [this] { CopierRapport(); });
+  Commands().AddShortcut('C', [this] { CopierRapport(); });
   // The arrows switch tabs from the start.
-  SetActiveControl(*Tabs);
-  AddSystemMenuItem(L"Co&pier le rapport", [this] { CopierRapport(); });
+  Keyboard().SetActiveControl(*Tabs);
+  Commands().AddSystemMenuItem(L"Co&pier le rapport", [this] { CopierRapport(); });
   // The guard acts once the window exists, while it is still being created.
   LMDOneInstance1.Verifier();
 }

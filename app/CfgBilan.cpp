@@ -36,12 +36,12 @@ int TFichePrinc::Evaluer() {
     const std::wstring& bulle = v.*onglet.bulle;
     auto* image = Component<ui::Picture>(onglet.image);
     image->SetImageIndex(v.*onglet.niveau);
-    SetHint(*image, bulle);
+    Hints().Set(*image, bulle);
     Nommer(image, bulle);
     for (const LigneCommentaire& c : onglet.commentaires) {
       auto* label = Component<ui::Label>(c.nom);
       Commenter(label, v.*c.verdict);
-      SetHint(*label, bulle);
+      Hints().Set(*label, bulle);
     }
   }
   return 0;

@@ -14,7 +14,7 @@ using enum ui::FontStyle;
 using ui::kHidden;
 using ui::kReadOnly;
 
-// The controls outside the tab pages. A label of size 0 x 0 fits its text. The image list is the face of a
+// The controls outside the tab pages. A label of size 0 x 0 fits its text. The image strip is the face of a
 // button, the pictures of a status picture, or the whole background; the index is the image shown (-1: the
 // whole picture).
 // clang-format off
@@ -34,7 +34,7 @@ constexpr ui::ControlDesc kFixes[] = {
 };
 
 // Image lists of the form: the background, the button faces and the three status diamonds.
-constexpr ui::ImageListDesc kImages[] = {
+constexpr ui::ImageStripDesc kImages[] = {
 //  name            width  height
     {"Image1",          0,      0},  // 570 x 550 background, drawn whole
     {"ButtonsHelps",   71,     67},

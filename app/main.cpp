@@ -32,7 +32,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int commandeAffichage) {
     application.Initialize();
     application.SetTitle(L"Lecture de configuration");
     application.SetHelpFile("C:\\Program Files\\FastHelp\\Quorvane\\WinHelp\\Quorvane.hlp");
-    appli::FichePrinc = application.CreateForm<appli::TFichePrinc>(plateforme);
+    appli::FichePrinc = application.CreateMainForm<appli::TFichePrinc>(plateforme);
     if (rejoue) appli::FichePrinc->Rejouer(std::move(*rejoue), appli::NomSansDossier(commande.releve));
     appli::AboutBox = application.CreateForm<appli::TAboutBox>();
     application.Run(commandeAffichage);

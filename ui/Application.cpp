@@ -3,6 +3,7 @@
 #include <objbase.h>
 
 #include "ui/HelpRules.h"
+#include "ui/MessageLoop.h"
 #include "ui/System.h"
 #include "base/Exception.h"
 #include "ui/TextRules.h"
@@ -82,27 +83,7 @@ void TApplication::Run(int showCommand) {
     else
       main->Show();
   }
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-    Control* top = root ? Control::FromHandle(root) : nullptr;
-    auto* form = dynamic_cast<Form*>(top);
-    if (form && form->TranslateShortcut(msg)) continue;
-    if (form && form->TranslateKeyboard(msg)) continue;
-    if (top && IsDialogMessageW(root, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-bool TApplication::ProcessMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) return false;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return true;
+  RunMessageLoop();
 }
 
 std::wstring CurrentExceptionMessage() {

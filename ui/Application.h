@@ -38,7 +38,9 @@ class TApplication {
   // Replaces the help engine (nullptr: the browser again); tests install one that records the requests.
   void SetHelpEngine(HelpEngine* engine) { helpEngine_ = engine; }
 
-  // Forms are destroyed in the reverse order of their creation; the first one is the main form.
+  // Forms are destroyed in the reverse order of their creation. The main form is the one made by
+  // CreateMainForm: Run shows it, closing it ends the program, a modal form disables it, and the dialog
+  // boxes made after it (BorderStyle::Dialog) are owned by it.
   template <class F, class... A>
   F* CreateForm(A&&... args) {
     auto form = std::make_unique<F>(std::forward<A>(args)...);
@@ -46,22 +48,29 @@ class TApplication {
     forms_.push_back(std::move(form));
     return f;
   }
-  Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front().get(); }
+  template <class F, class... A>
+  F* CreateMainForm(A&&... args) {
+    F* f = CreateForm<F>(std::forward<A>(args)...);
+    mainForm_ = f;
+    return f;
+  }
+  Form* MainForm() const { return mainForm_; }
   // The owner of the dialogs and error boxes: the main form once it is visible, since it has its own
   // taskbar button, so that they stay in front of it and come back with it; the hidden window before.
   HWND DialogOwner() const;
   // Destroys the forms, the last created first (the application's end does it too).
   void DestroyForms() {
-    while (!forms_.empty()) forms_.pop_back();
+    while (!forms_.empty()) {
+      if (forms_.back().get() == mainForm_) mainForm_ = nullptr;
+      forms_.pop_back();
+    }
   }
 
   // Whether Run shows the main form; a handing-over second instance clears it.
   bool ShowMainForm = true;
-  // Shows the main form (held back, minimised, for SW_SHOWMINNOACTIVE) and dispatches messages until a
-  // quit request.
+  // Shows the main form (held back, minimised, for SW_SHOWMINNOACTIVE) and takes the messages
+  // (RunMessageLoop) until a quit request.
   void Run(int showCommand);
-  // Dispatches what is waiting, without blocking; false once a quit request was taken.
-  bool ProcessMessages();
   void Terminate() { PostQuitMessage(0); }
 
   // The top-level error box for the exception being handled (call inside a catch block).
@@ -84,6 +93,7 @@ class TApplication {
   BrowserHelp browser_;
   HelpEngine* helpEngine_ = nullptr;
   std::vector<std::unique_ptr<Form>> forms_;
+  Form* mainForm_ = nullptr;
   bool comInitialized_ = false;
 };
 

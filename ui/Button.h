@@ -1,5 +1,5 @@
 #pragma once
-// A standard push button; one marked kResultatOk closes its modal form with the result OK.
+// A standard push button; one marked kModalOk closes its modal form with the result OK.
 #include <functional>
 
 #include "ui/Form.h"

@@ -86,8 +86,9 @@ void Control::Rescale(const RECT& bounds, HFONT font) {
 
 std::wstring Control::Text() const {
   // One read into a buffer that fits a caption; the length is asked for only when the text may be longer.
-  wchar_t court[256];
-  if (const int lu = GetWindowTextW(hwnd_, court, 256); lu < 255) return std::wstring(court, static_cast<size_t>(lu));
+  wchar_t caption[256];
+  if (const int read = GetWindowTextW(hwnd_, caption, 256); read < 255)
+    return std::wstring(caption, static_cast<size_t>(read));
   const int n = GetWindowTextLengthW(hwnd_);
   std::wstring text(static_cast<size_t>(n) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), n + 1)));

@@ -50,7 +50,7 @@ class Control {
   static Control* FromHandle(HWND hwnd);
 
  protected:
-  // Window procedure of the kit's own window classes: messages go to Message() of the object.
+  // Window procedure of the kit's own window classes: messages go to the WndProc of the window's object.
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   static void RegisterWindowClass(const wchar_t* className, UINT style = 0);
   virtual LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }

@@ -1,15 +1,12 @@
 #pragma once
 // The scale of the kit. Descriptions are written in pixels of a 96-dpi screen; the kit turns them into
-// device pixels when it makes or lays out a window, with one rounding rule. The calls that tell a window's
-// dpi are newer than Windows 7 and are found at run time, so that the program still starts there.
+// device pixels when it makes or lays out a window, with one rounding rule (ui/FormRules.h). The calls
+// that tell a window's dpi are newer than Windows 7 and are found at run time, so that the program still
+// starts there.
+#include "ui/FormRules.h"
 #include "ui/Win.h"
 
 namespace ui {
-
-constexpr int kDesignDpi = 96;  // the dpi of the descriptions' numbers
-
-// A length of a description in device pixels at `dpi`: rounded to the nearest pixel, halves away from 0.
-inline int Scaled(int length, int dpi) { return MulDiv(length, dpi, kDesignDpi); }
 
 // The dpi of the monitor that the window is on: GetDpiForWindow (Windows 10 1607), GetDpiForMonitor
 // (Windows 8.1), else the screen's one dpi (system awareness). nullptr: the screen's one dpi, where a new

@@ -1,5 +1,7 @@
 #include "ui/Form.h"
 
+#include <utility>
+
 #include "base/Tardives.h"
 #include "ui/Application.h"
 #include "ui/Button.h"
@@ -15,39 +17,6 @@
 namespace ui {
 namespace {
 
-GdiObject<HFONT> FontOfFace(int pixels, bool bold, bool underline, const wchar_t* face) {
-  // A negative height is the character height in pixels.
-  return GdiObject<HFONT>(CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, underline, FALSE,
-                                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                      DEFAULT_PITCH | FF_DONTCARE, face));
-}
-
-// A line of the letters, digits and colon of the captions.
-constexpr wchar_t kSample[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZ abcdefghijklmnopqrstuvwxyz 0123456789 :";
-
-int SampleWidth(HFONT font) {
-  SIZE size{};
-  HDC dc = MeasureDc();
-  SelectedObject selected(dc, font);
-  GetTextExtentPoint32W(dc, kSample, static_cast<int>(std::size(kSample) - 1), &size);
-  return size.cx;
-}
-
-GdiObject<HFONT> CreateFontOf(int height, bool bold, bool underline, int dpi) {
-  // "MS Sans Serif" is a bitmap font made for 96 dpi, with few sizes; at any other scale its outline twin
-  // draws the text. The twin is a little wider than the bitmap font at some sizes, and the layout leaves
-  // no room for that (a caption may end where its value begins): it is taken at the largest height, up to
-  // the scaled one, whose text is no wider than the bitmap font's scaled.
-  GdiObject<HFONT> bitmap = FontOfFace(height, bold, underline, L"MS Sans Serif");
-  if (dpi == kDesignDpi) return bitmap;
-  // Measured here rather than written down: the system's bitmap font and Wine's are not the same.
-  const int room = Scaled(SampleWidth(bitmap.get()), dpi);
-  for (int pixels = Scaled(height, dpi);; --pixels) {
-    GdiObject<HFONT> font = FontOfFace(pixels, bold, underline, L"Microsoft Sans Serif");
-    if (pixels <= height || SampleWidth(font.get()) <= room) return font;
-  }
-}
-
 // WM_GETDPISCALEDSIZE (Windows 10 1703), which the headers give only to programs that require it.
 constexpr UINT kGetDpiScaledSize = 0x02E4;
 
@@ -61,55 +30,47 @@ DWORD StyleOf(BorderStyle b) {
 Form::Form(const FormDesc& desc)
     : Container(std::string(), GetSysColor(COLOR_BTNFACE)), desc_(desc), dpi_(DpiOf(nullptr)) {
   RegisterWindowClass(desc.className, CS_DBLCLKS);
-  const bool main = !Application || !Application->MainForm();
+  const bool mainWindow = desc.border == BorderStyle::Single;
   const DWORD style = StyleOf(desc.border) | WS_CLIPCHILDREN;
-  const DWORD exStyle = WS_EX_CONTROLPARENT | (main ? WS_EX_APPWINDOW : WS_EX_DLGMODALFRAME);
-  const RECT r = OuterRect(ClientRect(), style, exStyle, dpi_);
-  HWND owner = main ? nullptr : Application->MainForm()->Handle();
+  const DWORD exStyle = WS_EX_CONTROLPARENT | (mainWindow ? WS_EX_APPWINDOW : WS_EX_DLGMODALFRAME);
+  const RECT r = OuterRect(LayoutClientArea(), style, exStyle, dpi_);
+  const Form* owner = mainWindow || !Application ? nullptr : Application->MainForm();
   CreateWindowExW(exStyle, desc.className, desc.caption, style, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
-                  r.bottom - r.top, owner, nullptr, GetModuleHandleW(nullptr), static_cast<Control*>(this));
+                  r.bottom - r.top, owner ? owner->Handle() : nullptr, nullptr, GetModuleHandleW(nullptr),
+                  static_cast<Control*>(this));
   // Made at the screen's dpi; a monitor of another scale gets its own size before anything is in it.
   if (const int dpi = DpiOf(hwnd_); dpi != dpi_) {
     dpi_ = dpi;
-    const RECT o = OuterRect(ClientRect(), style, exStyle, dpi_);
+    const RECT o = OuterRect(LayoutClientArea(), style, exStyle, dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, o.right - o.left, o.bottom - o.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  CreateFonts();
+  // First, so that the pictures at another scale are made while the windows are.
+  strips_.Load(dpi_);
+  fonts_ = FormFonts(dpi_);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(FontStyle::Regular)), FALSE);
-  if (main) SetIcon();
+  if (mainWindow) SetIcon();
   CreateControls();
-  HideFocusCues();
+  keyboard_.HideCues();
 }
 
 Form::~Form() {
   if (hwnd_) DestroyWindow(hwnd_);
-  if (accelerators_) DestroyAcceleratorTable(accelerators_);
 }
 
-void Form::CreateFonts() {
-  fonts_[static_cast<int>(FontStyle::Regular)] = CreateFontOf(11, false, false, dpi_);
-  fonts_[static_cast<int>(FontStyle::Heading)] = CreateFontOf(13, true, true, dpi_);
-  fonts_[static_cast<int>(FontStyle::Bold)] = CreateFontOf(13, true, false, dpi_);
-}
+bool Form::IsMain() const { return Application && Application->MainForm() == this; }
 
-int Form::Scale(int length) const { return Scaled(length, dpi_); }
-
-RECT Form::ClientRect() const { return RECT{0, 0, Scale(desc_.clientWidth), Scale(desc_.clientHeight)}; }
-
-RECT Form::OuterSize(int dpi) const {
-  const RECT client{0, 0, Scaled(desc_.clientWidth, dpi), Scaled(desc_.clientHeight, dpi)};
-  return OuterRect(client, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
-                   static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi);
+RECT Form::LayoutClientArea() const {
+  const PixelSize size = ScaledClient(desc_, dpi_);
+  return RECT{0, 0, size.width, size.height};
 }
 
 RECT Form::Bounds(const ControlDesc& d) const {
-  // Each number on its own, so that equal lengths of the description stay equal on the screen.
-  const int x = Scale(d.x), y = Scale(d.y);
-  return RECT{x, y, x + Scale(d.width), y + Scale(d.height)};
+  const PixelBox b = ScaledBounds(d, dpi_);
+  return RECT{b.left, b.top, b.right, b.bottom};
 }
 
 void Form::CreateControls() {
-  std::vector<HWND> images;
+  std::vector<HWND> pictures;
   for (size_t i = 0; i < desc_.controls.size(); ++i) {
     const ControlDesc& d = desc_.controls[i];
     Control* parent = d.parent ? FindComponent(d.parent) : this;
@@ -118,10 +79,10 @@ void Form::CreateControls() {
     std::unique_ptr<Control> control;
     switch (d.kind) {
       case Kind::Picture: {
-        auto image = std::make_unique<Picture>(c);
-        if (!background_ && !d.parent && d.index < 0) background_ = image.get();
-        images.push_back(image->Handle());
-        control = std::move(image);
+        auto picture = std::make_unique<Picture>(c);
+        if (!background_ && !d.parent && d.index < 0) background_ = picture.get();
+        pictures.push_back(picture->Handle());
+        control = std::move(picture);
         break;
       }
       case Kind::PictureButton: control = std::make_unique<PictureButton>(c); break;
@@ -145,7 +106,7 @@ void Form::CreateControls() {
   }
   // Pictures are painted surfaces: they go under the other controls of their parent (the first created
   // lowest), so that an overlapping label or button is never covered by a picture's edge.
-  for (auto it = images.rbegin(); it != images.rend(); ++it)
+  for (auto it = pictures.rbegin(); it != pictures.rend(); ++it)
     SetWindowPos(*it, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -155,33 +116,18 @@ Control* Form::FindComponent(std::string_view name) const {
   return nullptr;
 }
 
-std::unique_ptr<ImageList> Form::LoadImages(const char* name) const {
-  int width = 0, height = 0;
-  for (const ImageListDesc& d : desc_.images)
-    if (std::string_view(d.name) == name) width = d.width, height = d.height;
-  return std::make_unique<ImageList>(name, width, height, dpi_);
-}
-
-ImageList& Form::Images(const char* name) {
-  auto it = images_.find(name);
-  if (it != images_.end()) return *it->second;
-  return *images_.emplace(name, LoadImages(name)).first->second;
-}
-
 void Form::ChangeDpi(int dpi, const RECT& suggested) {
   dpi_ = dpi;
   // The old fonts stay selected in the controls until each one has taken its new font.
-  GdiObject<HFONT> previous[3];
-  for (size_t i = 0; i < std::size(fonts_); ++i) previous[i] = std::move(fonts_[i]);
-  CreateFonts();
+  const FormFonts previous = std::exchange(fonts_, FormFonts(dpi_));
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(FontStyle::Regular)), FALSE);
-  // The controls ask for their list by name each time they draw.
-  for (auto& [name, list] : images_) list = LoadImages(name.c_str());
+  // The controls ask for their strip by name each time they draw.
+  strips_.Load(dpi_);
   for (size_t i = 0; i < controls_.size(); ++i) {
     const ControlDesc& d = desc_.controls[i];
     controls_[i]->Rescale(Bounds(d), FontOf(d.font));
   }
-  ScaleHints();
+  hints_.Rescale();
   if (icons_[ICON_SMALL] || icons_[ICON_BIG]) SetIcon();
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -191,7 +137,7 @@ void Form::ChangeDpi(int dpi, const RECT& suggested) {
   RECT window, client;
   GetWindowRect(hwnd_, &window);
   GetClientRect(hwnd_, &client);
-  const RECT layout = ClientRect();
+  const RECT layout = LayoutClientArea();
   if (client.right != layout.right || client.bottom != layout.bottom)
     SetWindowPos(hwnd_, nullptr, 0, 0, window.right - window.left + layout.right - client.right,
                  window.bottom - window.top + layout.bottom - client.bottom,
@@ -199,89 +145,8 @@ void Form::ChangeDpi(int dpi, const RECT& suggested) {
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
-HWND Form::CreateTooltip() const {
-  return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
-}
-
-TTTOOLINFOW Form::Tool(HWND control, const std::wstring& text) const {
-  // The tooltip watches the control's own mouse messages.
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = hwnd_;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = const_cast<wchar_t*>(text.c_str());
-  return tool;
-}
-
-void Form::AddHint(HWND control, const std::wstring& text) {
-  if (!hints_) {
-    hints_ = CreateTooltip();
-    ScaleHints();
-  }
-  TTTOOLINFOW tool = Tool(control, text);
-  SendMessageW(hints_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void Form::DoShow() {
-  shown_ = true;
-  if (!OnShow) return;
-  try {
-    OnShow(this);
-  } catch (...) {
-    HandleCurrentException();
-  }
-}
-
-void Form::Show() {
-  if (!shown_ && desc_.position == FormPosition::ScreenCenter) CenterOnScreen();
-  if (!shown_) DoShow();
-  ShowWindow(hwnd_, SW_SHOWNORMAL);
-  UpdateWindow(hwnd_);
-}
-
-void Form::ShowMinimizedDeferred() {
-  showPending_ = true;
-  ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
-}
-
-void Form::MoveTo(int left, int top) {
-  if (IsIconic(hwnd_)) {
-    // Minimised: move the place it will be restored to, and stay minimised. The placement takes workspace
-    // coordinates, which a taskbar at the top or the left shifts from the screen's.
-    WINDOWPLACEMENT wp{};
-    wp.length = sizeof wp;
-    Sys().GetWindowPlacement(hwnd_, &wp);
-    const POINT origin = Sys().WorkAreaOrigin(hwnd_);
-    OffsetRect(&wp.rcNormalPosition, left - origin.x - wp.rcNormalPosition.left,
-               top - origin.y - wp.rcNormalPosition.top);
-    wp.showCmd = SW_SHOWMINNOACTIVE;
-    Sys().SetWindowPlacement(hwnd_, &wp);
-    // A restore under way may have read the old place already (the show handler of a minimised start
-    // runs inside it): the restore's own move is corrected when it comes.
-    restoredPlace_ = POINT{left, top};
-  } else {
-    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-}
-
-// A minimised window has no client area; a form keeps the size of its description.
-int Form::ClientWidth() const {
-  RECT r;
-  if (IsIconic(hwnd_) || !GetClientRect(hwnd_, &r)) return ClientRect().right;
-  return r.right;
-}
-
-int Form::ClientHeight() const {
-  RECT r;
-  if (IsIconic(hwnd_) || !GetClientRect(hwnd_, &r)) return ClientRect().bottom;
-  return r.bottom;
-}
-
 LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
-  const bool main = Application && Application->MainForm() == this;
+  if (const auto handled = keyboard_.OnMessage(msg, wp)) return *handled;
   switch (msg) {
     case WM_NCCREATE: {
       // Per-monitor v1 (Windows 10 1607) scales the frame and caption only for a window that asks; v2 does
@@ -290,15 +155,15 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     }
     case WM_CLOSE:
-      if (main)
+      if (IsMain())
         Application->Terminate();
-      else if (modal_)
+      else if (modal_.Running())
         ModalResult = 2;  // cancel
       else
         ShowWindow(hwnd_, SW_HIDE);
       return 0;
     case WM_SIZE:
-      if (main) Application->MirrorMinimized(wp == SIZE_MINIMIZED);
+      if (IsMain()) Application->MirrorMinimized(wp == SIZE_MINIMIZED);
       break;
     case WM_WINDOWPOSCHANGING: {
       auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
@@ -310,29 +175,14 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     }
     case WM_COMMAND:  // from a shortcut; a control's notification carries its window
-      if (lp == 0 && RunCommand(msg, wp)) return 0;
+      if (lp == 0 && commands_.Run(msg, wp)) return 0;
       break;
     case WM_SYSCOMMAND:
-      if (RunCommand(msg, wp)) return 0;
-      break;
-    case WM_ACTIVATE:
-      // As a dialog does: the focus leaves with the activation and comes back to the control that had it.
-      if (LOWORD(wp) == WA_INACTIVE)
-        SaveFocus();
-      else if (!HIWORD(wp) && RestoreFocus())
-        return 0;
-      break;
-    case WM_SETFOCUS:
-      if (RestoreFocus()) return 0;
-      break;
-    case WM_CANCELMODE:
-      // Sent as a modal box disables the form, which may take the focus from its control before the box
-      // takes the activation.
-      SaveFocus();
+      if (commands_.Run(msg, wp)) return 0;
       break;
     case WM_UPDATEUISTATE: {
       const LRESULT result = Container::WndProc(msg, wp, lp);  // the children take the new state
-      if (HWND focus = GetFocus(); focus && IsChild(hwnd_, focus)) InvalidateRect(focus, nullptr, FALSE);
+      keyboard_.CuesChanged();
       return result;
     }
     case DM_GETDEFID:
@@ -340,7 +190,10 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
       return defaultId_ ? MAKELRESULT(defaultId_, DC_HASDEFID) : 0;
     case kGetDpiScaledSize: {
       // Asked before a move to a monitor of another scale (Windows 10 1703): the layout's own size there.
-      const RECT outer = OuterSize(static_cast<int>(wp));
+      const PixelSize size = ScaledClient(desc_, static_cast<int>(wp));
+      const RECT outer =
+          OuterRect(RECT{0, 0, size.width, size.height}, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
+                    static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), static_cast<int>(wp));
       *reinterpret_cast<SIZE*>(lp) = SIZE{outer.right - outer.left, outer.bottom - outer.top};
       return TRUE;
     }

@@ -1,15 +1,21 @@
 #pragma once
-// A top-level window built from its description, owning its controls, fonts and image lists.
+// A top-level window built from its description: it makes and lays out its controls, and owns them with
+// their fonts and image strips, its hints, its commands, its keyboard handling and its modal run.
 #include <functional>
-#include <map>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
 
 #include "ui/Container.h"
-#include "ui/Images.h"
+#include "ui/Fonts.h"
+#include "ui/FormCommands.h"
+#include "ui/FormHints.h"
+#include "ui/FormKeyboard.h"
+#include "ui/FormRules.h"
+#include "ui/FormStrips.h"
+#include "ui/ModalRun.h"
 
 namespace ui {
 
@@ -17,10 +23,14 @@ class Picture;
 
 class Form : public Container {
  public:
+  // A form of BorderStyle::Single is a main window, with its own taskbar button and the program's icon; one
+  // of BorderStyle::Dialog is owned by the application's main form, if there is one yet.
   explicit Form(const FormDesc& desc);
   ~Form() override;
 
   const FormDesc& Description() const { return desc_; }
+  // The controls, in the order of the description's rows.
+  const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
   Control* FindComponent(std::string_view name) const;
   // The control of that name, of that kind; a missing one is a fault of the description.
   template <class T>
@@ -35,102 +45,68 @@ class Form : public Container {
   void Show();
   // The show of a minimised start: on the taskbar, minimised, OnShow held back until the first restore.
   void ShowMinimizedDeferred();
-  // Modal run: the main form takes no input until ModalResult is set; the form is then hidden. The focus
-  // starts on the first control that takes it.
-  int ShowModal();
+  // Modal run (ModalRun): the main form takes no input until ModalResult is set; the form is then hidden.
+  int ShowModal() { return modal_.Run(); }
   int ModalResult = 0;
   void Close() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
   // Moves the window's outer top-left corner there, in screen coordinates; while minimised, the place it
   // is restored to, and it stays minimised.
   void MoveTo(int left, int top);
+  // The window's client area as it is now; a minimised window, which has none, answers with its layout's.
   int ClientWidth() const;
   int ClientHeight() const;
 
   // The dpi that the form is laid out at: its monitor's.
   int Dpi() const { return dpi_; }
   // A length of the description in the form's device pixels.
-  int Scale(int length) const;
+  int Scale(int length) const { return Scaled(length, dpi_); }
   // A control's rectangle of the description, in device pixels of its parent's client area.
   RECT Bounds(const ControlDesc& d) const;
 
-  HFONT FontOf(FontStyle font) const { return fonts_[static_cast<int>(font)].get(); }
-  // The image list of that name, loaded on first use and shared by the controls that show it; made anew
-  // when the form's dpi changes, so that a control keeps its name rather than the list.
-  ImageList& Images(const char* name);
-  // Shows `texte` as a tooltip when the mouse rests on the control.
-  void AddHint(HWND control, const std::wstring& text);
-  // Sets or replaces a control's hint: a tooltip that wraps its lines and stays long enough to be read.
-  // A picture with a hint takes the mouse instead of letting it through.
-  void SetHint(Control& control, const std::wstring& text);
-  // Runs `action` on Ctrl + `key` (a virtual-key code, 'C') wherever the focus is in the form.
-  void AddShortcut(WORD key, std::function<void()> action);
-  // The event loop's question for each message of the form's windows: true when it was a shortcut, run.
-  bool TranslateShortcut(MSG& msg) const;
-  // The event loop's question for each message of the form's windows, before the dialog manager's: true
-  // when it was a key of the form's own, done. Ctrl+Tab and Ctrl+PgDn select the next tab of the form's tab
-  // control, Ctrl+Shift+Tab and Ctrl+PgUp the previous one; Enter presses the picture button with the
-  // focus; the navigation keys and Alt show the focus cues.
-  bool TranslateKeyboard(const MSG& msg);
-  // The control that takes the focus when the form is first activated (by default the first tab stop).
-  // The focus goes back to the control that had it each time the form is activated again.
-  void SetActiveControl(const Control& control);
-  // Appends an item that runs `action` to the window's system menu.
-  void AddSystemMenuItem(const std::wstring& caption, std::function<void()> action);
+  HFONT FontOf(FontStyle font) const { return fonts_.Of(font); }
+  // The image strip of that name, shared by the controls that show it (FormStrips); made anew when the
+  // form's dpi changes, so that a control keeps its name rather than the strip.
+  ImageStrip& Strip(const char* name) { return strips_.Get(name); }
   // The picture that transparent controls show through (the form's background).
   Picture* Background() const { return background_; }
+
+  FormHints& Hints() { return hints_; }
+  FormCommands& Commands() { return commands_; }
+  FormKeyboard& Keyboard() { return keyboard_; }
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:
   void CreateControls();
-  void CreateFonts();
-  // The description's client area at the form's dpi.
-  RECT ClientRect() const;
-  // The window's outer rectangle, at 0, 0, for the description's client area at that dpi.
-  RECT OuterSize(int dpi) const;
-  std::unique_ptr<ImageList> LoadImages(const char* name) const;
+  // The client area that the description lays out, at the form's dpi: what the window's client area is
+  // made to be.
+  RECT LayoutClientArea() const;
   // Lays the form out again at another dpi, at the place the system suggests, and redraws it.
   void ChangeDpi(int dpi, const RECT& suggested);
-  void ScaleHints();  // the hints' wrapping width and font at the form's dpi
   void SetIcon();
   void CenterOnScreen();
   void DoShow();
-  // A shortcut's or a system menu item's command: run, and true, when it is one of this form's.
-  bool RunCommand(UINT msg, WPARAM wp);
-  WPARAM AddCommand(std::function<void()> action);  // its identifier
-  // A tooltip window owned by the form, and the tool that shows `text` over one of its controls.
-  HWND CreateTooltip() const;
-  TTTOOLINFOW Tool(HWND control, const std::wstring& text) const;
-  void SaveFocus();
-  bool RestoreFocus();
-  // Focus cues hidden until the keyboard is used, then shown, for the whole form.
-  void HideFocusCues();
-  void ShowFocusCues();
+  bool IsMain() const;
 
   const FormDesc& desc_;
   int dpi_;
+  FormFonts fonts_;
   std::vector<std::unique_ptr<Control>> controls_;
-  GdiObject<HFONT> fonts_[3];
   struct DestroyIconOf {
     void operator()(HICON icon) const { DestroyIcon(icon); }
   };
   using Icon = base::Proprietaire<HICON, DestroyIconOf>;
   Icon icons_[2];  // by ICON_SMALL, ICON_BIG
-  std::map<std::string, std::unique_ptr<ImageList>, std::less<>> images_;
+  FormStrips strips_{desc_};
   Picture* background_ = nullptr;
-  HWND hints_ = nullptr;
-  HWND longHints_ = nullptr;   // the hints set by SetHint
-  GdiObject<HFONT> hintFont_;  // the hints' font on a monitor whose scale is not the screen's
-  std::vector<HWND> hinted_;
-  std::vector<std::function<void()>> commands_;  // by identifier (kFirstCommand + 16 * index)
-  std::vector<ACCEL> shortcuts_;
-  HACCEL accelerators_ = nullptr;
-  HWND focus_ = nullptr;  // the control that gets the focus back when the form is activated
+  FormHints hints_{*this};
+  FormCommands commands_{*this};
+  FormKeyboard keyboard_{*this};
+  ModalRun modal_{*this};
   bool shown_ = false;
   bool showPending_ = false;
-  bool modal_ = false;
   int defaultId_ = 0;  // the default button's identifier, 0 for none
   // Where a minimised form was moved to; applied when it is restored.
   std::optional<POINT> restoredPlace_;

@@ -8,8 +8,8 @@
 namespace ui {
 
 enum class Kind : uint8_t {
-  Picture,        // a picture: a whole image, or one image of an image list chosen by its index
-  PictureButton,  // a button drawn from an image list; its text is its hint, shown as a tooltip
+  Picture,        // a picture: a whole image, or one image of an image strip chosen by its index
+  PictureButton,  // a button drawn from an image strip; its text is its hint, shown as a tooltip
   Memo,           // multi-line text
   StatusBar,      // one text area
   Tabs,           // tab control; its pages are the TabPage rows whose parent it is
@@ -45,18 +45,19 @@ struct ControlDesc {
   const wchar_t* text;      // caption, hint or tab caption
   FontStyle font = FontStyle::Regular;
   uint16_t options = kNone;
-  const char* image = nullptr;  // image resource (a picture, or the image list of a face or status picture)
-  int16_t index = -1;           // image of the list shown; -1 for a whole picture
+  const char* image = nullptr;  // image resource (a picture, or the image strip of a face or status picture)
+  int16_t index = -1;           // image of the strip shown; -1 for a whole picture
 };
 
+// The kind of window, from its frame: a main window or a dialog box.
 enum class BorderStyle : uint8_t {
-  Single,  // single border, system menu, minimise and close buttons, no resizing
-  Dialog,  // dialog frame, close button only
+  Single,  // single border, system menu, minimise and close buttons, no resizing; its own taskbar button
+  Dialog,  // dialog frame, close button only; owned by the application's main form
 };
 
-// An image list of the form: a PNG resource of that name cut into images of the given size (0: the whole
-// picture is one image).
-struct ImageListDesc {
+// An image strip of the form: a picture resource of that name cut into images of the given size, side by
+// side (0: the whole picture is one image).
+struct ImageStripDesc {
   const char* name;
   int width, height;
 };
@@ -72,7 +73,7 @@ struct FormDesc {
   int clientWidth, clientHeight;
   BorderStyle border;
   std::span<const ControlDesc> controls;
-  std::span<const ImageListDesc> images;
+  std::span<const ImageStripDesc> strips;
   FormPosition position = FormPosition::Designed;
 };
 

@@ -19,7 +19,7 @@ class HelpEngine {
 // topic of a JumpID macro. It returns at once and reports nothing; a failure is a false result.
 class BrowserHelp : public HelpEngine {
  public:
-  // The page is looked for in `dossier`, the program's folder unless a test gives another.
+  // The page is looked for in `folder`, the program's folder unless a test gives another.
   explicit BrowserHelp(std::wstring folder = ProgramFolder()) : folder_(std::move(folder)) {}
 
   // HELP_CONTENTS: whether the page is there. A browser shows one page per request, and the jump to the

@@ -10,7 +10,7 @@ constexpr std::string_view kJumpEnd = "\")";
 constexpr size_t kCommandLength = 255;
 
 // UTF-8 bytes of a wide text (UTF-16 on Windows, UTF-32 elsewhere); a lone surrogate becomes U+FFFD.
-std::string EnUtf8(std::wstring_view text) {
+std::string ToUtf8(std::wstring_view text) {
   std::string bytes;
   auto byte = [&](uint32_t v) { bytes.push_back(static_cast<char>(v)); };
   for (size_t i = 0; i < text.size(); ++i) {
@@ -38,7 +38,7 @@ std::string EnUtf8(std::wstring_view text) {
 std::wstring Encoder(std::wstring_view text, bool separators) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::wstring out;
-  for (const char byte : EnUtf8(text)) {
+  for (const char byte : ToUtf8(text)) {
     const auto o = static_cast<unsigned char>(byte);
     const bool keep = (o >= 'A' && o <= 'Z') || (o >= 'a' && o <= 'z') || (o >= '0' && o <= '9') || o == '-' ||
                       o == '.' || o == '_' || o == '~' || (separators && (o == '/' || o == ':'));

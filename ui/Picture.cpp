@@ -15,7 +15,6 @@ Picture::Picture(const CreateParams& c)
       image_(c.desc.image),
       index_(c.desc.index),
       stretch_(c.desc.options & kStretch) {
-  Images();  // loaded with the form
   RegisterWindowClass(kClass);
   CreateWnd(c, kClass, 0);
   SetPropW(hwnd_, kIndexProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index_ + 1)));
@@ -28,18 +27,18 @@ void Picture::SetImageIndex(int index) {
   Redraw();
 }
 
-ImageList* Picture::Images() const { return image_ ? &form_.Images(image_) : nullptr; }
+ImageStrip* Picture::Strip() const { return image_ ? &form_.Strip(image_) : nullptr; }
 
 void Picture::Paint(HDC dc) const {
-  const ImageList* images = Images();
-  if (!images) return;
+  const ImageStrip* strip = Strip();
+  if (!strip) return;
   RECT client;
   GetClientRect(hwnd_, &client);
   const int index = index_ < 0 ? 0 : index_;
   if (stretch_)
-    images->DrawPart(dc, client, index, RECT{0, 0, images->Width(), images->Height()});
+    strip->DrawPart(dc, client, index, RECT{0, 0, strip->Width(), strip->Height()});
   else
-    images->Draw(dc, 0, 0, index);
+    strip->Draw(dc, 0, 0, index);
 }
 
 void Picture::PaintUnder(HDC dc, const RECT& area) const {
@@ -56,7 +55,7 @@ LRESULT Picture::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd_, &ps);
-      // Images of a list are drawn with their alpha over the parent's colour.
+      // Images of a strip are drawn with their alpha over the parent's colour.
       if (index_ >= 0)
         if (auto* parent = dynamic_cast<Container*>(FromHandle(GetParent(hwnd_))))
           FillRect(dc, &ps.rcPaint, parent->Brush());

@@ -1,8 +1,8 @@
 #pragma once
 // A picture control: a whole picture drawn at its natural size from the top-left corner (cut off by the
-// control), or one image of an image list chosen by ImageIndex, drawn with its alpha over the parent.
+// control), or one image of an image strip chosen by ImageIndex, drawn with its alpha over the parent.
 #include "ui/Control.h"
-#include "ui/Images.h"
+#include "ui/ImageStrip.h"
 
 namespace ui {
 
@@ -14,7 +14,7 @@ class Picture : public Control {
   // A value equal to the current one, or a negative one, changes nothing; otherwise it redraws.
   void SetImageIndex(int index);
 
-  // Paints what this picture shows under `zone` (in the parent's client coordinates) into `dc` at 0, 0.
+  // Paints what this picture shows under `area` (in the parent's client coordinates) into `dc` at 0, 0.
   // Controls drawn transparently over the picture use it for their background.
   void PaintUnder(HDC dc, const RECT& area) const;
 
@@ -26,7 +26,7 @@ class Picture : public Control {
 
  private:
   void Paint(HDC dc) const;
-  ImageList* Images() const;  // the form's list of the row's image, or nullptr
+  ImageStrip* Strip() const;  // the form's strip of the row's image, or nullptr
 
   Form& form_;
   const char* image_;

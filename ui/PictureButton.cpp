@@ -7,9 +7,8 @@ namespace ui {
 
 PictureButton::PictureButton(const CreateParams& c)
     : Control(c.desc.name), form_(c.form), face_(c.desc.image), index_(c.desc.index < 0 ? 0 : c.desc.index) {
-  form_.Images(face_);  // loaded with the form
   CreateWnd(c, L"Button", BS_OWNERDRAW | WS_TABSTOP);
-  form_.AddHint(hwnd_, c.desc.text);
+  form_.Hints().Add(hwnd_, c.desc.text);
 }
 
 void PictureButton::HandleCommand(WORD code) {
@@ -29,7 +28,7 @@ bool PictureButton::HandleDrawItem(const DRAWITEMSTRUCT& dis) {
     else
       FillRect(memoryDc, &r, form_.Brush());
     const int pressed = (dis.itemState & ODS_SELECTED) ? form_.Scale(1) : 0;
-    const ImageList& face = form_.Images(face_);
+    const ImageStrip& face = form_.Strip(face_);
     face.Draw(memoryDc, (l - face.Width()) / 2 + pressed, (h - face.Height()) / 2 + pressed, index_);
     if (dis.itemState & ODS_FOCUS) DrawFocus(memoryDc, RECT{0, 0, l, h});
     BitBlt(dis.hDC, r.left, r.top, l, h, memoryDc, 0, 0, SRCCOPY);

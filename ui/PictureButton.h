@@ -1,5 +1,5 @@
 #pragma once
-// A button drawn from an image of an image list, transparently over the form's background picture. It
+// A button drawn from an image of an image strip, transparently over the form's background picture. It
 // draws no caption and has no mouse-over face; its window text is its hint, shown as a tooltip. With the
 // focus, and once the keyboard is used in its form, it draws the system's focus rectangle along its edges.
 #include <functional>
@@ -7,8 +7,6 @@
 #include "ui/Control.h"
 
 namespace ui {
-
-class ImageList;
 
 class PictureButton : public Control {
  public:
@@ -26,7 +24,7 @@ class PictureButton : public Control {
   void DrawFocus(HDC dc, const RECT& bounds) const;
 
   Form& form_;
-  const char* face_;  // the name of the image list of its face
+  const char* face_;  // the name of the image strip of its face
   int index_;
 };
 

@@ -16,22 +16,22 @@ constexpr size_t kCapacity = 32768;
 class DisabledForms {
  public:
   DisabledForms()
-      : principale_(Application && Application->MainForm() ? Application->MainForm()->Handle() : nullptr),
+      : main_(Application && Application->MainForm() ? Application->MainForm()->Handle() : nullptr),
         active_(GetActiveWindow()) {
-    if (principale_ && IsWindowEnabled(principale_))
-      EnableWindow(principale_, FALSE);
+    if (main_ && IsWindowEnabled(main_))
+      EnableWindow(main_, FALSE);
     else
-      principale_ = nullptr;
+      main_ = nullptr;
   }
   ~DisabledForms() {
-    if (principale_) EnableWindow(principale_, TRUE);
+    if (main_) EnableWindow(main_, TRUE);
     if (active_) SetActiveWindow(active_);
   }
   DisabledForms(const DisabledForms&) = delete;
   DisabledForms& operator=(const DisabledForms&) = delete;
 
  private:
-  HWND principale_;
+  HWND main_;
   HWND active_;
 };
 

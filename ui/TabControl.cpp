@@ -47,7 +47,7 @@ std::unique_ptr<Panel> TabControl::CreatePage(const CreateParams& c) {
   return page;
 }
 
-void TabControl::Activer(int index) {
+void TabControl::Activate(int index) {
   if (index < 0 || index >= static_cast<int>(pages_.size())) return;
   if (index == active_) return;
   if (SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0) != index)
@@ -65,7 +65,7 @@ void TabControl::Activer(int index) {
 
 bool TabControl::HandleNotify(const NMHDR& nm, LRESULT& result) {
   if (nm.code != static_cast<UINT>(TCN_SELCHANGE)) return false;
-  Activer(static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0)));
+  Activate(Selected());
   result = 0;
   return true;
 }
@@ -98,8 +98,7 @@ int TabControl::HitTab(POINT p) const {
   return -1;
 }
 
-void TabControl::Select(int index) {
-  // As the control does on a click: asked first, then changed, then told.
+void TabControl::SelectAsClicked(int index) {
   const int id = GetDlgCtrlID(hwnd_);
   NMHDR nm{hwnd_, static_cast<UINT_PTR>(id), static_cast<UINT>(TCN_SELCHANGING)};
   if (SendMessageW(GetParent(hwnd_), WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&nm))) return;
@@ -107,13 +106,6 @@ void TabControl::Select(int index) {
   InvalidateRect(hwnd_, nullptr, FALSE);
   nm.code = static_cast<UINT>(TCN_SELCHANGE);
   SendMessageW(GetParent(hwnd_), WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&nm));
-}
-
-void TabControl::SelectNext(bool forward) {
-  const int count = static_cast<int>(pages_.size());
-  if (count == 0) return;
-  const auto chosen = static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0));
-  Select(((chosen < 0 ? 0 : chosen) + (forward ? 1 : count - 1)) % count);
 }
 
 LRESULT CALLBACK TabControl::Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
@@ -140,7 +132,7 @@ LRESULT TabControl::Intercept(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDBLCLK: {
       SetFocus(hwnd_);
       const int index = HitTab(POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
-      if (index >= 0 && index != SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0)) Select(index);
+      if (index >= 0 && index != Selected()) SelectAsClicked(index);
       return 0;
     }
     case WM_MOUSEMOVE:

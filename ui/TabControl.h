@@ -31,11 +31,14 @@ class TabControl : public Control {
   // Makes a page of the row (a child of this control) under a tab of the row's caption: the first page
   // on show and enabled, the others made hidden and disabled. The caller owns it.
   std::unique_ptr<Panel> CreatePage(const CreateParams& c);
-  // Selects the tab: its page is enabled and brought to the front, the page it replaces is disabled.
-  void Activer(int index);
-  // Selects the next tab (the previous one), wrapping around as a property sheet does: the click's own way,
-  // asked first, then changed, then told.
-  void SelectNext(bool forward);
+  // Shows the tab's page: enabled and brought to the front; the page it replaces is disabled and hidden.
+  void Activate(int index);
+  // Selects the tab as a click does: the parent asked first (TCN_SELCHANGING), then the tab changed, then
+  // the parent told (TCN_SELCHANGE), which shows its page.
+  void SelectAsClicked(int index);
+  // The tab selected (-1: none), and how many there are.
+  int Selected() const { return static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0)); }
+  int Count() const { return static_cast<int>(pages_.size()); }
 
   bool HandleNotify(const NMHDR& nm, LRESULT& result) override;
 
@@ -48,7 +51,6 @@ class TabControl : public Control {
   LRESULT Intercept(UINT msg, WPARAM wp, LPARAM lp);
   void Layout();
   int HitTab(POINT p) const;
-  void Select(int index);
   void Paint(HDC dc) const;
   void PaintTab(HDC dc, int index, bool active) const;
 

@@ -8,17 +8,17 @@ namespace {
 
 constexpr int kMaxFile = 64 * 1024;
 
-COLORREF Melange(COLORREF a, COLORREF b, int percent) {
+COLORREF Blend(COLORREF a, COLORREF b, int percent) {
   auto m = [&](BYTE x, BYTE y) { return static_cast<BYTE>((x * (100 - percent) + y * percent) / 100); };
   return RGB(m(GetRValue(a), GetRValue(b)), m(GetGValue(a), GetGValue(b)), m(GetBValue(a), GetBValue(b)));
 }
 
-void Remplir(HDC dc, const RECT& r, COLORREF colour) {
+void Fill(HDC dc, const RECT& r, COLORREF colour) {
   SetDCBrushColor(dc, colour);
   FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
-void Degrade(HDC dc, const RECT& r, COLORREF top, COLORREF bottom) {
+void Gradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom) {
   if (r.bottom <= r.top || r.right <= r.left) return;
   auto vertex = [](LONG x, LONG y, COLORREF c) {
     return TRIVERTEX{x,
@@ -35,7 +35,7 @@ void Degrade(HDC dc, const RECT& r, COLORREF top, COLORREF bottom) {
 }
 
 // A line through the points, in one pixel of the colour, the last point included.
-void Trait(HDC dc, std::initializer_list<POINT> points, COLORREF colour) {
+void Line(HDC dc, std::initializer_list<POINT> points, COLORREF colour) {
   SetDCPenColor(dc, colour);
   SelectedObject pen(dc, GetStockObject(DC_PEN));
   const POINT* p = points.begin();
@@ -77,11 +77,11 @@ void TabControl::Paint(HDC target) const {
       FillRect(dc, &client, form_.Brush());
     const int top = form_.Scale(kBodyTop);
     const RECT body{0, top, client.right, client.bottom};
-    Remplir(dc, body, style_.body);
+    Fill(dc, body, style_.body);
     // The skin's lines stay one pixel wide at every scale, as the system draws its own frames.
-    Trait(dc,
-          {{0, top}, {client.right - 1, top}, {client.right - 1, client.bottom - 1}, {0, client.bottom - 1}, {0, top}},
-          style_.border);
+    Line(dc,
+         {{0, top}, {client.right - 1, top}, {client.right - 1, client.bottom - 1}, {0, client.bottom - 1}, {0, top}},
+         style_.border);
     const auto chosen = static_cast<int>(SendMessageW(hwnd_, TCM_GETCURSEL, 0, 0));
     for (int i = 0; i < static_cast<int>(tabs_.size()); ++i)
       if (i != chosen) PaintTab(dc, i, false);
@@ -93,24 +93,31 @@ void TabControl::Paint(HDC target) const {
 
 void TabControl::PaintTab(HDC dc, int index, bool active) const {
   RECT r = tabs_[static_cast<size_t>(index)];
-  const LONG g = r.left, d = r.right - 1, top = form_.Scale(kBodyTop), corner = form_.Scale(2), band = form_.Scale(2);
+  const LONG left = r.left, right = r.right - 1, top = form_.Scale(kBodyTop), corner = form_.Scale(2),
+             band = form_.Scale(2);
   if (active) {
     // The tab on show stands higher and opens into the body, over the frame's row.
     r.top -= form_.Scale(kRaise);
-    Remplir(dc, RECT{g + 1, r.top + 1, d, top + 1}, style_.body);
-    Remplir(dc, RECT{g + 2, r.top + 1, d - 1, r.top + 1 + band}, style_.accent);
-    Trait(dc, {{g + 1, r.top + 1 + band}, {d - 1, r.top + 1 + band}}, Melange(style_.accent, style_.body, 50));
+    Fill(dc, RECT{left + 1, r.top + 1, right, top + 1}, style_.body);
+    Fill(dc, RECT{left + 2, r.top + 1, right - 1, r.top + 1 + band}, style_.accent);
+    Line(dc, {{left + 1, r.top + 1 + band}, {right - 1, r.top + 1 + band}}, Blend(style_.accent, style_.body, 50));
   } else {
     // A glossy face: a light upper half over the darker lower one.
     const LONG middle = (r.top + top) / 2;
-    Degrade(dc, RECT{g + 1, r.top + 1, d, middle}, Melange(style_.top, RGB(255, 255, 255), 45), style_.top);
-    Degrade(dc, RECT{g + 1, middle, d, top}, style_.bottom, Melange(style_.bottom, style_.top, 55));
+    Gradient(dc, RECT{left + 1, r.top + 1, right, middle}, Blend(style_.top, RGB(255, 255, 255), 45), style_.top);
+    Gradient(dc, RECT{left + 1, middle, right, top}, style_.bottom, Blend(style_.bottom, style_.top, 55));
   }
-  Trait(dc, {{g, top}, {g, r.top + corner}, {g + corner, r.top}, {d - corner, r.top}, {d, r.top + corner}, {d, top}},
-        style_.border);
+  Line(dc,
+       {{left, top},
+        {left, r.top + corner},
+        {left + corner, r.top},
+        {right - corner, r.top},
+        {right, r.top + corner},
+        {right, top}},
+       style_.border);
 
   const std::wstring& caption = captions_[static_cast<size_t>(index)];
-  RECT text{g, r.top + (active ? 1 + band : 1), d + 1, top};
+  RECT text{left, r.top + (active ? 1 + band : 1), right + 1, top};
   SelectedObject font(dc, reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, active ? style_.activeText : style_.text);

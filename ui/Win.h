@@ -27,14 +27,14 @@ using GdiObject = base::Proprietaire<T, DeleteGdiObject>;
 // Selects an object into a device context for the lifetime of the scope.
 class SelectedObject {
  public:
-  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), ancien_(SelectObject(dc, object)) {}
-  ~SelectedObject() { SelectObject(dc_, ancien_); }
+  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~SelectedObject() { SelectObject(dc_, previous_); }
   SelectedObject(const SelectedObject&) = delete;
   SelectedObject& operator=(const SelectedObject&) = delete;
 
  private:
   HDC dc_;
-  HGDIOBJ ancien_;
+  HGDIOBJ previous_;
 };
 
 }  // namespace ui

@@ -1,10 +1,10 @@
-// The windows at the display scales of the table, and the main window moved to a monitor of the row's
-// other scale. Each scale but 96 dpi runs in a Wine prefix set to its dpi before the run
-// (tests/wine/CMakeLists.txt).
+// The windows at each display scale: every control at its row's place by the scale rule (tested natively,
+// tests/native/FormRulesTest.cpp), the labels fitted to their text in the fonts of that scale, and the main
+// window moved to a monitor of another scale. Each scale but 96 dpi runs in a Wine prefix set to its dpi
+// before the run (tests/wine/CMakeLists.txt).
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <stdexcept>
 #include <memory>
 #include <vector>
 
@@ -13,25 +13,11 @@
 
 namespace {
 
+// The scales of the runs, and the dpi of the monitor the main window then moves to.
 struct Echelle {
-  int dpi;
-  SIZE fiche, aPropos;  // the client areas: 568 x 515 and 301 x 385 at 96 dpi, to the nearest pixel
-  int autre;            // the dpi of the monitor the main window then moves to
+  int dpi, autre;
 };
-constexpr Echelle kEchelles[] = {
-    {96, {568, 515}, {301, 385}, 120},
-    {120, {710, 644}, {376, 481}, 192},
-    {144, {852, 773}, {452, 578}, 96},
-    {192, {1136, 1030}, {602, 770}, 144},
-};
-
-const Echelle& A(int dpi) {
-  for (const Echelle& e : kEchelles)
-    if (e.dpi == dpi) return e;
-  throw std::logic_error("no such scale");
-}
-
-long AEchelle(long v, int dpi) { return std::lround(v * dpi / 96.0); }
+constexpr Echelle kEchelles[] = {{96, 120}, {120, 192}, {144, 96}, {192, 144}};
 
 // What a label's text takes at 96 dpi in the kit's fonts there (the bitmap "MS Sans Serif": 11 pixels,
 // or 13 in bold), on one line or wrapped at the row's width.
@@ -56,14 +42,15 @@ bool SeCoupent(const RECT& a, const RECT& b) {
   return IntersectRect(&commun, &a, &b) != FALSE;
 }
 
-// Every control of the form at its row's place scaled (within 2 pixels), at its row's size scaled (within
-// 2 pixels), a label that fits its text at the size of its text at 96 dpi scaled (within 10 %), and no
-// two labels of a parent overlapping unless their rows already do at 96 dpi.
-void VerifierForme(const ui::Form& forme, SIZE client, int dpi) {
+// The form's client area and every control at its row's rectangle by the scale rule, except that a label
+// that fits its text takes the size of its text at 96 dpi scaled (within 10 %) in the fonts of that
+// scale; no two labels of a parent overlap unless their rows already do at 96 dpi.
+void VerifierForme(const ui::Form& forme, int dpi) {
   RECT r;
   GetClientRect(forme.Handle(), &r);
-  EXPECT_EQ(r.right, client.cx);
-  EXPECT_EQ(r.bottom, client.cy);
+  const ui::PixelSize client = ui::ScaledClient(forme.Description(), dpi);
+  EXPECT_EQ(r.right, client.width);
+  EXPECT_EQ(r.bottom, client.height);
   struct Libelle {
     const char *nom, *parent;
     RECT ecran, a96;
@@ -71,15 +58,22 @@ void VerifierForme(const ui::Form& forme, SIZE client, int dpi) {
   std::vector<Libelle> libelles;
   for (const ui::ControlDesc& d : forme.Description().controls) {
     const RECT b = forme.FindComponent(d.name)->BoundsRect();
-    EXPECT_NEAR(b.left, AEchelle(d.x, dpi), 2) << d.name;
-    EXPECT_NEAR(b.top, AEchelle(d.y, dpi), 2) << d.name;
-    SIZE taille96{d.width, d.height};
+    const ui::PixelBox regle = ui::ScaledBounds(d, dpi);
+    EXPECT_EQ(b.left, regle.left) << d.name;
+    EXPECT_EQ(b.top, regle.top) << d.name;
     const bool ajuste = d.kind == ui::Kind::Label && !(d.options & ui::kFixedSize);
-    if (ajuste) taille96 = Texte96(d);
-    EXPECT_NEAR(b.right - b.left, AEchelle(taille96.cx, dpi), ajuste ? 0.1 * AEchelle(taille96.cx, dpi) : 2) << d.name;
-    EXPECT_NEAR(b.bottom - b.top, AEchelle(taille96.cy, dpi), ajuste ? 0.1 * AEchelle(taille96.cy, dpi) : 2) << d.name;
-    if (d.kind == ui::Kind::Label)
-      libelles.push_back({d.name, d.parent, b, RECT{d.x, d.y, d.x + taille96.cx, d.y + taille96.cy}});
+    if (ajuste) {
+      const SIZE texte96 = Texte96(d);
+      const long largeur = std::lround(texte96.cx * dpi / 96.0), hauteur = std::lround(texte96.cy * dpi / 96.0);
+      EXPECT_NEAR(b.right - b.left, largeur, 0.1 * largeur) << d.name;
+      EXPECT_NEAR(b.bottom - b.top, hauteur, 0.1 * hauteur) << d.name;
+      libelles.push_back({d.name, d.parent, b, RECT{d.x, d.y, d.x + texte96.cx, d.y + texte96.cy}});
+    } else {
+      EXPECT_EQ(b.right, regle.right) << d.name;
+      EXPECT_EQ(b.bottom, regle.bottom) << d.name;
+      if (d.kind == ui::Kind::Label)
+        libelles.push_back({d.name, d.parent, b, RECT{d.x, d.y, d.x + d.width, d.y + d.height}});
+    }
   }
   for (size_t i = 0; i < libelles.size(); ++i)
     for (size_t j = i + 1; j < libelles.size(); ++j) {
@@ -98,20 +92,20 @@ TEST_F(Echelles, LaFicheEtLaBoiteAProposSontLeursLignesALEchelle) {
     if (e.dpi == dpi) echelle = &e;
   if (!echelle) GTEST_SKIP() << dpi << " dpi: not a scale of the table";
   EXPECT_EQ(fiche->Dpi(), dpi);
-  VerifierForme(*fiche, echelle->fiche, dpi);
+  VerifierForme(*fiche, dpi);
   appli::TAboutBox aPropos;
-  VerifierForme(aPropos, echelle->aPropos, dpi);
+  VerifierForme(aPropos, dpi);
 
   // Windows suggests the old window scaled as a whole, frame included (WM_DPICHANGED), which misses the
   // layout's client area wherever the frame does not scale with it.
-  const Echelle& autre = A(echelle->autre);
+  const int autre = echelle->autre;
   RECT fenetre;
   GetWindowRect(fiche->Handle(), &fenetre);
-  const RECT propose{fenetre.left, fenetre.top, fenetre.left + MulDiv(fenetre.right - fenetre.left, autre.dpi, dpi),
-                     fenetre.top + MulDiv(fenetre.bottom - fenetre.top, autre.dpi, dpi)};
-  SendMessageW(fiche->Handle(), WM_DPICHANGED, MAKEWPARAM(autre.dpi, autre.dpi), reinterpret_cast<LPARAM>(&propose));
-  EXPECT_EQ(fiche->Dpi(), autre.dpi);
-  VerifierForme(*fiche, autre.fiche, autre.dpi);
+  const RECT propose{fenetre.left, fenetre.top, fenetre.left + MulDiv(fenetre.right - fenetre.left, autre, dpi),
+                     fenetre.top + MulDiv(fenetre.bottom - fenetre.top, autre, dpi)};
+  SendMessageW(fiche->Handle(), WM_DPICHANGED, MAKEWPARAM(autre, autre), reinterpret_cast<LPARAM>(&propose));
+  EXPECT_EQ(fiche->Dpi(), autre);
+  VerifierForme(*fiche, autre);
 }
 
 }  // namespace

@@ -270,7 +270,7 @@ TEST_F(Fiche, UnPressePapiersTenuUnInstantEstAttendu) {
 TEST(Boites, LaFenetreVisibleLesPossede) {
   PlateformeScriptee plateforme;
   SystemeEspion systeme;
-  auto* principale = ui::Application->CreateForm<appli::TFichePrinc>(plateforme);
+  auto* principale = ui::Application->CreateMainForm<appli::TFichePrinc>(plateforme);
   appli::FichePrinc = principale;
   const HWND cachee = ui::Application->Handle();
   principale->LMDMMButton3Click(nullptr);

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <vector>
 
-#include "ui/Images.h"
+#include "ui/FormStrips.h"
 
 namespace {
 
@@ -56,15 +56,20 @@ double Ecart(const Surface& a, const Surface& b, const RECT& r) {
 // on the banner (title and subtitle, the finest detail), as the root mean square of the colour
 // differences: 4.0 from the source rendered at 150 %, against 15.8 for a stretch of the 96-dpi picture by
 // nearest pixel (what StretchDIBits does under Wine) and 11.5 for a smooth one (ImageMagick's resize).
-// The threshold sits between, with room for another version of the rasteriser.
+// The threshold sits between, with room for another version of the rasteriser. The background is made as
+// a form makes it, on its worker thread.
 TEST(Images, A150PourCentLeFondEstSaSourceDessineeACetteEchelle) {
   constexpr double kSeuil = 7;
-  const ui::ImageList fond("Image1", 0, 0, 144);
+  constexpr ui::ImageStripDesc kBandes[] = {{"Image1", 0, 0}};
+  const ui::FormDesc description{L"", L"", 570, 550, ui::BorderStyle::Single, {}, kBandes};
+  ui::FormStrips bandes(description);
+  bandes.Load(144);
+  const ui::ImageStrip& fond = bandes.Get("Image1");
   ASSERT_EQ(fond.Width(), 855);
   ASSERT_EQ(fond.Height(), 825);
   Surface dessin(855, 825), source(855, 825), etire(855, 825);
   fond.Draw(dessin.Dc(), 0, 0, 0);
-  ui::ImageList("Image1", 0, 0).DrawPart(etire.Dc(), RECT{0, 0, 855, 825}, 0, RECT{0, 0, 570, 550});
+  ui::ImageStrip("Image1", 0, 0).DrawPart(etire.Dc(), RECT{0, 0, 855, 825}, 0, RECT{0, 0, 570, 550});
 
   // The source rendered at 150 % by the build, as the pixels the program blits (dib.py).
   std::ifstream fichier(QUORVANE_FOND_150, std::ios::binary);

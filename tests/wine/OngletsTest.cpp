@@ -120,7 +120,7 @@ TEST_F(Onglets, LeFocusNeSeVoitQuUneFoisLeClavierUtilise) {
   };
   voir("at start", false);
   const MSG alt{f.Tabs->Handle(), WM_SYSKEYDOWN, VK_MENU, 0x20380001, 0, {}};
-  EXPECT_FALSE(f.TranslateKeyboard(alt)) << "Alt stays the system's";
+  EXPECT_FALSE(f.Keyboard().Translate(alt)) << "Alt stays the system's";
   Pomper();
   voir("after Alt", true);
 }

@@ -1,4 +1,4 @@
-#include "ui/Images.h"
+#include "ui/ImageStrip.h"
 
 #include <algorithm>
 #include <cstring>
@@ -56,7 +56,7 @@ PictureData FindPicture(const char* resource) {
   return {info, data + sizeof h, bytes, static_cast<int>(h.biWidth), static_cast<int>(rows), h.biBitCount == 24};
 }
 
-ImageList::ImageList(const char* resource, int width, int height, int dpi) : picture_(FindPicture(resource)) {
+ImageStrip::ImageStrip(const char* resource, int width, int height, int dpi) : picture_(FindPicture(resource)) {
   width_ = width ? width : picture_.width;
   height_ = height ? height : picture_.height;
   if (dpi != kDesignDpi) Scale(resource, dpi);
@@ -70,12 +70,12 @@ ImageList::ImageList(const char* resource, int width, int height, int dpi) : pic
   }
 }
 
-void ImageList::Scale(const char* resource, int dpi) {
+void ImageStrip::Scale(const char* resource, int dpi) {
   const int count = Count(), width = Scaled(width_, dpi), height = Scaled(height_, dpi);
   DecodedPicture source = Rendering200(resource);
   if (!source.width) source = Pixels96(picture_);
   // The images of the source, in proportion to those of the 96-dpi picture: columns beyond the last whole
-  // image and rows below the list's height are left out, as they are at 96.
+  // image and rows below the strip's height are left out, as they are at 96.
   const int rows = std::min(height_, picture_.height) * source.height / picture_.height;
   const PixelView images{source.pixels.data(), count * width_ * source.width / picture_.width, rows,
                          static_cast<std::size_t>(source.width) * 4};
@@ -88,12 +88,12 @@ void ImageList::Scale(const char* resource, int dpi) {
   height_ = height;
 }
 
-void ImageList::Draw(HDC dc, int x, int y, int index) const {
+void ImageStrip::Draw(HDC dc, int x, int y, int index) const {
   const RECT target{x, y, x + width_, y + height_};
   DrawPart(dc, target, index, RECT{0, 0, width_, height_});
 }
 
-void ImageList::DrawPart(HDC dc, const RECT& target, int index, const RECT& source) const {
+void ImageStrip::DrawPart(HDC dc, const RECT& target, int index, const RECT& source) const {
   if (index < 0 || index >= Count()) return;
   const int x = index * width_ + source.left, l = source.right - source.left, h = source.bottom - source.top;
   const int targetWidth = target.right - target.left, targetHeight = target.bottom - target.top;

@@ -9,7 +9,7 @@
 
 namespace bilan {
 
-// Also the index of the status picture in the image list (green, yellow, red diamond).
+// Also the index of the status picture in its image strip (green, yellow, red diamond).
 enum NiveauVerdict : int { Ok = 0, Attention = 1, Danger = 2 };
 
 // The verdicts' colours, 0x00BBGGRR as the framework's colour numbers.

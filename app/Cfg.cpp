@@ -4,7 +4,7 @@
 #include "app/Rapport.h"
 #include "probes/DxFiles.h"
 #include "probes/DxFilesRules.h"
-#include "probes/InspectionRules.h"
+#include "probes/ExamenRules.h"
 #include "base/Texte.h"
 #include "probes/Sondes.h"
 #include "ui/Screen.h"

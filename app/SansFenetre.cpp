@@ -7,7 +7,7 @@
 #include "app/Rapport.h"
 #include "assess/Enregistrement.h"
 #include "base/Texte.h"
-#include "probes/InspectionRules.h"
+#include "probes/ExamenRules.h"
 #include "probes/PlateformeWindows.h"
 #include "probes/Sondes.h"
 #include "ui/Application.h"

@@ -7,7 +7,7 @@
 
 #include "base/Texte.h"
 #include "probes/CpuRules.h"
-#include "probes/InspectionRules.h"
+#include "probes/ExamenRules.h"
 
 namespace sondes {
 namespace {

@@ -1,5 +1,5 @@
 #include "base/Texte.h"
-#include "probes/InspectionRules.h"
+#include "probes/ExamenRules.h"
 #include "probes/Sondes.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 // A relevé: every answer the platform gave the probes in one inspection run, and nothing else. The probes
-// only gather these answers; the rules (InspectionRules.h) turn them into findings. Written to a file
+// only gather these answers; the rules (ExamenRules.h) turn them into findings. Written to a file
 // (ReleveRules.h), a player's machine replays anywhere, the same findings included.
 //
 // Texts are UTF-8: the platform's single-byte texts converted from its ANSI code page, the diagnostic

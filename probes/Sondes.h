@@ -1,6 +1,6 @@
 #pragma once
 // The probes. Each gathers the platform's answers into the relevé, then fills its fields of the findings
-// from them through the rules (InspectionRules.h), and returns 0, which nobody reads; none reports a
+// from them through the rules (ExamenRules.h), and returns 0, which nobody reads; none reports a
 // failure: what it cannot read keeps its default.
 #include "probes/Plateforme.h"
 #include "probes/Releve.h"

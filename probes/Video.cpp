@@ -1,6 +1,6 @@
 #include "base/Texte.h"
 #include "probes/DxFiles.h"
-#include "probes/InspectionRules.h"
+#include "probes/ExamenRules.h"
 #include "probes/Sondes.h"
 
 #include <oleauto.h>

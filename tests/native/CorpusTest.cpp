@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/CfgRules.h"
-#include "probes/InspectionRules.h"
+#include "probes/ExamenRules.h"
 #include "probes/ReleveChampsRules.h"
 #include "probes/ReleveRules.h"
 

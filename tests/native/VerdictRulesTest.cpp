@@ -3,7 +3,7 @@
 #include <string>
 
 #include "assess/VerdictRules.h"
-#include "probes/InspectionRules.h"
+#include "probes/ExamenRules.h"
 #include "probes/ReleveRules.h"
 
 #include <fstream>

@@ -1,5 +1,5 @@
 // The probes' collection on a scripted platform and a scripted diagnostic provider: the calls each family
-// makes, and every answer landing in the relevé. What the answers mean is the native InspectionRulesTest's.
+// makes, and every answer landing in the relevé. What the answers mean is the native ExamenRulesTest's.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "probes/InspectionRules.h"
+#include "probes/ExamenRules.h"
 #include "probes/ReleveRules.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "probes/InspectionRules.h"
+#include "probes/ExamenRules.h"
 
 #include <algorithm>
 #include <cstring>

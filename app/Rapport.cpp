@@ -18,13 +18,20 @@ std::wstring TexteValeur(const LigneValeur& valeur, const sondes::ResultatsInspe
   return *texte;
 }
 
-std::wstring TexteRapport(const sondes::ResultatsInspection& r) {
+namespace {
+
+// The report's 20 lines as the memo holds them: its own empty line, then the lines of the labels' texts.
+std::vector<std::wstring> Lignes(const sondes::ResultatsInspection& r) {
   std::vector<std::wstring> legendes;
   for (const LigneValeur* v : Valeurs()) legendes.push_back(TexteValeur(*v, r));
   std::vector<std::wstring> lignes{L""};
   for (std::wstring& ligne : LignesDuRapport(legendes)) lignes.push_back(std::move(ligne));
-  return bilan::TexteLignes(lignes);
+  return lignes;
 }
+
+}  // namespace
+
+std::wstring TexteRapport(const sondes::ResultatsInspection& r) { return bilan::TexteLignes(Lignes(r)); }
 
 std::string OctetsRapport(const std::wstring& texte) {
   auto octets = base::VersAnsi(texte);
@@ -34,10 +41,7 @@ std::string OctetsRapport(const std::wstring& texte) {
 
 std::string OctetsReleve(sondes::Releve releve, const sondes::ResultatsInspection& r) {
   releve.rapport.clear();
-  std::vector<std::wstring> legendes;
-  for (const LigneValeur* v : Valeurs()) legendes.push_back(TexteValeur(*v, r));
-  releve.rapport.push_back("");
-  for (const std::wstring& ligne : LignesDuRapport(legendes)) releve.rapport.push_back(base::VersUtf8(ligne));
+  for (const std::wstring& ligne : Lignes(r)) releve.rapport.push_back(base::VersUtf8(ligne));
   return sondes::EcrireReleve(releve);
 }
 

@@ -6,6 +6,7 @@
 
 #include "base/Texte.h"
 #include "probes/DxFilesRules.h"
+#include "probes/ExamenRules.h"
 
 namespace sondes {
 
@@ -49,13 +50,7 @@ void LireVersionsDx(Plateforme& plateforme, Releve& releve) {
 int VersionDxParFichiers(Plateforme& plateforme, uint32_t* majeur, uint32_t* mineur, char* lettre) {
   Releve releve;
   LireVersionsDx(plateforme, releve);
-  return EvaluerTableDx(
-      [&](const char* fichier) -> std::optional<uint64_t> {
-        for (const VersionFichierDx& f : releve.fichiersDx)
-          if (f.fichier == fichier) return f.version;
-        return std::nullopt;
-      },
-      majeur, mineur, lettre);
+  return VersionDxDuReleve(releve, majeur, mineur, lettre);
 }
 
 }  // namespace sondes

@@ -76,14 +76,7 @@ void DecoderFournisseur(const Releve& releve, ResultatsInspection& r, VersMonoOc
 void DecoderFichiers(const Releve& releve, ResultatsInspection& r) {
   uint32_t majeur = 0, mineur = 0;
   char lettre = ' ';
-  EvaluerTableDx(
-      [&](const char* fichier) -> std::optional<uint64_t> {
-        if (!releve.repertoireSysteme) return std::nullopt;
-        for (const VersionFichierDx& f : releve.fichiersDx)
-          if (f.fichier == fichier) return f.version;
-        return std::nullopt;
-      },
-      &majeur, &mineur, &lettre);
+  VersionDxDuReleve(releve, &majeur, &mineur, &lettre);
   r.EchecVideo = 1;
   r.DxMajeur = majeur;
   r.DxMineur = mineur;
@@ -92,6 +85,17 @@ void DecoderFichiers(const Releve& releve, ResultatsInspection& r) {
 }
 
 }  // namespace
+
+int VersionDxDuReleve(const Releve& releve, uint32_t* majeur, uint32_t* mineur, char* lettre) {
+  return EvaluerTableDx(
+      [&](const char* fichier) -> std::optional<uint64_t> {
+        if (!releve.repertoireSysteme) return std::nullopt;
+        for (const VersionFichierDx& f : releve.fichiersDx)
+          if (f.fichier == fichier) return f.version;
+        return std::nullopt;
+      },
+      majeur, mineur, lettre);
+}
 
 void DecoderMemoire(const Releve& releve, ResultatsInspection& r) {
   // One query per row, as the system-information component reads each afresh; a relevé with fewer

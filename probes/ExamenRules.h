@@ -22,4 +22,8 @@ void DecoderCarteVideo(const Releve& releve, ResultatsInspection& r, VersMonoOct
 void DecoderCPU(const Releve& releve, ResultatsInspection& r, VersMonoOctet convertir);
 void DecoderOS(const Releve& releve, ResultatsInspection& r, VersMonoOctet convertir);
 
+// The DirectX version from the relevé's file versions, by the DirectX table; absent outputs are not
+// written. Without a system directory no file counts. Returns 0.
+int VersionDxDuReleve(const Releve& releve, uint32_t* majeur, uint32_t* mineur, char* lettre);
+
 }  // namespace sondes

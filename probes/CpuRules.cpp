@@ -42,11 +42,35 @@ std::string NomProcesseur(uint32_t feuilleMax, const OctetsMarque& marque, const
 
 uint32_t VitesseMHz(uint64_t ecartTicks) { return static_cast<uint32_t>(ecartTicks) / (kPauseMesureMs * 1000u); }
 
+uint64_t ProduitDivise(uint64_t a, uint64_t b, uint64_t diviseur) {
+  // a * b in 128 bits, as four 32-bit by 32-bit products (32-bit GCC has no 128-bit integer).
+  const uint64_t a0 = a & 0xFFFF'FFFFu, a1 = a >> 32, b0 = b & 0xFFFF'FFFFu, b1 = b >> 32;
+  const uint64_t p00 = a0 * b0, p01 = a0 * b1, p10 = a1 * b0, p11 = a1 * b1;
+  const uint64_t milieu = (p00 >> 32) + (p01 & 0xFFFF'FFFFu) + (p10 & 0xFFFF'FFFFu);  // below 3 * 2^32
+  const uint64_t bas = (milieu << 32) | (p00 & 0xFFFF'FFFFu);
+  uint64_t reste = p11 + (p01 >> 32) + (p10 >> 32) + (milieu >> 32);
+  if (reste >= diviseur) return UINT64_MAX;  // the quotient needs more than 64 bits (or the divisor is 0)
+  // Long division, one bit of the low half at a time; the remainder stays below the divisor, so the
+  // quotient fits. A remainder whose top bit shifts out is past the divisor: subtracting modulo 2^64 gives
+  // the true remainder.
+  uint64_t quotient = 0;
+  for (int bit = 63; bit >= 0; --bit) {
+    const bool deborde = (reste >> 63) != 0;
+    reste = (reste << 1) | ((bas >> bit) & 1u);
+    quotient <<= 1;
+    if (deborde || reste >= diviseur) {
+      reste -= diviseur;
+      quotient |= 1u;
+    }
+  }
+  return quotient;
+}
+
 uint32_t VitesseMHz(uint64_t ecartTicks, uint64_t ecartCompteur, uint64_t frequence) {
   if (frequence == 0 || ecartCompteur == 0) return VitesseMHz(ecartTicks);
-  // ticks / (ecartCompteur / frequence seconds) / 10^6, in 128 bits so that no product overflows.
-  __extension__ using U128 = unsigned __int128;
-  const U128 mhz = U128{static_cast<uint32_t>(ecartTicks)} * frequence / (U128{ecartCompteur} * 1'000'000u);
+  // ticks / (ecartCompteur / frequence seconds) / 10^6, truncated: floor(floor(x / c) / 10^6) is
+  // floor(x / (c * 10^6)), and no product overflows.
+  const uint64_t mhz = ProduitDivise(ecartTicks, frequence, ecartCompteur) / 1'000'000u;
   constexpr uint32_t kMax = 0x7FFFFFFF;
   return mhz > kMax ? kMax : static_cast<uint32_t>(mhz);
 }

@@ -30,10 +30,14 @@ std::string NomProcesseur(uint32_t feuilleMax, const OctetsMarque& marque, const
 // MHz from the tick difference over the pause: only its low 32 bits count, divided unsigned and truncated.
 uint32_t VitesseMHz(uint64_t ecartTicks);
 // The same over the pause as the performance counter measured it (`ecartCompteur` counts at `frequence`
-// per second): a pause that lasted longer than asked does not read as a faster processor. Without a
-// counter (a frequency or a difference of 0), the pause is taken to have lasted as asked. At most the
-// 32-bit signed maximum.
+// per second): a pause that lasted longer than asked does not read as a faster processor, and every bit
+// of the tick difference counts, since the divisor grows with the pause. Without a counter (a frequency
+// or a difference of 0), the pause is taken to have lasted as asked. At most the 32-bit signed maximum.
 uint32_t VitesseMHz(uint64_t ecartTicks, uint64_t ecartCompteur, uint64_t frequence);
+
+// floor(a * b / diviseur), exact for any 64-bit operands; UINT64_MAX when the quotient does not fit in 64
+// bits or the divisor is 0.
+uint64_t ProduitDivise(uint64_t a, uint64_t b, uint64_t diviseur);
 
 // IMAGE_FILE_MACHINE_ARM64: the machine under the x64 emulation of Windows on ARM.
 inline constexpr uint16_t kMachineArm64 = 0xAA64;

@@ -22,7 +22,7 @@ unzip -p "$a" LISEZMOI.txt | iconv -f WINDOWS-1252 -t UTF-8 | grep -q 'démarrag
 version=$(basename "$a" -win64.zip)
 version=${version#Quorvane-}
 unzip -p "$a" Quorvane.exe >"$work/Quorvane.exe"
-ressource=$(x86_64-w64-mingw32-windres -i "$work/Quorvane.exe" -O rc | tr -d '\r')
+ressource=$(i686-w64-mingw32-windres -i "$work/Quorvane.exe" -O rc | tr -d '\r')
 majeur=${version%%.*}
 mineur=${version#*.}
 mineur=${mineur%%.*}

@@ -39,7 +39,7 @@ std::wstring Message(HWND boite) {
   std::wstring message;
   EnumChildWindows(
       boite,
-      [](HWND h, LPARAM l) -> BOOL {
+      [](HWND h, LPARAM l) WINAPI -> BOOL {
         wchar_t classe[16];
         GetClassNameW(h, classe, 16);
         if (_wcsicmp(classe, L"Static") != 0) return TRUE;

@@ -423,7 +423,7 @@ TEST(Invite, UneInterruptionPendantLEnregistrementNeLaissePasDeFichier) {
   ASSERT_TRUE(commence);
   // To every process of the console; the test keeps going, as the event reaches it later, on a thread of
   // its own.
-  SetConsoleCtrlHandler([](DWORD) -> BOOL { return TRUE; }, TRUE);
+  SetConsoleCtrlHandler([](DWORD) WINAPI -> BOOL { return TRUE; }, TRUE);
   ASSERT_TRUE(GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0)) << GetLastError();
   ASSERT_EQ(WaitForSingleObject(processus.get(), 60000), WAIT_OBJECT_0);
   EXPECT_EQ(Contenu(dossier), std::vector<std::wstring>{L"r.txt"});

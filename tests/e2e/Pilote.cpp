@@ -172,7 +172,7 @@ HWND Controle(HWND fenetre, const ui::FormDesc& forme, const char* nom) {
   } cible{ui::ControlId(forme, nom), nullptr};
   EnumChildWindows(
       fenetre,
-      [](HWND h, LPARAM l) -> BOOL {
+      [](HWND h, LPARAM l) WINAPI -> BOOL {
         auto& c = *reinterpret_cast<Cible*>(l);
         if (GetDlgCtrlID(h) != c.id) return TRUE;
         c.trouve = h;

@@ -62,7 +62,7 @@ Enfants EnfantsDeLaBoite(HWND boite) {
   Enfants e;
   EnumChildWindows(
       boite,
-      [](HWND h, LPARAM l) -> BOOL {
+      [](HWND h, LPARAM l) WINAPI -> BOOL {
         auto& trouves = *reinterpret_cast<Enfants*>(l);
         wchar_t classe[32] = {};
         GetClassNameW(h, classe, 32);

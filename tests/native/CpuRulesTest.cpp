@@ -48,10 +48,33 @@ TEST(VitesseMHz, SurLaPauseMesuree) {
       {"truncated, never rounded up", 1'301'999'999, 5'000'000, 10'000'000, 2603},
       {"no counter: 500 ms assumed", 1'431'650'000, 0, 0, 2863},
       {"a counter that did not move: 500 ms assumed", 1'431'650'000, 0, 10'000'000, 2863},
-      {"only the low 32 bits of the ticks count", 4'294'967'296 + 1'301'500'000, 5'000'000, 10'000'000, 2603},
       {"a pause said to last 1 count: at most the signed maximum", 4'000'000'000, 1, 3'000'000'000, 0x7FFFFFFF},
+      // Every bit of the ticks counts: a long pause at 3.4 GHz passes 2^32 ticks.
+      {"1.3 s at 3.4 GHz", 4'420'000'000, 13'000'000, 10'000'000, 3400},
+      {"60 s at 3.4 GHz", 204'000'000'000, 600'000'000, 10'000'000, 3400},
+      {"0.5 s at 3.4 GHz, the ACPI timer", 1'700'000'000, 1'789'772, 3'579'545, 3400},
+      {"no ticks", 0, 5'000'000, 10'000'000, 0},
+      {"2^32 - 1 ticks in 0.5 s", 4'294'967'295, 5'000'000, 10'000'000, 8589},
+      {"2^32 ticks in 0.5 s", 4'294'967'296, 5'000'000, 10'000'000, 8589},
+      {"2^32 ticks in 1 count of 1 Hz", 4'294'967'296, 1, 1, 4294},
+      {"2^64 - 1 ticks in 2^33 s at 3.579545 MHz", UINT64_MAX, 3'579'545ull << 33, 3'579'545, 2147},
+      {"2^64 - 1 ticks in 2^34 s at 10 MHz", UINT64_MAX, 10'000'000ull << 34, 10'000'000, 1073},
   };
   for (const Cas& c : cas) EXPECT_EQ(sondes::VitesseMHz(c.ticks, c.compteur, c.frequence), c.mhz) << c.quoi;
+}
+
+TEST(ProduitDivise, ExactSur128Bits) {
+  struct Cas {
+    uint64_t a, b, diviseur, quotient;
+  };
+  const Cas cas[] = {
+      {UINT64_MAX, UINT64_MAX, UINT64_MAX, UINT64_MAX},
+      {UINT64_MAX, 1ull << 32, 1ull << 33, (1ull << 63) - 1},
+      {3ull << 62, 5, 7, 9'882'184'325'201'545'508u},
+      {UINT64_MAX, 2, 1, UINT64_MAX},  // the quotient needs 65 bits
+      {1, 1, 0, UINT64_MAX},
+  };
+  for (const Cas& c : cas) EXPECT_EQ(sondes::ProduitDivise(c.a, c.b, c.diviseur), c.quotient) << c.a << " " << c.b;
 }
 
 OctetsMarque Marque(const char* texte, size_t taille) {

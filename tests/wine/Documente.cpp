@@ -50,7 +50,7 @@ void EtatUIDocumente::ChangeUIState(HWND fenetre, WORD action, WORD drapeaux) {
   SendMessageW(racine, WM_UPDATEUISTATE, wp, 0);
   EnumChildWindows(
       racine,
-      [](HWND enfant, LPARAM l) {
+      [](HWND enfant, LPARAM l) WINAPI -> BOOL {
         SendMessageW(enfant, WM_UPDATEUISTATE, static_cast<WPARAM>(l), 0);
         return TRUE;
       },

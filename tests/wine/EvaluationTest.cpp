@@ -22,7 +22,7 @@ std::wstring Bulle(HWND fiche, HWND controle) {
   } quete{fiche, controle, {}};
   EnumThreadWindows(
       GetCurrentThreadId(),
-      [](HWND h, LPARAM l) {
+      [](HWND h, LPARAM l) WINAPI -> BOOL {
         auto& q = *reinterpret_cast<Quete*>(l);
         wchar_t classe[64] = {}, texte[512] = {};
         GetClassNameW(h, classe, 64);

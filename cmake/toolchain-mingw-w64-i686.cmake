@@ -1,8 +1,9 @@
-# Cross build for 64-bit Windows with Debian's mingw-w64 (posix thread model).
+# Cross build for 32-bit Windows (i686) with Debian's mingw-w64 (posix thread model): one program for every
+# Windows from 2000 SP4 to 11, natively, under WoW64 and under x86 emulation on ARM64.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_SYSTEM_PROCESSOR i686)
 
-set(QUORVANE_MINGW x86_64-w64-mingw32)
+set(QUORVANE_MINGW i686-w64-mingw32)
 set(CMAKE_C_COMPILER ${QUORVANE_MINGW}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${QUORVANE_MINGW}-g++-posix)
 set(CMAKE_RC_COMPILER ${QUORVANE_MINGW}-windres)

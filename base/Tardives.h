@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <commdlg.h>
+#include <ntdef.h>
 #include <shellapi.h>
 #include <shlwapi.h>
 
@@ -19,6 +20,14 @@ namespace base::tardives {
   X(kernel32, SetProcessInformation,          BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, void*, DWORD), "Windows 7: no timer throttling to opt out of")                          \
   X(kernel32, IsWow64Process2,                BOOL(WINAPI*)(HANDLE, USHORT*, USHORT*),                     "before Windows 10 1511: no emulation to detect")                        \
   X(kernel32, GetSystemTimePreciseAsFileTime, void(WINAPI*)(FILETIME*),                                     "Windows 7: GetSystemTimeAsFileTime, tick-grained")                      \
+  X(kernel32, AttachConsole,                  BOOL(WINAPI*)(DWORD),                                         "Windows 2000: no parent console")                                      \
+  X(kernel32, GetConsoleProcessList,          DWORD(WINAPI*)(LPDWORD, DWORD),                               "Windows 2000: the twin keeps its console")                             \
+  X(kernel32, SetFileInformationByHandle,     BOOL(WINAPI*)(HANDLE, FILE_INFO_BY_HANDLE_CLASS, LPVOID, DWORD), "before Vista: NtSetInformationFile, which it wraps")                 \
+  X(kernel32, GetFinalPathNameByHandleW,      DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD, DWORD),                 "before Vista: no file symbolic links, nothing to resolve")             \
+  X(ntdll,    NtSetInformationFile,           LONG(WINAPI*)(HANDLE, void*, void*, ULONG, int),              "no rename or removal through a handle: the save's routes by name")     \
+  X(ntdll,    RtlDosPathNameToNtPathName_U,   BOOLEAN(WINAPI*)(PCWSTR, UNICODE_STRING*, PWSTR*, void*),      "no rename through a handle")                                            \
+  X(ntdll,    RtlFreeUnicodeString,           void(WINAPI*)(UNICODE_STRING*),                               "the converted path is not freed")                                      \
+  X(ntdll,    RtlNtStatusToDosError,          ULONG(WINAPI*)(LONG),                                         "ERROR_GEN_FAILURE for any status")                                     \
   X(ntdll,    RtlGetVersion,                  LONG(WINAPI*)(OSVERSIONINFOEXW*),                             "Windows 9x: the version the program is told")                          \
   X(ntdll,    wine_get_version,               const char*(CDECL*)(),                                        "Windows: no Wine")                                                      \
   X(ntdll,    wine_get_host_version,          void(CDECL*)(const char**, const char**),                      "Windows: no Wine")                                                      \
@@ -50,5 +59,9 @@ QUORVANE_TARDIVES(QUORVANE_DECLARER)
 // loaded (version 6): the system directory's is version 5, which lacks it. Fallback: the loader's stretch.
 using LoadIconWithScaleDownF = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
 LoadIconWithScaleDownF LoadIconWithScaleDown();
+
+// The runtime's own later imports (winpthreads' GetTickCount64 and vectored exception handlers) are
+// answered in base/ImportsDuRuntime.cpp, which late-binds them outside this table: they may run before
+// main and on any thread.
 
 }  // namespace base::tardives

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/Tardives.h"
 #include "base/Texte.h"
 
 namespace appli {
@@ -16,7 +17,8 @@ HANDLE Standard(DWORD quel) {
 }  // namespace
 
 Console::Console() : sortie_(Standard(STD_OUTPUT_HANDLE)), erreurs_(Standard(STD_ERROR_HANDLE)) {
-  if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+  const auto attacher = base::tardives::AttachConsole();
+  if (!attacher || !attacher(ATTACH_PARENT_PROCESS)) return;
   page_ = GetConsoleOutputCP();
   // After attaching, the standard handles that the parent left empty are the console's; on older systems
   // they may stay empty, and the console's screen is opened by its name.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/LigneDeCommandeRules.h"
+#include "base/Tardives.h"
 #include "base/Texte.h"
 
 namespace {
@@ -42,7 +43,8 @@ int wmain() {
   const std::wstring programme = Jumeau();
   std::wstring ligne = L"\"" + programme + L"\"" + base::ApresLeProgramme(GetCommandLineW());
   DWORD processus[2];
-  if (base::SeulSurSaConsole(GetConsoleProcessList(processus, 2))) {
+  const auto liste = base::tardives::GetConsoleProcessList();
+  if (liste && base::SeulSurSaConsole(liste(processus, 2))) {
     // The console closes with its only process gone, and the child, which has no console to attach to as
     // its parent's, runs as if Explorer had started it. The twin still waits, invisible, for the exit code
     // that a scheduled task or a program without a console reads.

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <mutex>
+
 #include "app/ConsoleParente.h"
 #include "app/LigneDeCommande.h"
 #include "app/Rapport.h"
@@ -36,29 +38,21 @@ class PlateformeSansFenetre : public sondes::PlateformeWindows {
 // the purpose: the end waits for a save in progress, and no save starts after it, so that no temporary
 // file is left beside the file. Once a save has begun, the program ends by itself with the save's code:
 // the event is taken as handled, so that no second end of the process races the first.
-SRWLOCK gEnregistrement = SRWLOCK_INIT;
+std::mutex gEnregistrement;  // Windows 2000 has no SRW lock; a mutex needs no set-up before the handler runs
 bool gInterrompu = false;
 bool gSauvegardeCommencee = false;
 
 BOOL WINAPI Interrompre(DWORD) {
-  AcquireSRWLockExclusive(&gEnregistrement);
+  const std::lock_guard verrou(gEnregistrement);
   gInterrompu = true;
-  const bool commencee = gSauvegardeCommencee;
-  ReleaseSRWLockExclusive(&gEnregistrement);
-  return commencee ? TRUE : FALSE;  // FALSE: the system's own handler ends the process
+  return gSauvegardeCommencee ? TRUE : FALSE;  // FALSE: the system's own handler ends the process
 }
 
 void Enregistrer(const std::wstring& fichier, const std::string& octets) {
-  AcquireSRWLockExclusive(&gEnregistrement);
+  const std::lock_guard verrou(gEnregistrement);
   if (gInterrompu) ExitProcess(STATUS_CONTROL_C_EXIT);
   gSauvegardeCommencee = true;
-  try {
-    bilan::EnregistrerSansPerte(fichier, octets);
-  } catch (...) {
-    ReleaseSRWLockExclusive(&gEnregistrement);
-    throw;
-  }
-  ReleaseSRWLockExclusive(&gEnregistrement);
+  bilan::EnregistrerSansPerte(fichier, octets);
 }
 
 // The path as a prompt means it: relative to the current folder, ".." resolved, before the long form.

@@ -21,13 +21,20 @@ TabControl::TabControl(const CreateParams& c)
     : Control(c.desc.name), form_(c.form), style_(LoadTheme(kTheme, ProgramFolder())) {
   CreateWnd(c, WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP);
   // The control keeps its items, selection, keyboard and notifications; drawing and hitting the tabs
-  // are the skin's, so that they agree with each other and with the offset of the first tab.
-  SetWindowSubclass(hwnd_, Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+  // are the skin's, so that they agree with each other and with the offset of the first tab. Subclassed
+  // by its window procedure: SetWindowSubclass is comctl32 6's, which Windows 2000 lacks.
+  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  control_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Subclass)));
 }
 
 TabControl::~TabControl() {
-  if (hwnd_) RemoveWindowSubclass(hwnd_, Subclass, 1);
+  if (hwnd_ && control_) {
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control_));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+  }
 }
+
+LRESULT TabControl::Default(UINT msg, WPARAM wp, LPARAM lp) { return CallWindowProcW(control_, hwnd_, msg, wp, lp); }
 
 std::unique_ptr<Panel> TabControl::CreatePage(const CreateParams& c) {
   // Made as they are kept, rather than hidden and disabled afterwards.
@@ -102,18 +109,20 @@ void TabControl::SelectAsClicked(int index) {
   const int id = GetDlgCtrlID(hwnd_);
   NMHDR nm{hwnd_, static_cast<UINT_PTR>(id), static_cast<UINT>(TCN_SELCHANGING)};
   if (SendMessageW(GetParent(hwnd_), WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&nm))) return;
-  DefSubclassProc(hwnd_, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  Default(TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
   InvalidateRect(hwnd_, nullptr, FALSE);
   nm.code = static_cast<UINT>(TCN_SELCHANGE);
   SendMessageW(GetParent(hwnd_), WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&nm));
 }
 
-LRESULT CALLBACK TabControl::Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK TabControl::Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = reinterpret_cast<TabControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   try {
-    return reinterpret_cast<TabControl*>(data)->Intercept(msg, wp, lp);
+    return self->Intercept(msg, wp, lp);
   } catch (...) {
     HandleCurrentException();
-    return DefSubclassProc(hwnd, msg, wp, lp);
+    return self->Default(msg, wp, lp);
   }
 }
 
@@ -156,13 +165,13 @@ LRESULT TabControl::Intercept(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_KILLFOCUS:
     case WM_UPDATEUISTATE: {
       // The control redraws only the parts it knows of; the skin redraws the whole strip.
-      const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
+      const LRESULT result = Default(msg, wp, lp);
       if (msg == WM_SETFONT) Layout();
       InvalidateRect(hwnd_, nullptr, FALSE);
       return result;
     }
   }
-  return DefSubclassProc(hwnd_, msg, wp, lp);
+  return Default(msg, wp, lp);
 }
 
 }  // namespace ui

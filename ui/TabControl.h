@@ -47,8 +47,9 @@ class TabControl : public Control {
   static constexpr int kBodyTop = 24;  // the body's frame runs along this row, under the tabs
   static constexpr int kRaise = 3;     // the tab on show stands this much higher than the others
 
-  static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data);
+  static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Intercept(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Default(UINT msg, WPARAM wp, LPARAM lp);  // the control's own procedure
   void Layout();
   int HitTab(POINT p) const;
   void Paint(HDC dc) const;
@@ -60,6 +61,7 @@ class TabControl : public Control {
   std::vector<std::wstring> captions_;
   std::vector<RECT> tabs_;  // the tabs as drawn and hit, in client coordinates
   int active_ = -1;
+  WNDPROC control_ = nullptr;
 };
 
 }  // namespace ui

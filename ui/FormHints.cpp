@@ -1,11 +1,12 @@
 #include "ui/FormHints.h"
 
 #include <algorithm>
+#include <cstddef>
 
-#include "base/Tardives.h"
 #include "ui/Dpi.h"
 #include "ui/Form.h"
 #include "ui/Picture.h"
+#include "ui/System.h"
 
 namespace ui {
 namespace {
@@ -60,13 +61,18 @@ void FormHints::Set(Control& control, const std::wstring& text) {
 void FormHints::Rescale() {
   if (long_) SendMessageW(long_, TTM_SETMAXTIPWIDTH, 0, form_.Scale(kLongWidth));
   // A tooltip takes the system's status font, made for the screen's one dpi: on a monitor of another scale
-  // it gets that font at the form's (SystemParametersInfoForDpi, Windows 10 1607).
+  // it gets that font at the form's (SystemParametersInfoForDpi, Windows 10 1607; before it, the system's
+  // font scaled from the screen's dpi).
   if (!font_ && form_.Dpi() == DpiOf(nullptr)) return;
-  const auto forDpi = base::tardives::SystemParametersInfoForDpi();
-  if (!forDpi) return;
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  if (!forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(form_.Dpi()))) return;
+  if (!Sys().SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
+                                        static_cast<UINT>(form_.Dpi()))) {
+    // Without iPaddedBorderWidth, the size that every Windows takes.
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    if (!Sys().SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return;
+    metrics.lfStatusFont.lfHeight = MulDiv(metrics.lfStatusFont.lfHeight, form_.Dpi(), DpiOf(nullptr));
+  }
   GdiObject<HFONT> font(CreateFontIndirectW(&metrics.lfStatusFont));
   if (!font) return;
   for (HWND tips : {short_, long_})

@@ -30,6 +30,15 @@ POINT System::WorkAreaOrigin(HWND window) {
   return POINT{monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top};
 }
 
+BOOL System::SystemParametersInfoForDpi(UINT action, UINT param, void* value, UINT winIni, UINT dpi) {
+  const auto f = base::tardives::SystemParametersInfoForDpi();
+  return f ? f(action, param, value, winIni, dpi) : FALSE;
+}
+
+BOOL System::SystemParametersInfoW(UINT action, UINT param, void* value, UINT winIni) {
+  return ::SystemParametersInfoW(action, param, value, winIni);
+}
+
 HRESULT System::AssocQueryStringW(ASSOCF options, ASSOCSTR what, const wchar_t* association, const wchar_t* verb,
                                   wchar_t* out, DWORD* size) {
   // Resolved on the first call, as in the two calls below.

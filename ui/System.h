@@ -37,6 +37,10 @@ class System {
   // Fails while another window has the clipboard open.
   virtual BOOL OpenClipboard(HWND owner);
   virtual void Sleep(DWORD milliseconds);
+  // SystemParametersInfoForDpi where it exists (Windows 10 1607); FALSE without it.
+  virtual BOOL SystemParametersInfoForDpi(UINT action, UINT param, void* value, UINT winIni, UINT dpi);
+  // SPI_GETNONCLIENTMETRICS: Windows before Vista refuses a structure that holds iPaddedBorderWidth.
+  virtual BOOL SystemParametersInfoW(UINT action, UINT param, void* value, UINT winIni);
 
   // The UI state of a window's cues (WM_QUERYUISTATE), and its change for the window's whole tree
   // (WM_CHANGEUISTATE, which the top-level window passes down as WM_UPDATEUISTATE when the state changes).

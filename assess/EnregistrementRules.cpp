@@ -111,13 +111,15 @@ void Remplacer(Fichiers& f, Nouveau& temporaire, const std::wstring& cible, cons
   if (Existe(f, sauvegarde)) Reessayer(f, [&] { return f.DeleteFileW(sauvegarde); });
 }
 
-// The file a symbolic link leads to; nothing when it cannot be reached.
+// The file a symbolic link leads to; nothing when it cannot be reached. A system without the call has no
+// file symbolic links: a reparse point there (a junction's target, a single-instance file) is the file.
 std::optional<std::wstring> CheminFinal(Fichiers& f, const std::wstring& lien) {
   Ouvert fichier(f);
   std::wstring chemin;
-  if (fichier.Ouvrir(lien, 0, kPartageTout, kOuvrirExistant) != kSucces ||
-      f.GetFinalPathNameByHandleW(fichier.get(), chemin) != kSucces)
-    return std::nullopt;
+  if (fichier.Ouvrir(lien, 0, kPartageTout, kOuvrirExistant) != kSucces) return std::nullopt;
+  const Erreur erreur = f.GetFinalPathNameByHandleW(fichier.get(), chemin);
+  if (erreur == kErreurNonImplementee) return lien;
+  if (erreur != kSucces) return std::nullopt;
   return chemin;
 }
 

@@ -1,6 +1,9 @@
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
+
+#include "base/Tardives.h"
 
 #include "assess/FichiersWindows.h"
 
@@ -15,7 +18,8 @@ static_assert(kErreurFichierIntrouvable == ERROR_FILE_NOT_FOUND && kErreurChemin
               kErreurDejaExistant == ERROR_ALREADY_EXISTS &&
               kErreurRemplaceIndelebile == ERROR_UNABLE_TO_REMOVE_REPLACED &&
               kErreurRemplacantImmobile == ERROR_UNABLE_TO_MOVE_REPLACEMENT &&
-              kErreurRemplacantImmobile2 == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
+              kErreurRemplacantImmobile2 == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 &&
+              kErreurNonImplementee == ERROR_CALL_NOT_IMPLEMENTED);
 static_assert(kAttributLectureSeule == FILE_ATTRIBUTE_READONLY && kAttributCache == FILE_ATTRIBUTE_HIDDEN &&
               kAttributSysteme == FILE_ATTRIBUTE_SYSTEM && kAttributDossier == FILE_ATTRIBUTE_DIRECTORY &&
               kAttributArchive == FILE_ATTRIBUTE_ARCHIVE && kAttributNormal == FILE_ATTRIBUTE_NORMAL &&
@@ -27,8 +31,47 @@ static_assert(kAccesLecture == GENERIC_READ && kAccesEcriture == GENERIC_WRITE &
               kDeplacerEcritureDirecte == MOVEFILE_WRITE_THROUGH);
 
 namespace {
+
 Erreur Resultat(BOOL fait) { return fait ? kSucces : GetLastError(); }
+
+// NtSetInformationFile's classes and status block, as ntdll has them since Windows NT.
+constexpr int kFileRenameInformation = 10;
+constexpr int kFileDispositionInformation = 13;
+struct BlocEtat {
+  LONG status;
+  ULONG_PTR information;
+};
+
+// What SetFileInformationByHandle does on Vista and later, for 2000 and XP: NtSetInformationFile, which it
+// wraps, with the rename's name as an NT path.
+Erreur InformationNt(HANDLE fichier, void* info, ULONG taille, int classe) {
+  const auto poser = base::tardives::NtSetInformationFile();
+  if (!poser) return ERROR_CALL_NOT_IMPLEMENTED;
+  BlocEtat etat{};
+  const LONG status = poser(fichier, &etat, info, taille, classe);
+  if (status >= 0) return kSucces;
+  const auto traduire = base::tardives::RtlNtStatusToDosError();
+  return traduire ? traduire(status) : ERROR_GEN_FAILURE;
+}
+
+Erreur RenommerNt(HANDLE fichier, const std::wstring& nom) {
+  const auto convertir = base::tardives::RtlDosPathNameToNtPathName_U();
+  UNICODE_STRING nt{};
+  if (!convertir || !convertir(nom.c_str(), &nt, nullptr, nullptr)) return ERROR_CALL_NOT_IMPLEMENTED;
+  // FILE_RENAME_INFORMATION has FILE_RENAME_INFO's layout.
+  std::vector<char> tampon(sizeof(FILE_RENAME_INFO) + nt.Length);
+  auto* renommage = reinterpret_cast<FILE_RENAME_INFO*>(tampon.data());
+  renommage->ReplaceIfExists = FALSE;
+  renommage->RootDirectory = nullptr;
+  renommage->FileNameLength = nt.Length;
+  std::copy_n(nt.Buffer, nt.Length / sizeof(wchar_t), renommage->FileName);
+  if (const auto liberer = base::tardives::RtlFreeUnicodeString()) liberer(&nt);
+  return InformationNt(fichier, renommage, static_cast<ULONG>(tampon.size()), kFileRenameInformation);
+}
+
 }  // namespace
+
+FichiersWindows::FichiersWindows(bool avantVista) : avantVista_(avantVista) {}
 
 Erreur FichiersWindows::GetFileAttributesW(const std::wstring& chemin, uint32_t& attributs) {
   attributs = ::GetFileAttributesW(chemin.c_str());
@@ -67,6 +110,8 @@ Erreur FichiersWindows::FlushFileBuffers(Poignee fichier) { return Resultat(::Fl
 Erreur FichiersWindows::CloseHandle(Poignee fichier) { return Resultat(::CloseHandle(fichier)); }
 
 Erreur FichiersWindows::SetFileInformationByHandle(Poignee fichier, const InfoRenommage& info) {
+  const auto poser = avantVista_ ? nullptr : base::tardives::SetFileInformationByHandle();
+  if (!poser) return RenommerNt(fichier, info.nom);
   // FILE_RENAME_INFO ends with the name, its length in bytes without the final zero, which follows.
   std::vector<char> tampon(sizeof(FILE_RENAME_INFO) + info.nom.size() * sizeof(wchar_t));
   auto* renommage = reinterpret_cast<FILE_RENAME_INFO*>(tampon.data());
@@ -74,18 +119,23 @@ Erreur FichiersWindows::SetFileInformationByHandle(Poignee fichier, const InfoRe
   renommage->RootDirectory = nullptr;
   renommage->FileNameLength = static_cast<DWORD>(info.nom.size() * sizeof(wchar_t));
   info.nom.copy(renommage->FileName, info.nom.size());
-  return Resultat(::SetFileInformationByHandle(fichier, FileRenameInfo, renommage, static_cast<DWORD>(tampon.size())));
+  return Resultat(poser(fichier, FileRenameInfo, renommage, static_cast<DWORD>(tampon.size())));
 }
 
 Erreur FichiersWindows::SetFileInformationByHandle(Poignee fichier, const InfoSuppression& info) {
   FILE_DISPOSITION_INFO disposition{static_cast<BOOLEAN>(info.supprimer)};
-  return Resultat(::SetFileInformationByHandle(fichier, FileDispositionInfo, &disposition, sizeof disposition));
+  const auto poser = avantVista_ ? nullptr : base::tardives::SetFileInformationByHandle();
+  if (!poser) return InformationNt(fichier, &disposition, sizeof disposition, kFileDispositionInformation);
+  return Resultat(poser(fichier, FileDispositionInfo, &disposition, sizeof disposition));
 }
 
 Erreur FichiersWindows::GetFinalPathNameByHandleW(Poignee fichier, std::wstring& chemin) {
+  // Without it (2000, XP), no file is a symbolic link: there is nothing to resolve.
+  const auto demander = avantVista_ ? nullptr : base::tardives::GetFinalPathNameByHandleW();
+  if (!demander) return kErreurNonImplementee;
   chemin.assign(32768, L'\0');
-  const DWORD n = ::GetFinalPathNameByHandleW(fichier, chemin.data(), static_cast<DWORD>(chemin.size()),
-                                              FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  const DWORD n =
+      demander(fichier, chemin.data(), static_cast<DWORD>(chemin.size()), FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
   if (n == 0) return GetLastError();
   if (n >= chemin.size()) return ERROR_FILENAME_EXCED_RANGE;
   chemin.resize(n);
@@ -98,9 +148,11 @@ Erreur FichiersWindows::MoveFileExW(const std::wstring& source, const std::wstri
 
 Erreur FichiersWindows::ReplaceFileW(const std::wstring& remplace, const std::wstring& remplacant,
                                      const std::wstring& sauvegarde) {
+  // REPLACEFILE_IGNORE_ACL_ERRORS exists from Vista on; earlier systems refuse a flag they do not know.
+  const bool vista = !avantVista_ && LOBYTE(LOWORD(GetVersion())) >= 6;
+  const DWORD options = REPLACEFILE_IGNORE_MERGE_ERRORS | (vista ? REPLACEFILE_IGNORE_ACL_ERRORS : 0);
   return Resultat(::ReplaceFileW(remplace.c_str(), remplacant.c_str(),
-                                 sauvegarde.empty() ? nullptr : sauvegarde.c_str(),
-                                 REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr));
+                                 sauvegarde.empty() ? nullptr : sauvegarde.c_str(), options, nullptr, nullptr));
 }
 
 Erreur FichiersWindows::DeleteFileW(const std::wstring& chemin) { return Resultat(::DeleteFileW(chemin.c_str())); }

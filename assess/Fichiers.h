@@ -22,6 +22,7 @@ inline constexpr Erreur kErreurReseauPerdu = 64;            // ERROR_NETNAME_DEL
 inline constexpr Erreur kErreurFichierExistant = 80;        // ERROR_FILE_EXISTS
 inline constexpr Erreur kErreurParametre = 87;              // ERROR_INVALID_PARAMETER
 inline constexpr Erreur kErreurDisquePlein = 112;           // ERROR_DISK_FULL
+inline constexpr Erreur kErreurNonImplementee = 120;        // ERROR_CALL_NOT_IMPLEMENTED
 inline constexpr Erreur kErreurDejaExistant = 183;          // ERROR_ALREADY_EXISTS
 inline constexpr Erreur kErreurRemplaceIndelebile = 1175;   // ERROR_UNABLE_TO_REMOVE_REPLACED
 inline constexpr Erreur kErreurRemplacantImmobile = 1176;   // ERROR_UNABLE_TO_MOVE_REPLACEMENT
@@ -72,10 +73,12 @@ class Fichiers {
   // Both need the handle to hold DELETE access.
   virtual Erreur SetFileInformationByHandle(Poignee fichier, const InfoRenommage& info) = 0;
   virtual Erreur SetFileInformationByHandle(Poignee fichier, const InfoSuppression& info) = 0;
-  // The normalized path with its drive letter, in the long form "\\?\".
+  // The normalized path with its drive letter, in the long form "\\?\"; kErreurNonImplementee where the
+  // system has no such call (2000, XP), and so no file symbolic links.
   virtual Erreur GetFinalPathNameByHandleW(Poignee fichier, std::wstring& chemin) = 0;
   virtual Erreur MoveFileExW(const std::wstring& source, const std::wstring& cible, uint32_t options) = 0;
-  // With REPLACEFILE_IGNORE_MERGE_ERRORS and REPLACEFILE_IGNORE_ACL_ERRORS; an empty `sauvegarde`: none.
+  // With REPLACEFILE_IGNORE_MERGE_ERRORS, and REPLACEFILE_IGNORE_ACL_ERRORS where the system knows it (Vista
+  // on); an empty `sauvegarde`: none.
   virtual Erreur ReplaceFileW(const std::wstring& remplace, const std::wstring& remplacant,
                               const std::wstring& sauvegarde) = 0;
   virtual Erreur DeleteFileW(const std::wstring& chemin) = 0;

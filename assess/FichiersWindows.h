@@ -6,6 +6,9 @@ namespace bilan {
 
 class FichiersWindows : public Fichiers {
  public:
+  // `avantVista`: as on Windows 2000 and XP, without the calls that later systems add, so that the tests
+  // under Wine, which has them all, take the same roads.
+  explicit FichiersWindows(bool avantVista = false);
   Erreur GetFileAttributesW(const std::wstring& chemin, uint32_t& attributs) override;
   Erreur CreateFileW(const std::wstring& chemin, uint32_t acces, uint32_t partage, uint32_t creation, uint32_t options,
                      Poignee& fichier) override;
@@ -24,6 +27,9 @@ class FichiersWindows : public Fichiers {
   Erreur DeleteFileW(const std::wstring& chemin) override;
   void Sleep(uint32_t millisecondes) override;
   uint32_t Graine() override;
+
+ private:
+  bool avantVista_;
 };
 
 }  // namespace bilan

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 #include <memory>
 #include <vector>
 
 #include "Outils.h"
 #include "app/About.h"
+#include "ui/System.h"
 
 namespace {
 
@@ -84,6 +86,57 @@ void VerifierForme(const ui::Form& forme, int dpi) {
 }
 
 class Echelles : public FicheScriptee {};
+
+// Windows before 10 1607, which lacks SystemParametersInfoForDpi; 2000 and XP also refuse a NONCLIENTMETRICSW
+// that holds iPaddedBorderWidth, which Vista added (Wine takes both).
+class SystemeSansDpi : public ui::System {
+ public:
+  static constexpr UINT kTailleXp = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+  SystemeSansDpi() { ui::SetSystem(this); }
+  ~SystemeSansDpi() override { ui::SetSystem(nullptr); }
+  BOOL SystemParametersInfoForDpi(UINT, UINT, void*, UINT, UINT) override { return FALSE; }
+  BOOL SystemParametersInfoW(UINT action, UINT param, void* value, UINT winIni) override {
+    if (action == SPI_GETNONCLIENTMETRICS && (param != kTailleXp || static_cast<NONCLIENTMETRICSW*>(value)->cbSize != kTailleXp))
+      return FALSE;
+    return ui::System::SystemParametersInfoW(action, param, value, winIni);
+  }
+};
+
+// The heights of the fonts of this thread's tooltips.
+std::vector<LONG> HauteursDesBulles() {
+  std::vector<LONG> hauteurs;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND h, LPARAM l) WINAPI -> BOOL {
+        wchar_t classe[32];
+        GetClassNameW(h, classe, 32);
+        LOGFONTW police{};
+        if (_wcsicmp(classe, TOOLTIPS_CLASSW) == 0 &&
+            GetObjectW(reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)), sizeof police, &police))
+          reinterpret_cast<std::vector<LONG>*>(l)->push_back(police.lfHeight);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&hauteurs));
+  return hauteurs;
+}
+
+// On a monitor of another scale, the hints take the system's status font at that scale, even where the
+// system cannot give it for a dpi.
+TEST_F(Echelles, SansLaPoliceParDpiLesBullesPrennentCelleDuSystemeALEchelle) {
+  fiche->Show();  // the hints made, the verdicts' included
+  const int dpi = GetDeviceCaps(ui::MeasureDc(), LOGPIXELSY), autre = dpi == 96 ? 144 : 96;
+  NONCLIENTMETRICSW systeme{};
+  systeme.cbSize = sizeof systeme;
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof systeme, &systeme, 0));
+  SystemeSansDpi ancien;
+  RECT fenetre;
+  GetWindowRect(fiche->Handle(), &fenetre);
+  SendMessageW(fiche->Handle(), WM_DPICHANGED, MAKEWPARAM(autre, autre), reinterpret_cast<LPARAM>(&fenetre));
+  ASSERT_EQ(fiche->Dpi(), autre);
+  const std::vector<LONG> hauteurs = HauteursDesBulles();
+  EXPECT_EQ(hauteurs.size(), 2u) << "the short and the long hints";
+  for (LONG h : hauteurs) EXPECT_EQ(h, MulDiv(systeme.lfStatusFont.lfHeight, autre, dpi));
+}
 
 TEST_F(Echelles, LaFicheEtLaBoiteAProposSontLeursLignesALEchelle) {
   const int dpi = GetDeviceCaps(ui::MeasureDc(), LOGPIXELSY);

@@ -18,7 +18,8 @@ const std::string kNouveau = "\r\nCPU              : x\r\n";
 // a handle can make the target).
 class Refus : public bilan::FichiersWindows {
  public:
-  explicit Refus(bool temporaires) : temporaires_(temporaires) {}
+  explicit Refus(bool temporaires, bool avantVista = false)
+      : FichiersWindows(avantVista), temporaires_(temporaires) {}
   bilan::Erreur CreateFileW(const std::wstring& chemin, uint32_t acces, uint32_t partage, uint32_t creation,
                             uint32_t options, bilan::Poignee& fichier) override {
     fichier = nullptr;
@@ -70,7 +71,8 @@ TEST(Enregistrement, ChaqueRouteSurDeVraisFichiers) {
   // A folder named outside the ANSI code page.
   const std::wstring dossier = std::wstring(temp) + L"quorvane-enregistrement Ελληνικά 日本", r = dossier + L"\\r.txt";
   CreateDirectoryW(dossier.c_str(), nullptr);
-  Refus sansTemporaire(true), sansCible(false);
+  Refus sansTemporaire(true), sansCible(false), sansCibleXp(false, true);
+  bilan::FichiersWindows xp(true);
   struct Cas {
     const char* route;
     std::optional<std::string> avant;  // the target's bytes before; none: a new target
@@ -83,6 +85,10 @@ TEST(Enregistrement, ChaqueRouteSurDeVraisFichiers) {
       {"direct: a new target without a temporary file", std::nullopt, sansTemporaire},
       {"in place: an existing target without a temporary file", "l'ancien rapport\r\n", sansTemporaire},
       {"plain write: a target of 64 MiB without a temporary file", std::string(64 << 20, 'g'), sansTemporaire},
+      // Windows 2000 and XP: NtSetInformationFile for the rename (the only way to the target here), ReplaceFileW
+      // without the flag that Vista added.
+      {"new, before Vista: renamed through NtSetInformationFile", std::nullopt, sansCibleXp},
+      {"replace, before Vista", "l'ancien rapport\r\n", xp},
   };
   for (const Cas& c : cas) {
     ASSERT_TRUE(Noms(dossier, true).empty());

@@ -7,7 +7,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 QUORVANE_BUILD="${1:-$work/build-a}" scripts/package "$work/a" >/dev/null
 QUORVANE_BUILD="$work/build-b" scripts/package "$work/b" >/dev/null
-a=$(ls "$work"/a/Quorvane-*-win64.zip)
+a=$(ls "$work"/a/Quorvane-*-win32.zip)
 b=$work/b/$(basename "$a")
 unzip -l "$a"
 if ! cmp "$a" "$b"; then
@@ -19,7 +19,7 @@ unzip -p "$a" LISEZMOI.txt | iconv -f WINDOWS-1252 -t UTF-8 | grep -q 'démarrag
 [ "$(unzip -p "$a" LISEZMOI.txt | tr -cd '\n' | wc -c)" -eq "$(unzip -p "$a" LISEZMOI.txt | tr -cd '\r' | wc -c)" ] ||
   { echo "FAIL: readme line ends"; exit 1; }
 # One version: the zip's name, the exe's version resource, the readme and the help page agree.
-version=$(basename "$a" -win64.zip)
+version=$(basename "$a" -win32.zip)
 version=${version#Quorvane-}
 unzip -p "$a" Quorvane.exe >"$work/Quorvane.exe"
 ressource=$(i686-w64-mingw32-windres -i "$work/Quorvane.exe" -O rc | tr -d '\r')

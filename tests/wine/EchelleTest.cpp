@@ -96,7 +96,8 @@ class SystemeSansDpi : public ui::System {
   ~SystemeSansDpi() override { ui::SetSystem(nullptr); }
   BOOL SystemParametersInfoForDpi(UINT, UINT, void*, UINT, UINT) override { return FALSE; }
   BOOL SystemParametersInfoW(UINT action, UINT param, void* value, UINT winIni) override {
-    if (action == SPI_GETNONCLIENTMETRICS && (param != kTailleXp || static_cast<NONCLIENTMETRICSW*>(value)->cbSize != kTailleXp))
+    if (action == SPI_GETNONCLIENTMETRICS &&
+        (param != kTailleXp || static_cast<NONCLIENTMETRICSW*>(value)->cbSize != kTailleXp))
       return FALSE;
     return ui::System::SystemParametersInfoW(action, param, value, winIni);
   }

@@ -18,8 +18,7 @@ const std::string kNouveau = "\r\nCPU              : x\r\n";
 // a handle can make the target).
 class Refus : public bilan::FichiersWindows {
  public:
-  explicit Refus(bool temporaires, bool avantVista = false)
-      : FichiersWindows(avantVista), temporaires_(temporaires) {}
+  explicit Refus(bool temporaires, bool avantVista = false) : FichiersWindows(avantVista), temporaires_(temporaires) {}
   bilan::Erreur CreateFileW(const std::wstring& chemin, uint32_t acces, uint32_t partage, uint32_t creation,
                             uint32_t options, bilan::Poignee& fichier) override {
     fichier = nullptr;

@@ -95,6 +95,17 @@ bool PiloteDeBase(const std::string& carte) {
   return egal("Microsoft Basic Display Adapter") || egal("Standard VGA Graphics Adapter");
 }
 
+// What went wrong with the clock's pause, for a player: the counters by what they count.
+std::wstring PourquoiSansVitesse(sondes::PauseRatee pause) {
+  switch (pause) {
+    case sondes::PauseRatee::CyclesEnArriere: return L"le compteur de cycles du processeur a reculé";
+    case sondes::PauseRatee::CompteurEnArriere: return L"le compteur de temps de Windows a reculé";
+    case sondes::PauseRatee::CompteurArrete: return L"le compteur de temps de Windows n'a pas avancé";
+    case sondes::PauseRatee::Non: break;
+  }
+  return {};
+}
+
 }  // namespace
 
 uint32_t CouleurVerdict(NiveauVerdict niveau) {
@@ -150,9 +161,13 @@ Verdicts Juger(const sondes::ResultatsInspection& r) {
 
   v.cpu = Comparer(r.Vitesse, v.SeuilVitesse);
   v.cmtCPU = DireComparaison(v.cpu);
-  v.bulleCPU = L"Mesuré : " + N(r.Vitesse) + L" MHz" + (r.Is3D == 1 ? L"" : L", sans carte 3D") +
-               L". Il faut plus de " + N(kVitesseAvec3D) + L" MHz avec une carte 3D, plus de " + N(kVitesseSans3D) +
-               L" MHz sans.";
+  const std::wstring barreCPU = L" Il faut plus de " + N(kVitesseAvec3D) + L" MHz avec une carte 3D, plus de " +
+                                N(kVitesseSans3D) + L" MHz sans.";
+  if (r.Faits.pause != sondes::PauseRatee::Non)
+    v.bulleCPU = L"La vitesse du processeur n'a pas pu être mesurée : " + PourquoiSansVitesse(r.Faits.pause) +
+                 L" pendant la pause. Relancez le programme pour la mesurer à nouveau." + barreCPU;
+  else
+    v.bulleCPU = L"Mesuré : " + N(r.Vitesse) + L" MHz" + (r.Is3D == 1 ? L"" : L", sans carte 3D") + L"." + barreCPU;
   if (r.Faits.processeurSelonOS)
     v.bulleCPU +=
         L" Ce programme est émulé sous Windows sur ARM : le nom et la vitesse du processeur sont ceux "

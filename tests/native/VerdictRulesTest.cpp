@@ -214,6 +214,8 @@ TEST(Juger, ChaqueCasDitPourquoi) {
   const std::wstring tl = L" Il faut une carte 3D ; plus de 32 Mo de mémoire vidéo pour le T&L.";
   const std::wstring cpu = L". Il faut plus de 600 MHz avec une carte 3D, plus de 1500 MHz sans.";
   const std::wstring dx = L" Il faut DirectX 8 ou plus.";
+  const std::wstring rate = L"La vitesse du processeur n'a pas pu être mesurée : ";
+  const std::wstring encore = L" pendant la pause. Relancez le programme pour la mesurer à nouveau.";
   const Cas cas[] = {
       {[](R&) {}, &V::bulleOS, L"Détecté : Windows XP. " + os},
       {[](R& r) { r.CodeOS = 0, r.VerOS = "OS inconnu"; }, &V::bulleOS, inconnu},
@@ -234,6 +236,12 @@ TEST(Juger, ChaqueCasDitPourquoi) {
       {[](R& r) { r.Is3D = 0, r.Vitesse = 1501; }, &V::bulleCPU, L"Mesuré : 1501 MHz, sans carte 3D" + cpu},
       {[](R& r) { r.Is3D = 0, r.Vitesse = 1500; }, &V::bulleCPU, L"Mesuré : 1500 MHz, sans carte 3D" + cpu},
       {[](R& r) { r.Is3D = 0, r.Vitesse = 1499; }, &V::bulleCPU, L"Mesuré : 1499 MHz, sans carte 3D" + cpu},
+      {[](R& r) { r.Vitesse = 0, r.Faits.pause = sondes::PauseRatee::CyclesEnArriere; }, &V::bulleCPU,
+       rate + L"le compteur de cycles du processeur a reculé" + encore + cpu.substr(1)},
+      {[](R& r) { r.Vitesse = 0, r.Faits.pause = sondes::PauseRatee::CompteurEnArriere; }, &V::bulleCPU,
+       rate + L"le compteur de temps de Windows a reculé" + encore + cpu.substr(1)},
+      {[](R& r) { r.Is3D = 0, r.Vitesse = 0, r.Faits.pause = sondes::PauseRatee::CompteurArrete; }, &V::bulleCPU,
+       rate + L"le compteur de temps de Windows n'a pas avancé" + encore + cpu.substr(1)},
       {[](R& r) { r.DxMajeur = 9; }, &V::bulleDx, L"Mesuré : DirectX 9." + dx},
       {[](R& r) { r.DxMajeur = 7; }, &V::bulleDx, L"Mesuré : DirectX 7." + dx},
       {[](R& r) { r.DxMajeur = 0; }, &V::bulleDx, L"DirectX n'a pas été trouvé." + dx},

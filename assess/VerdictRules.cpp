@@ -83,7 +83,8 @@ std::wstring SystemeReel(const sondes::ResultatsInspection& r) {
 }
 
 // Windows's own driver, when the maker's is not installed: "Microsoft Basic Display Adapter" (Windows 8
-// and later), "Standard VGA Graphics Adapter" (before).
+// and later), "Standard VGA Graphics Adapter" (before), and their names on a French Windows. The provider
+// names the card in the system's language; its hardware ids are the card's own under this driver.
 bool PiloteDeBase(const std::string& carte) {
   const auto egal = [&](std::string_view nom) {
     if (carte.size() != nom.size()) return false;
@@ -92,7 +93,8 @@ bool PiloteDeBase(const std::string& carte) {
         return false;
     return true;
   };
-  return egal("Microsoft Basic Display Adapter") || egal("Standard VGA Graphics Adapter");
+  return egal("Microsoft Basic Display Adapter") || egal("Standard VGA Graphics Adapter") ||
+         egal("Carte graphique de base Microsoft") || egal("Carte graphique VGA standard");
 }
 
 // What went wrong with the clock's pause, for a player: the counters by what they count.

@@ -214,6 +214,10 @@ TEST(Juger, ChaqueCasDitPourquoi) {
   const std::wstring tl = L" Il faut une carte 3D ; plus de 32 Mo de mémoire vidéo pour le T&L.";
   const std::wstring cpu = L". Il faut plus de 600 MHz avec une carte 3D, plus de 1500 MHz sans.";
   const std::wstring dx = L" Il faut DirectX 8 ou plus.";
+  const std::wstring sans3D = L"Mesuré : pas d'accélération 3D. Il faut une carte 3D.";
+  const std::wstring pilote =
+      L" Le pilote de votre carte graphique n'est pas installé : Windows utilise son pilote de base, sans 3D. "
+      L"Installez celui du fabricant de la carte.";
   const std::wstring rate = L"La vitesse du processeur n'a pas pu être mesurée : ";
   const std::wstring encore = L" pendant la pause. Relancez le programme pour la mesurer à nouveau.";
   const Cas cas[] = {
@@ -230,6 +234,11 @@ TEST(Juger, ChaqueCasDitPourquoi) {
       {[](R& r) { r.Is3D = 0; }, &V::bulleCG, L"Mesuré : pas d'accélération 3D. Il faut une carte 3D."},
       {[](R& r) { r.Is3D = 0, r.EchecVideo = 1; }, &V::bulleCG,
        L"La carte graphique n'a pas pu être examinée. Il faut une carte 3D."},
+      // Windows's own driver, by its English and French names, whatever the case.
+      {[](R& r) { r.Is3D = 0, r.MarqueVideo = "CARTE GRAPHIQUE DE BASE MICROSOFT"; }, &V::bulleCG, sans3D + pilote},
+      {[](R& r) { r.Is3D = 0, r.MarqueVideo = "Carte graphique VGA standard"; }, &V::bulleCG, sans3D + pilote},
+      {[](R& r) { r.Is3D = 0, r.MarqueVideo = "standard vga graphics adapter"; }, &V::bulleCG, sans3D + pilote},
+      {[](R& r) { r.Is3D = 0, r.MarqueVideo = "Carte graphique de base Microsoft 2"; }, &V::bulleCG, sans3D},
       {[](R& r) { r.Vitesse = 2448; }, &V::bulleCPU, L"Mesuré : 2448 MHz" + cpu},
       {[](R& r) { r.Vitesse = 600; }, &V::bulleCPU, L"Mesuré : 600 MHz" + cpu},
       {[](R& r) { r.Vitesse = 599; }, &V::bulleCPU, L"Mesuré : 599 MHz" + cpu},

@@ -17,6 +17,8 @@ using releve::Texte;
 constexpr uint16_t kVtBstr = 8;
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::string_view kMalFormee = "ligne mal formée";
+// CR LF, so that the Notepad of Windows before 10 1809 shows one answer a line; the reader takes LF too.
+constexpr std::string_view kFinDeLigne = "\r\n";
 
 std::string Hr(int32_t hr) { return Hex(static_cast<uint32_t>(hr), 8); }
 std::string Dec(auto v) { return std::to_string(v); }
@@ -27,7 +29,7 @@ void Ligne(std::string& s, std::string_view tete, std::initializer_list<std::str
   s += tete;
   s += ':';
   for (const std::string& c : champs) s += ' ' + c;
-  s += '\n';
+  s += kFinDeLigne;
 }
 
 // clang-format off
@@ -116,7 +118,7 @@ bool LireChamps(Cle cle, Champs& f, Releve& r) {
 
 std::string EcrireReleve(const Releve& r) {
   std::string s(kEnteteReleve);
-  s += '\n';
+  s += kFinDeLigne;
   Ligne(s, "CpuidPresent", {Bool(r.cpuidPresent)});
   for (const FeuilleCpuid& c : r.cpuid) {
     const auto& x = c.registres;

@@ -1,6 +1,6 @@
 #pragma once
 // A relevé as a file: UTF-8 text, one answer per line, stable and versioned, so that a player's machine
-// becomes a test anywhere.
+// becomes a test anywhere. Lines end with CR LF as written; the reader takes LF alone too.
 //
 //   Quorvane relevé 1                                   the first line, exactly (an optional BOM before it)
 //   # any comment                                        lines starting with '#', and blank lines, are skipped

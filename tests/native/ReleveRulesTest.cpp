@@ -15,6 +15,13 @@ using namespace std::string_literals;
 using sondes::LireReleve;
 using sondes::Releve;
 
+// The text with each LF made CR LF.
+std::string Crlf(const std::string& texte) {
+  std::string crlf;
+  for (char c : texte) crlf += c == '\n' ? "\r\n" : std::string(1, c);
+  return crlf;
+}
+
 // Every answer present, the texts with every kind of byte the quoting treats apart.
 Releve Complet() {
   Releve r;
@@ -84,8 +91,8 @@ rapport: "q\"b\\\x00\x01\x0A\x7Fé€😀\xFF\xC3(\xC0\xAF\xE0\x9F\xBF\xF0\x8F\x
 )";
   for (int i = 2; i < 20; ++i) attendu += "rapport: \"l" + std::to_string(i) + "\"\n";
   const Releve r = Complet();
-  EXPECT_EQ(sondes::EcrireReleve(r), attendu);
-  const auto lu = LireReleve(attendu);
+  EXPECT_EQ(sondes::EcrireReleve(r), Crlf(attendu));
+  const auto lu = LireReleve(Crlf(attendu));
   ASSERT_TRUE(std::holds_alternative<Releve>(lu)) << std::get<sondes::ErreurReleve>(lu).message;
   EXPECT_TRUE(std::get<Releve>(lu) == r);
 }
@@ -156,11 +163,10 @@ TEST(ReleveRules, RefuseAvecLaLigneEtLaRaison) {
 }
 
 TEST(ReleveRules, AccepteLesFormesEquivalentes) {
-  std::string crlf;
-  for (char c : Fichier("")) crlf += c == '\n' ? "\r\n" : std::string(1, c);
   const std::pair<std::string, std::string> cas[] = {
       {"\xEF\xBB\xBF" + Fichier(""), Fichier("")},
-      {crlf, Fichier("")},
+      {Crlf(Fichier("")), Fichier("")},
+      {Crlf(Fichier("QueryPerformanceCounter: -5 7\n")), Fichier("QueryPerformanceCounter: -5 7\n")},
       {Fichier("# c\n#\n\n \t\n"), Fichier("")},
       {Fichier("").substr(0, Fichier("").size() - 1), Fichier("")},  // no final line end
       {FichierDe(sondes::kTailleMaxReleve), Fichier("")},

@@ -62,8 +62,8 @@ std::wstring SystemeReel(const sondes::ResultatsInspection& r) {
   const sondes::FaitsSysteme& f = r.Faits;
   std::wstring texte;
   if (f.versionConnue)
-    texte +=
-        L" Votre système : " + Large(sondes::NomSysteme(f.plateforme, f.majeure, f.mineure, f.build, f.typeProduit));
+    texte += L" Votre système : " +
+             Large(sondes::NomSysteme(f.plateforme, f.majeure, f.mineure, f.build, f.typeProduit, f.edition));
   if (!f.wine.empty()) {
     texte += texte.empty() ? L" Sous Wine " : L", sous Wine ";
     texte += Large(f.wine) + (f.hoteWine.empty() ? L"" : L", " + Large(f.hoteWine));

@@ -186,6 +186,7 @@ void DecoderOS(const Releve& releve, ResultatsInspection& r, VersMonoOctet conve
     f.plateforme = vraie->plateforme;
     f.typeProduit = vraie->typeProduit;
   }
+  r.Faits.edition = releve.produit && releve.produit->first ? releve.produit->second : 0;
   r.Faits.wine = releve.wine.value_or("");
   r.Faits.hoteWine = releve.hoteWine ? (*releve.hoteWine)[0] : std::string();
 }

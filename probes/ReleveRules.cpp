@@ -34,13 +34,13 @@ void Ligne(std::string& s, std::string_view tete, std::initializer_list<std::str
 
 // clang-format off
 enum class Cle { CpuidPresent, Cpuid, Rdtsc, Qpf, Qpc, ProcesseurSelonOS, Wow64, Memoire, Creation, Conteneur, Propriete,
-                 RepertoireSysteme, VersionFichier, Mode, Caps, MultiEcran, Metriques, VersionEx, VraieVersion, Wine,
-                 HoteWine, Rapport, Aucune };
+                 RepertoireSysteme, VersionFichier, Mode, Caps, MultiEcran, Metriques, VersionEx, VraieVersion, Produit,
+                 Wine, HoteWine, Rapport, Aucune };
 constexpr std::string_view kNoms[] = {  // in the order of Cle
     "CpuidPresent", "cpuid", "Rdtsc", "QueryPerformanceFrequency", "QueryPerformanceCounter", "ProcesseurSelonOS",
     "IsWow64Process2", "GlobalMemoryStatusEx", "CoCreateInstance", "GetChildContainer", "GetProp",
     "GetSystemDirectoryA", "GetFileVersionInfo", "EnumDisplaySettingsA", "GetDeviceCaps", "MultiEcran",
-    "GetSystemMetrics", "GetVersionExA", "RtlGetVersion", "wine_get_version", "wine_get_host_version", "rapport"};
+    "GetSystemMetrics", "GetVersionExA", "RtlGetVersion", "GetProductInfo", "wine_get_version", "wine_get_host_version", "rapport"};
 // clang-format on
 static_assert(std::size(kNoms) == static_cast<size_t>(Cle::Aucune));
 constexpr uint32_t Bit(Cle c) { return 1u << static_cast<int>(c); }
@@ -106,6 +106,7 @@ bool LireChamps(Cle cle, Champs& f, Releve& r) {
       return f.Tete() && f.Dec(v.majeure) && f.Dec(v.mineure) && f.Dec(v.build) && f.Dec(v.plateforme) &&
              f.Dec(v.typeProduit) && f.Texte(v.csd);
     }
+    case Produit: return f.Tete() && f.Bool(r.produit.emplace().first) && f.Hex(r.produit->second, 8);
     case Wine: return f.Tete() && f.Texte(r.wine.emplace());
     case HoteWine: return f.Tete() && f.Texte(r.hoteWine.emplace()[0]) && f.Texte((*r.hoteWine)[1]);
     case Rapport: return f.Tete() && f.Texte(r.rapport.emplace_back());
@@ -152,6 +153,7 @@ std::string EcrireReleve(const Releve& r) {
   if (const auto& w = r.vraieVersion)
     Ligne(s, "RtlGetVersion",
           {Dec(w->majeure), Dec(w->mineure), Dec(w->build), Dec(w->plateforme), Dec(w->typeProduit), Texte(w->csd)});
+  if (r.produit) Ligne(s, "GetProductInfo", {Bool(r.produit->first), Hex(r.produit->second, 8)});
   if (r.wine) Ligne(s, "wine_get_version", {Texte(*r.wine)});
   if (r.hoteWine) Ligne(s, "wine_get_host_version", {Texte((*r.hoteWine)[0]), Texte((*r.hoteWine)[1])});
   for (const std::string& l : r.rapport) Ligne(s, "rapport", {Texte(l)});

@@ -28,6 +28,7 @@ struct FaitsSysteme {
   bool versionConnue = false;
   uint32_t majeure = 0, mineure = 0, build = 0, plateforme = 0;
   uint8_t typeProduit = 0;             // 1 workstation, 2 domain controller, 3 server; 0 when not told
+  uint32_t edition = 0;                // GetProductInfo's PRODUCT_*; 0 when not told
   std::string wine;                    // Wine's version, empty on Windows
   std::string hoteWine;                // the system Wine runs on ("Linux")
   bool processeurSelonOS = false;      // x64 emulation on ARM64: the name and speed are Windows's

@@ -333,6 +333,7 @@ TEST(Inspection, LeSystemeTelQuIlSeDitEtTelQuIlEst) {
     uint32_t majeure, build;
     uint8_t typeProduit;
     const char *wine, *hote;
+    uint32_t edition = 0;
   };
   // clang-format off
   const Cas cas[] = {
@@ -345,6 +346,10 @@ TEST(Inspection, LeSystemeTelQuIlSeDitEtTelQuIlEst) {
         R"(wine_get_host_version: "Linux" "6.1.0")"},
        "OS inconnu", 0, "", 9200, true, 10, 19045, 1, "8.0", "Linux"},
       {"a failed query", {R"(GetVersionExA: 0 0 0 0 0 "")"}, "OS inconnu", 0, "", 0, false, 0, 0, 0, "", ""},
+      {"an edition told", {R"(RtlGetVersion: 10 0 19045 2 3 "")", "GetProductInfo: 1 000000AF"},
+       "Windows XP", 7, "", 2600, true, 10, 19045, 3, "", "", 0xAF},
+      {"an edition refused", {R"(RtlGetVersion: 10 0 19045 2 3 "")", "GetProductInfo: 0 000000AF"},
+       "Windows XP", 7, "", 2600, true, 10, 19045, 3, "", ""},
   };
   // clang-format on
   for (const Cas& c : cas) {
@@ -360,6 +365,7 @@ TEST(Inspection, LeSystemeTelQuIlSeDitEtTelQuIlEst) {
     EXPECT_EQ(r.Faits.typeProduit, c.typeProduit);
     EXPECT_EQ(r.Faits.wine, c.wine);
     EXPECT_EQ(r.Faits.hoteWine, c.hote);
+    EXPECT_EQ(r.Faits.edition, c.edition);
   }
 }
 

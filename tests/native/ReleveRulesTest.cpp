@@ -46,6 +46,7 @@ Releve Complet() {
   r.cxScreen = 1920, r.cyScreen = 1080, r.cxVirtualScreen = 3840, r.cyVirtualScreen = -1;
   r.versionEx = {true, 5, 1, 2600, 2, "Service Pack 3", 0};
   r.vraieVersion = sondes::VersionSysteme{true, 10, 0, 22631, 2, "", 1};
+  r.produit = {{true, 0xAF}};
   r.wine = "8.0";
   r.hoteWine = {{"Linux", "6.1.0"}};
   // Quote, backslash, controls, valid UTF-8; then invalid: a lone byte, overlong forms, a surrogate, beyond
@@ -84,6 +85,7 @@ MultiEcran: 1
 GetSystemMetrics: 1920 1080 3840 -1
 GetVersionExA: 1 5 1 2600 2 "Service Pack 3"
 RtlGetVersion: 10 0 22631 2 1 ""
+GetProductInfo: 1 000000AF
 wine_get_version: "8.0"
 wine_get_host_version: "Linux" "6.1.0"
 rapport: ""
@@ -128,7 +130,7 @@ TEST(ReleveRules, RefuseAvecLaLigneEtLaRaison) {
       "GetDeviceCaps: 1 2147483648", "RtlGetVersion: 10 0 22631 2 256 \"\"", "IsWow64Process2: 000 AA64",
       "cpuid 0D: 00000000 00000000 00000000 00000000", "cpuid: 00000000 00000000 00000000 00000000",
       "CoCreateInstance: -0000001", "GetFileVersionInfo \"a.dll\": 4.8.0",
-      "GetFileVersionInfo \"a.dll\": 4.8.0.65536", "GetFileVersionInfo \"a.dll\": Aucune",
+      "GetFileVersionInfo \"a.dll\": 4.8.0.65536", "GetFileVersionInfo \"a.dll\": Aucune", "GetProductInfo: 1 AF", "GetProductInfo: 2 000000AF",
       "GetProp \"c\" \"n\": 00000000 0008 12", "GetProp \"c\" \"n\": 00000000 0003 \"12\"",
       "wine_get_version: \"8.0", "wine_get_version: 8.0", R"(wine_get_version: "\n")",
       R"(wine_get_version: "\x4")", R"(wine_get_version: "\")", "wine_get_version: \"a\tb\"",

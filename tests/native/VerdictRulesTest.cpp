@@ -224,6 +224,11 @@ TEST(Juger, ChaqueCasDitPourquoi) {
       {[](R&) {}, &V::bulleOS, L"Détecté : Windows XP. " + os},
       {[](R& r) { r.CodeOS = 0, r.VerOS = "OS inconnu"; }, &V::bulleOS, inconnu},
       {[](R& r) { r.CodeOS = 1, r.VerOS = "Windows 95"; }, &V::bulleOS, L"Détecté : Windows 95. " + os},
+      {[](R& r) {
+         r.Faits.versionConnue = true, r.Faits.majeure = 10, r.Faits.build = 19045, r.Faits.plateforme = 2;
+         r.Faits.typeProduit = 3, r.Faits.edition = 0xAF;  // Windows 10 Enterprise multi-session
+       },
+       &V::bulleOS, L"Détecté : Windows XP. " + os + L" Votre système : Windows 10 (build 19045)."},
       {[](R& r) { r.TotalRAM = 24106; }, &V::bulleRAM, L"Mesuré : 24106 Mo. Il faut plus de 256 Mo."},
       {[](R& r) { r.TotalRAM = 256; }, &V::bulleRAM, L"Mesuré : 256 Mo. Il faut plus de 256 Mo."},
       {[](R& r) { r.TotalRAM = 255; }, &V::bulleRAM, L"Mesuré : 255 Mo. Il faut plus de 256 Mo."},

@@ -545,6 +545,8 @@ TEST(LireOS, LesReponsesDuSystemeVontAuReleve) {
     std::optional<V> vraie;
     std::optional<std::string> wine;
     std::optional<std::array<std::string, 2>> hote;
+    std::optional<std::pair<bool, uint32_t>> produit = {};
+    std::array<DWORD, 4> demandee = {};  // the version GetProductInfo was asked about
   };
   const Cas cas[] = {
       {"Windows XP",
@@ -571,7 +573,36 @@ TEST(LireOS, LesReponsesDuSystemeVontAuReleve) {
        {true, 6, 2, 9200, 2, "", 0},
        V{true, 10, 0, 19045, 2, "Service Pack 1", 1},
        "8.0",
-       std::array<std::string, 2>{"Linux", "6.1.0"}},
+       std::array<std::string, 2>{"Linux", "6.1.0"},
+       std::pair<bool, uint32_t>{false, 0},
+       {10, 0, 1, 0}},
+      {"Windows 10 Enterprise multi-session: a server by its type, a client by its edition",
+       [](PlateformeScriptee& p) {
+         p.statutRtl = 0;
+         p.vraieVersion = {sizeof p.vraieVersion, 10, 0, 19045, VER_PLATFORM_WIN32_NT, L"", 0, 0, 0, VER_NT_SERVER, 0};
+         p.versionLue = FALSE;  // only the true version matters here
+         p.edition = 0xAF;
+       },
+       {},
+       V{true, 10, 0, 19045, 2, "", 3},
+       {},
+       {},
+       std::pair<bool, uint32_t>{true, 0xAF},
+       {10, 0, 0, 0}},
+      {"Windows 7 with service pack 1",
+       [](PlateformeScriptee& p) {
+         p.statutRtl = 0;
+         p.vraieVersion = {sizeof p.vraieVersion, 6, 1, 7601, VER_PLATFORM_WIN32_NT, L"Service Pack 1", 1, 0, 0,
+                           VER_NT_WORKSTATION,    0};
+         p.versionLue = FALSE;
+         p.edition = 0x30;  // PRODUCT_PROFESSIONAL
+       },
+       {},
+       V{true, 6, 1, 7601, 2, "Service Pack 1", 1},
+       {},
+       {},
+       std::pair<bool, uint32_t>{true, 0x30},
+       {6, 1, 1, 0}},
   };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.quoi);
@@ -584,6 +615,8 @@ TEST(LireOS, LesReponsesDuSystemeVontAuReleve) {
     EXPECT_EQ(releve.vraieVersion, c.vraie);
     EXPECT_EQ(releve.wine, c.wine);
     EXPECT_EQ(releve.hoteWine, c.hote);
+    EXPECT_EQ(releve.produit, c.produit);
+    EXPECT_EQ(p.versionDemandee, c.demandee);
   }
 }
 

@@ -52,7 +52,7 @@ Releve Complet() {
   // Quote, backslash, controls, valid UTF-8; then invalid: a lone byte, overlong forms, a surrogate, beyond
   // U+10FFFF, a cut sequence.
   r.rapport = {"", "q\"b\\\0\x01\n\x7F"s + "é€😀" + "\xFF\xC3(" + "\xC0\xAF\xE0\x9F\xBF\xF0\x8F\xBF\xBF" +
-                       "\xED\xA0\x80\xF4\x90\x80\x80\xE2\x82"};
+                       "\xED\xA0\x80\xF4\x90\x80\x80\xC3\xC0\xE2\x82"};
   for (int i = 2; i < 20; ++i) r.rapport.push_back("l" + std::to_string(i));
   return r;
 }
@@ -89,7 +89,7 @@ GetProductInfo: 1 000000AF
 wine_get_version: "8.0"
 wine_get_host_version: "Linux" "6.1.0"
 rapport: ""
-rapport: "q\"b\\\x00\x01\x0A\x7Fé€😀\xFF\xC3(\xC0\xAF\xE0\x9F\xBF\xF0\x8F\xBF\xBF\xED\xA0\x80\xF4\x90\x80\x80\xE2\x82"
+rapport: "q\"b\\\x00\x01\x0A\x7Fé€😀\xFF\xC3(\xC0\xAF\xE0\x9F\xBF\xF0\x8F\xBF\xBF\xED\xA0\x80\xF4\x90\x80\x80\xC3\xC0\xE2\x82"
 )";
   for (int i = 2; i < 20; ++i) attendu += "rapport: \"l" + std::to_string(i) + "\"\n";
   const Releve r = Complet();
@@ -155,6 +155,10 @@ TEST(ReleveRules, RefuseAvecLaLigneEtLaRaison) {
       {Fichier("rapport: \"\"\n"), 31, "il faut 20 lignes de rapport"},
   };
   for (const std::string& l : malFormees) cas.push_back({Fichier(l + "\n"), 2, "ligne mal formée"});
+  // A name cut at 40 bytes inside a two-byte sequence: the lone lead byte escaped, and nothing more.
+  const auto coupe = LireReleve(Fichier(std::string(39, 'a') + "\xC3\xA9: 1\n"));
+  ASSERT_TRUE(std::holds_alternative<sondes::ErreurReleve>(coupe));
+  EXPECT_EQ(std::get<sondes::ErreurReleve>(coupe).message, "réponse inconnue : " + std::string(39, 'a') + "\\xC3");
   for (const Cas& c : cas) {
     const auto lu = LireReleve(c.contenu);
     const auto* e = std::get_if<sondes::ErreurReleve>(&lu);

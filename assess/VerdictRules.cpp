@@ -62,8 +62,8 @@ std::wstring SystemeReel(const sondes::ResultatsInspection& r) {
   const sondes::FaitsSysteme& f = r.Faits;
   std::wstring texte;
   if (f.versionConnue)
-    texte +=
-        L" Votre système : " + Large(sondes::NomSysteme(f.plateforme, f.majeure, f.mineure, f.build, f.typeProduit));
+    texte += L" Votre système : " +
+             Large(sondes::NomSysteme(f.plateforme, f.majeure, f.mineure, f.build, f.typeProduit, f.edition));
   if (!f.wine.empty()) {
     texte += texte.empty() ? L" Sous Wine " : L", sous Wine ";
     texte += Large(f.wine) + (f.hoteWine.empty() ? L"" : L", " + Large(f.hoteWine));
@@ -83,7 +83,8 @@ std::wstring SystemeReel(const sondes::ResultatsInspection& r) {
 }
 
 // Windows's own driver, when the maker's is not installed: "Microsoft Basic Display Adapter" (Windows 8
-// and later), "Standard VGA Graphics Adapter" (before).
+// and later), "Standard VGA Graphics Adapter" (before), and their names on a French Windows. The provider
+// names the card in the system's language; its hardware ids are the card's own under this driver.
 bool PiloteDeBase(const std::string& carte) {
   const auto egal = [&](std::string_view nom) {
     if (carte.size() != nom.size()) return false;
@@ -92,7 +93,19 @@ bool PiloteDeBase(const std::string& carte) {
         return false;
     return true;
   };
-  return egal("Microsoft Basic Display Adapter") || egal("Standard VGA Graphics Adapter");
+  return egal("Microsoft Basic Display Adapter") || egal("Standard VGA Graphics Adapter") ||
+         egal("Carte graphique de base Microsoft") || egal("Carte graphique VGA standard");
+}
+
+// What went wrong with the clock's pause, for a player: the counters by what they count.
+std::wstring PourquoiSansVitesse(sondes::PauseRatee pause) {
+  switch (pause) {
+    case sondes::PauseRatee::CyclesEnArriere: return L"le compteur de cycles du processeur a reculé";
+    case sondes::PauseRatee::CompteurEnArriere: return L"le compteur de temps de Windows a reculé";
+    case sondes::PauseRatee::CompteurArrete: return L"le compteur de temps de Windows n'a pas avancé";
+    case sondes::PauseRatee::Non: break;
+  }
+  return {};
 }
 
 }  // namespace
@@ -150,9 +163,13 @@ Verdicts Juger(const sondes::ResultatsInspection& r) {
 
   v.cpu = Comparer(r.Vitesse, v.SeuilVitesse);
   v.cmtCPU = DireComparaison(v.cpu);
-  v.bulleCPU = L"Mesuré : " + N(r.Vitesse) + L" MHz" + (r.Is3D == 1 ? L"" : L", sans carte 3D") +
-               L". Il faut plus de " + N(kVitesseAvec3D) + L" MHz avec une carte 3D, plus de " + N(kVitesseSans3D) +
-               L" MHz sans.";
+  const std::wstring barreCPU = L" Il faut plus de " + N(kVitesseAvec3D) + L" MHz avec une carte 3D, plus de " +
+                                N(kVitesseSans3D) + L" MHz sans.";
+  if (r.Faits.pause != sondes::PauseRatee::Non)
+    v.bulleCPU = L"La vitesse du processeur n'a pas pu être mesurée : " + PourquoiSansVitesse(r.Faits.pause) +
+                 L" pendant la pause. Relancez le programme pour la mesurer à nouveau." + barreCPU;
+  else
+    v.bulleCPU = L"Mesuré : " + N(r.Vitesse) + L" MHz" + (r.Is3D == 1 ? L"" : L", sans carte 3D") + L"." + barreCPU;
   if (r.Faits.processeurSelonOS)
     v.bulleCPU +=
         L" Ce programme est émulé sous Windows sur ARM : le nom et la vitesse du processeur sont ceux "

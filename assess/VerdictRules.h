@@ -33,7 +33,8 @@ struct Verdicts {
   std::wstring bulleOS, bulleRAM, bulleCG, bulleCPU, bulleDx;
 };
 
-// Reads CodeOS, VerOS, TotalRAM, Is3D, EchecVideo, MemoireVideo, Vitesse and DxMajeur only.
+// Reads CodeOS, VerOS, TotalRAM, Is3D, EchecVideo, MemoireVideo, MarqueVideo, Vitesse, DxMajeur and the facts
+// (Faits) only.
 Verdicts Juger(const sondes::ResultatsInspection& r);
 
 }  // namespace bilan

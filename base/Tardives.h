@@ -46,7 +46,8 @@ namespace base::tardives {
   X(shell32,  CommandLineToArgvW,             LPWSTR*(WINAPI*)(LPCWSTR, int*),                              "no arguments: the window")                                              \
   X(shell32,  ShellExecuteW,                  HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT), "the help cannot be opened")                                     \
   X(shlwapi,  AssocQueryStringW,              HRESULT(WINAPI*)(ASSOCF, ASSOCSTR, LPCWSTR, LPCWSTR, LPWSTR, DWORD*), "no browser found for the help")                            \
-  X(comdlg32, GetSaveFileNameW,               BOOL(WINAPI*)(LPOPENFILENAMEW),                               "no save dialog: nothing is exported")
+  X(comdlg32, GetSaveFileNameW,               BOOL(WINAPI*)(LPOPENFILENAMEW),                               "no save dialog: nothing is exported") \
+  X(kernel32, GetProductInfo,                 BOOL(WINAPI*)(DWORD, DWORD, DWORD, DWORD, PDWORD),            "before Vista: no edition, the product type alone")
 // clang-format on
 
 #define QUORVANE_DECLARER(dll, nom, type, repli) \

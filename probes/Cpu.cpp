@@ -36,22 +36,26 @@ void MesurerLaPause(Plateforme& p, Releve& releve) {
   LARGE_INTEGER frequence{};
   const bool compteurPerf = p.QueryPerformanceFrequency(frequence) && frequence.QuadPart > 0;
 
-  p.Sleep(10);  // starts the measurement on a fresh time slice, at the new priority
-  LARGE_INTEGER avant{}, apres{};
-  const uint64_t debut = p.Rdtsc();
-  if (compteurPerf) p.QueryPerformanceCounter(avant);
-  p.Sleep(kPauseMesureMs);
-  if (compteurPerf) p.QueryPerformanceCounter(apres);
-  const uint64_t fin = p.Rdtsc();
+  if (compteurPerf) releve.qpcFrequence = static_cast<uint64_t>(frequence.QuadPart);
+  // A counter that went backwards (a resume, a migrated virtual machine) or a performance counter that did
+  // not move gives no speed: the pause is measured again, twice at most, and the last try is kept.
+  constexpr int kEssais = 3;
+  for (int essai = 0; essai < kEssais; ++essai) {
+    p.Sleep(10);  // starts the measurement on a fresh time slice, at the new priority
+    LARGE_INTEGER avant{}, apres{};
+    const uint64_t debut = p.Rdtsc();
+    if (compteurPerf) p.QueryPerformanceCounter(avant);
+    p.Sleep(kPauseMesureMs);
+    if (compteurPerf) p.QueryPerformanceCounter(apres);
+    const uint64_t fin = p.Rdtsc();
+    releve.rdtsc = std::array<uint64_t, 2>{debut, fin};
+    if (compteurPerf) releve.qpc = std::array<int64_t, 2>{avant.QuadPart, apres.QuadPart};
+    if (JugerPause(*releve.rdtsc, releve.qpc) == PauseRatee::Non) break;
+  }
 
   if (minuterieFine) p.timeEndPeriod(1);
   p.SetThreadPriority(thread, priorite);
   p.SetPriorityClass(processus, classe);
-  releve.rdtsc = std::array<uint64_t, 2>{debut, fin};
-  if (compteurPerf) {
-    releve.qpcFrequence = static_cast<uint64_t>(frequence.QuadPart);
-    releve.qpc = std::array<int64_t, 2>{avant.QuadPart, apres.QuadPart};
-  }
 }
 
 void LireSelonOS(Plateforme& p, Releve& releve) {

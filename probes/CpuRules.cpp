@@ -66,6 +66,15 @@ uint64_t ProduitDivise(uint64_t a, uint64_t b, uint64_t diviseur) {
   return quotient;
 }
 
+PauseRatee JugerPause(const std::array<uint64_t, 2>& ticks, const std::optional<std::array<int64_t, 2>>& compteur) {
+  // The counter does not wrap in a lifetime (2^64 ticks at 4 GHz is 146 years): a second reading below the
+  // first is a counter that restarted.
+  if (ticks[1] < ticks[0]) return PauseRatee::CyclesEnArriere;
+  if (compteur && (*compteur)[1] < (*compteur)[0]) return PauseRatee::CompteurEnArriere;
+  if (compteur && (*compteur)[1] == (*compteur)[0]) return PauseRatee::CompteurArrete;
+  return PauseRatee::Non;
+}
+
 uint32_t VitesseMHz(uint64_t ecartTicks, uint64_t ecartCompteur, uint64_t frequence) {
   if (frequence == 0 || ecartCompteur == 0) return VitesseMHz(ecartTicks);
   // ticks / (ecartCompteur / frequence seconds) / 10^6, truncated: floor(floor(x / c) / 10^6) is

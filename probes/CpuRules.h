@@ -3,7 +3,10 @@
 // the vendor names the processor, and how a tick count over the measuring pause becomes a speed.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "probes/Resultats.h"
 
 namespace sondes {
 
@@ -34,6 +37,10 @@ uint32_t VitesseMHz(uint64_t ecartTicks);
 // of the tick difference counts, since the divisor grows with the pause. Without a counter (a frequency
 // or a difference of 0), the pause is taken to have lasted as asked. At most the 32-bit signed maximum.
 uint32_t VitesseMHz(uint64_t ecartTicks, uint64_t ecartCompteur, uint64_t frequence);
+
+// Whether the pause can time the processor: not when the time-stamp counter's second reading is below its
+// first, nor when the performance counter (when there is one) went backwards or did not move.
+PauseRatee JugerPause(const std::array<uint64_t, 2>& ticks, const std::optional<std::array<int64_t, 2>>& compteur);
 
 // floor(a * b / diviseur), exact for any 64-bit operands; UINT64_MAX when the quotient does not fit in 64
 // bits or the divisor is 0.

@@ -130,6 +130,7 @@ void DecoderCPU(const Releve& releve, ResultatsInspection& r, VersMonoOctet conv
   // Under x64 emulation on ARM64, CPUID and the counter are the emulator's: the OS knows the processor.
   const bool emule = releve.machines && (*releve.machines)[1] == kMachineArm64 && releve.processeurSelonOS;
   r.Faits.processeurSelonOS = emule;
+  r.Faits.pause = PauseRatee::Non;
   if (!releve.cpuidPresent || emule) {
     if (!releve.processeurSelonOS) return;  // nothing read: an empty name and 0 MHz
     const std::string nom = convertir(releve.processeurSelonOS->first).value_or("");
@@ -148,10 +149,12 @@ void DecoderCPU(const Releve& releve, ResultatsInspection& r, VersMonoOctet conv
   r.NomCPU = NomProcesseur(etendues ? etendues->registres[0] : 0, marque,
                            TexteJusquAuZero(fournisseur.data(), fournisseur.size()));
   if (!releve.rdtsc) return;
-  const uint64_t ticks = (*releve.rdtsc)[1] - (*releve.rdtsc)[0];  // modulo 2^64, as the counter wraps
-  uint64_t compteur = 0;
-  if (releve.qpc && (*releve.qpc)[1] > (*releve.qpc)[0])
-    compteur = static_cast<uint64_t>((*releve.qpc)[1]) - static_cast<uint64_t>((*releve.qpc)[0]);
+  // An unusable pause leaves the speed at 0, not measured, rather than a small number.
+  r.Faits.pause = JugerPause(*releve.rdtsc, releve.qpc);
+  if (r.Faits.pause != PauseRatee::Non) return;
+  const uint64_t ticks = (*releve.rdtsc)[1] - (*releve.rdtsc)[0];
+  const uint64_t compteur =
+      releve.qpc ? static_cast<uint64_t>((*releve.qpc)[1]) - static_cast<uint64_t>((*releve.qpc)[0]) : 0;
   r.Vitesse = static_cast<int32_t>(VitesseMHz(ticks, compteur, releve.qpcFrequence.value_or(0)));
 }
 
@@ -174,9 +177,16 @@ void DecoderOS(const Releve& releve, ResultatsInspection& r, VersMonoOctet conve
 
   // The system as it is: RtlGetVersion's answer, else (Windows 9x has no such call) what it told.
   const VersionSysteme* vraie = releve.vraieVersion ? &*releve.vraieVersion : v.lu ? &v : nullptr;
-  if (vraie)
-    r.Faits = {true, vraie->majeure,           vraie->mineure, vraie->build, vraie->plateforme, vraie->typeProduit, {},
-               {},   r.Faits.processeurSelonOS};
+  if (vraie) {
+    FaitsSysteme& f = r.Faits;  // the processor's facts are the processor decoder's
+    f.versionConnue = true;
+    f.majeure = vraie->majeure;
+    f.mineure = vraie->mineure;
+    f.build = vraie->build;
+    f.plateforme = vraie->plateforme;
+    f.typeProduit = vraie->typeProduit;
+  }
+  r.Faits.edition = releve.produit && releve.produit->first ? releve.produit->second : 0;
   r.Faits.wine = releve.wine.value_or("");
   r.Faits.hoteWine = releve.hoteWine ? (*releve.hoteWine)[0] : std::string();
 }

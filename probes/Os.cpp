@@ -35,6 +35,13 @@ int LireOS(ResultatsInspection& r, Plateforme& plateforme, Releve& releve) {
                        vraie.dwPlatformId,
                        base::VersUtf8(std::wstring_view(vraie.szCSDVersion, wcsnlen(vraie.szCSDVersion, 128))),
                        vraie.wProductType};
+  // The edition tells a multi-session client, which says it is a server by its product type, from a server.
+  if (releve.vraieVersion && vraie.dwMajorVersion >= 6) {
+    DWORD produit = 0;
+    const bool lu = plateforme.GetProductInfo(vraie.dwMajorVersion, vraie.dwMinorVersion, vraie.wServicePackMajor,
+                                              vraie.wServicePackMinor, &produit) != FALSE;
+    releve.produit = std::pair<bool, uint32_t>{lu, lu ? produit : 0};
+  }
   if (const char* wine = plateforme.wine_get_version()) releve.wine = Texte(wine);
   const char *systeme = nullptr, *hote = nullptr;
   if (plateforme.wine_get_host_version(&systeme, &hote))

@@ -73,6 +73,9 @@ class Plateforme {
   virtual BOOL GetVersionExA(OSVERSIONINFOA& version) = 0;
   // The true version whatever the manifest (ntdll); STATUS_PROCEDURE_NOT_FOUND where it is missing (9x).
   virtual LONG RtlGetVersion(OSVERSIONINFOEXW& version) = 0;
+  // The edition (PRODUCT_*) of a given version; Vista and later (kernel32), FALSE with ERROR_PROC_NOT_FOUND
+  // before.
+  virtual BOOL GetProductInfo(DWORD majeure, DWORD mineure, DWORD spMajeur, DWORD spMineur, DWORD* produit) = 0;
   // Wine's ntdll exports: nullptr, and false, on Windows.
   virtual const char* wine_get_version() = 0;
   virtual bool wine_get_host_version(const char** systeme, const char** version) = 0;

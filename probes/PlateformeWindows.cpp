@@ -69,6 +69,15 @@ LONG PlateformeWindows::RtlGetVersion(OSVERSIONINFOEXW& version) {
   return f ? f(&version) : static_cast<LONG>(0xC000007A);  // STATUS_PROCEDURE_NOT_FOUND
 }
 
+BOOL PlateformeWindows::GetProductInfo(DWORD majeure, DWORD mineure, DWORD spMajeur, DWORD spMineur, DWORD* produit) {
+  const auto f = base::tardives::GetProductInfo();
+  if (!f) {
+    SetLastError(ERROR_PROC_NOT_FOUND);
+    return FALSE;
+  }
+  return f(majeure, mineure, spMajeur, spMineur, produit);
+}
+
 const char* PlateformeWindows::wine_get_version() {
   const auto f = base::tardives::wine_get_version();
   return f ? f() : nullptr;

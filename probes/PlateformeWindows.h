@@ -49,6 +49,7 @@ class PlateformeWindows : public Plateforme {
 
   BOOL GetVersionExA(OSVERSIONINFOA& version) override { return ::GetVersionExA(&version); }
   LONG RtlGetVersion(OSVERSIONINFOEXW& version) override;
+  BOOL GetProductInfo(DWORD majeure, DWORD mineure, DWORD spMajeur, DWORD spMineur, DWORD* produit) override;
   const char* wine_get_version() override;
   bool wine_get_host_version(const char** systeme, const char** version) override;
 

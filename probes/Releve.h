@@ -102,8 +102,11 @@ struct Releve {
   int32_t cxScreen = 0, cyScreen = 0, cxVirtualScreen = 0, cyVirtualScreen = 0;  // GetSystemMetrics
 
   // Operating system.
-  VersionSysteme versionEx;                            // GetVersionExA, what the program is told
-  std::optional<VersionSysteme> vraieVersion;          // RtlGetVersion, what the system is
+  VersionSysteme versionEx;                    // GetVersionExA, what the program is told
+  std::optional<VersionSysteme> vraieVersion;  // RtlGetVersion, what the system is
+  // GetProductInfo for the true version (Vista on): its result and the edition (PRODUCT_*); absent from
+  // relevés of older versions, and where it was not asked.
+  std::optional<std::pair<bool, uint32_t>> produit;
   std::optional<std::string> wine;                     // wine_get_version
   std::optional<std::array<std::string, 2>> hoteWine;  // wine_get_host_version: system name and release
 

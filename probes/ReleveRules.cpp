@@ -17,6 +17,8 @@ using releve::Texte;
 constexpr uint16_t kVtBstr = 8;
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 constexpr std::string_view kMalFormee = "ligne mal formée";
+// CR LF, so that the Notepad of Windows before 10 1809 shows one answer a line; the reader takes LF too.
+constexpr std::string_view kFinDeLigne = "\r\n";
 
 std::string Hr(int32_t hr) { return Hex(static_cast<uint32_t>(hr), 8); }
 std::string Dec(auto v) { return std::to_string(v); }
@@ -27,18 +29,18 @@ void Ligne(std::string& s, std::string_view tete, std::initializer_list<std::str
   s += tete;
   s += ':';
   for (const std::string& c : champs) s += ' ' + c;
-  s += '\n';
+  s += kFinDeLigne;
 }
 
 // clang-format off
 enum class Cle { CpuidPresent, Cpuid, Rdtsc, Qpf, Qpc, ProcesseurSelonOS, Wow64, Memoire, Creation, Conteneur, Propriete,
-                 RepertoireSysteme, VersionFichier, Mode, Caps, MultiEcran, Metriques, VersionEx, VraieVersion, Wine,
-                 HoteWine, Rapport, Aucune };
+                 RepertoireSysteme, VersionFichier, Mode, Caps, MultiEcran, Metriques, VersionEx, VraieVersion, Produit,
+                 Wine, HoteWine, Rapport, Aucune };
 constexpr std::string_view kNoms[] = {  // in the order of Cle
     "CpuidPresent", "cpuid", "Rdtsc", "QueryPerformanceFrequency", "QueryPerformanceCounter", "ProcesseurSelonOS",
     "IsWow64Process2", "GlobalMemoryStatusEx", "CoCreateInstance", "GetChildContainer", "GetProp",
     "GetSystemDirectoryA", "GetFileVersionInfo", "EnumDisplaySettingsA", "GetDeviceCaps", "MultiEcran",
-    "GetSystemMetrics", "GetVersionExA", "RtlGetVersion", "wine_get_version", "wine_get_host_version", "rapport"};
+    "GetSystemMetrics", "GetVersionExA", "RtlGetVersion", "GetProductInfo", "wine_get_version", "wine_get_host_version", "rapport"};
 // clang-format on
 static_assert(std::size(kNoms) == static_cast<size_t>(Cle::Aucune));
 constexpr uint32_t Bit(Cle c) { return 1u << static_cast<int>(c); }
@@ -104,6 +106,7 @@ bool LireChamps(Cle cle, Champs& f, Releve& r) {
       return f.Tete() && f.Dec(v.majeure) && f.Dec(v.mineure) && f.Dec(v.build) && f.Dec(v.plateforme) &&
              f.Dec(v.typeProduit) && f.Texte(v.csd);
     }
+    case Produit: return f.Tete() && f.Bool(r.produit.emplace().first) && f.Hex(r.produit->second, 8);
     case Wine: return f.Tete() && f.Texte(r.wine.emplace());
     case HoteWine: return f.Tete() && f.Texte(r.hoteWine.emplace()[0]) && f.Texte((*r.hoteWine)[1]);
     case Rapport: return f.Tete() && f.Texte(r.rapport.emplace_back());
@@ -116,7 +119,7 @@ bool LireChamps(Cle cle, Champs& f, Releve& r) {
 
 std::string EcrireReleve(const Releve& r) {
   std::string s(kEnteteReleve);
-  s += '\n';
+  s += kFinDeLigne;
   Ligne(s, "CpuidPresent", {Bool(r.cpuidPresent)});
   for (const FeuilleCpuid& c : r.cpuid) {
     const auto& x = c.registres;
@@ -150,6 +153,7 @@ std::string EcrireReleve(const Releve& r) {
   if (const auto& w = r.vraieVersion)
     Ligne(s, "RtlGetVersion",
           {Dec(w->majeure), Dec(w->mineure), Dec(w->build), Dec(w->plateforme), Dec(w->typeProduit), Texte(w->csd)});
+  if (r.produit) Ligne(s, "GetProductInfo", {Bool(r.produit->first), Hex(r.produit->second, 8)});
   if (r.wine) Ligne(s, "wine_get_version", {Texte(*r.wine)});
   if (r.hoteWine) Ligne(s, "wine_get_host_version", {Texte((*r.hoteWine)[0]), Texte((*r.hoteWine)[1])});
   for (const std::string& l : r.rapport) Ligne(s, "rapport", {Texte(l)});

@@ -1,6 +1,6 @@
 #pragma once
 // A relevé as a file: UTF-8 text, one answer per line, stable and versioned, so that a player's machine
-// becomes a test anywhere.
+// becomes a test anywhere. Lines end with CR LF as written; the reader takes LF alone too.
 //
 //   Quorvane relevé 1                                   the first line, exactly (an optional BOM before it)
 //   # any comment                                        lines starting with '#', and blank lines, are skipped
@@ -27,6 +27,7 @@
 //   GetVersionExA: 1 5 1 2600 2 "Service Pack 3"         result, major, minor, build, platform, CSD text
 //   RtlGetVersion: 10 0 22631 2 1 ""                     major, minor, build, platform, product type, CSD;
 //                                                        the line stands for an answer (read back as `lu`)
+//   GetProductInfo: 1 000000AF                           result, edition (PRODUCT_*, 8 hex digits); Vista on
 //   wine_get_version: "8.0"
 //   wine_get_host_version: "Linux" "6.1.0"
 //   rapport: "CPU              : AMD Athlon(tm) XP 2400+"  the report's 20 lines, in order, the first empty

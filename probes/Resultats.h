@@ -18,15 +18,21 @@ struct VersionOS {
 };
 static_assert(sizeof(VersionOS) == 148);
 
+// Why the pause that times the processor gave no speed: a counter went backwards (restarted, as after a
+// resume), or the performance counter did not move.
+enum class PauseRatee : uint8_t { Non, CyclesEnArriere, CompteurEnArriere, CompteurArrete };
+
 // Facts beyond the findings, for the hints alone: the system as it is whatever it tells the program, Wine
-// under it, and the processor as Windows names it under emulation.
+// under it, the processor as Windows names it under emulation, and why its speed could not be measured.
 struct FaitsSysteme {
   bool versionConnue = false;
   uint32_t majeure = 0, mineure = 0, build = 0, plateforme = 0;
-  uint8_t typeProduit = 0;         // 1 workstation, 2 domain controller, 3 server; 0 when not told
-  std::string wine;                // Wine's version, empty on Windows
-  std::string hoteWine;            // the system Wine runs on ("Linux")
-  bool processeurSelonOS = false;  // x64 emulation on ARM64: the name and speed are Windows's
+  uint8_t typeProduit = 0;             // 1 workstation, 2 domain controller, 3 server; 0 when not told
+  uint32_t edition = 0;                // GetProductInfo's PRODUCT_*; 0 when not told
+  std::string wine;                    // Wine's version, empty on Windows
+  std::string hoteWine;                // the system Wine runs on ("Linux")
+  bool processeurSelonOS = false;      // x64 emulation on ARM64: the name and speed are Windows's
+  PauseRatee pause = PauseRatee::Non;  // not Non: the speed is 0, not measured
 };
 
 struct ResultatsInspection {

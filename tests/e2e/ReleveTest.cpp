@@ -37,6 +37,7 @@ std::string RapportDuReleve(const std::string& releve) {
   std::istringstream lignes(releve);
   std::string rapport;
   for (std::string l; std::getline(lignes, l);) {
+    if (!l.empty() && l.back() == '\r') l.pop_back();
     if (l.rfind("rapport: \"", 0) != 0) continue;
     const std::string utf8 = l.substr(10, l.size() - 11);
     std::wstring large(utf8.size(), L'\0');
@@ -63,7 +64,7 @@ class Releve : public testing::Test {
     const Execution x = Executer(pilote::Copie(L"Q_releve.exe"), L"/releve \"" + releve + L"\"");
     ASSERT_EQ(x.code, 0) << x.erreurs;
     contenu = Lire(releve).value_or("");
-    ASSERT_EQ(contenu.rfind("Quorvane relev\xC3\xA9 1\n", 0), 0u) << contenu.substr(0, 40);
+    ASSERT_EQ(contenu.rfind("Quorvane relev\xC3\xA9 1\r\n", 0), 0u) << contenu.substr(0, 40);
     rejeu = pilote::Copie(L"Q_rejeu.exe");
     pilote::VersionWindows(L"Q_rejeu.exe", L"winxp64");
     pilote::DesactiverDll(L"Q_rejeu.exe", L"dxdiagn");

@@ -20,7 +20,8 @@ TEST(Interpreter, LePremierInterrupteurDecide) {
       {{L"/rapport"}, Mode::FichierManquant, L"", L"", L"/rapport"},
       {{L"/Releve", L"d.txt"}, Mode::Releve, L"d.txt", L"", L""},
       {{L"/releve"}, Mode::FichierManquant, L"", L"", L"/releve"},
-      {{L"/relevé", L"d.txt"}, Mode::Fenetre, L"", L"", L""},  // not a switch of ours: ignored
+      {{L"/relevé", L"d.txt"}, Mode::Fenetre, L"", L"", L""},   // not a switch of ours: ignored
+      {{L"-rapport", L"r.txt"}, Mode::Fenetre, L"", L"", L""},  // the slash counts
       {{L"/rejouer", L"d.txt"}, Mode::Rejouer, L"", L"d.txt", L""},
       {{L"/rejouer", L"d.txt", L"/?"}, Mode::Rejouer, L"", L"d.txt", L""},
       {{L"/rejouer", L"d.txt", L"/Rapport", L"r.txt"}, Mode::RejouerRapport, L"r.txt", L"d.txt", L""},

@@ -30,7 +30,8 @@ std::string Lire(const fs::path& chemin) {
   return contenu.str();
 }
 
-// The file with its report lines replaced by `lignes`, where the first report line stood.
+// The file with its report lines replaced by `lignes`, where the first report line stood, each line
+// ending as the file's own lines do.
 std::string Reecrit(const std::string& contenu, const std::vector<std::string>& lignes) {
   std::istringstream entree(contenu);
   std::string sortie;
@@ -39,7 +40,8 @@ std::string Reecrit(const std::string& contenu, const std::vector<std::string>& 
     if (ligne.rfind("rapport:", 0) != 0) {
       sortie += ligne + "\n";
     } else if (!ecrit) {
-      for (const std::string& l : lignes) sortie += "rapport: " + sondes::releve::Texte(l) + "\n";
+      const std::string fin = ligne.ends_with('\r') ? "\r\n" : "\n";  // getline keeps the CR of a CR LF
+      for (const std::string& l : lignes) sortie += "rapport: " + sondes::releve::Texte(l) + fin;
       ecrit = true;
     }
   }

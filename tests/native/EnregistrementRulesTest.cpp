@@ -95,6 +95,7 @@ TEST(Enregistrement, LaTableDeLEnregistrement) {
   const F court{"court\r\n", kAttributArchive, 5, {}, L""};                                 // shorter than the new
   const F longue{std::string(kNouveau) + "et la suite\r\n", kAttributArchive, 6, {}, L""};  // longer
   const F grand{std::string(64 << 20, 'g'), kAttributArchive, 8, {}, L""};                  // the in-place cap
+  const F moyen{std::string((64 << 10) + 100, 'm'), kAttributArchive, 9, {}, L""};          // more than one read
   F grandNouveau = grand;
   grandNouveau.contenu = kNouveau;
   // What the target's folder refuses, or that it is missing, and what else the file system does.
@@ -116,6 +117,7 @@ TEST(Enregistrement, LaTableDeLEnregistrement) {
     std::map<std::wstring, int> tenus = {};
     int tenueApres = 0;
     std::wstring chemin = L"C:\\Rapports\\r.txt";
+    int reussitApres = 0;  // with echecRemplacement: the replaces that fail so before one succeeds
   };
   constexpr Erreur k1175 = kErreurRemplaceIndelebile, k1176 = kErreurRemplacantImmobile,
                    k1177 = kErreurRemplacantImmobile2;
@@ -139,6 +141,7 @@ TEST(Enregistrement, LaTableDeLEnregistrement) {
       {"a new file in a folder that refuses deletion", {}, {{r, cree}}, L"", kSansSuppression},
       {"there, no rename through a handle: the target made", {}, {{r, cree2}}, L"", kSansSuppression | kSansRenommage},
       {"there, a full disk: nothing left", {}, {}, ecriture, kSansSuppression | kDisquePlein},
+      {"no rename through a handle, a failed close: nothing left", {}, {}, ecriture, kSansRenommage | kEchecFermeture},
       {"a new file in a folder that refuses new files", {}, {}, refus, kSansCreation},
       {"a missing folder", {}, {}, refus, kAbsent},
       // An existing target, replaced.
@@ -147,6 +150,16 @@ TEST(Enregistrement, LaTableDeLEnregistrement) {
       {"a target held throughout", {{r, ancien}}, {{r, ancien}}, refus, 0, kSucces, {{r, 99}}},
       {"an undeletable replaced file (1175) keeps both names", {{r, ancien}}, {{r, ancien}}, refus, 0, k1175},
       {"a refused last rename (1176) keeps both names", {{r, ancien}}, {{r, ancien}}, refus, 0, k1176},
+      {.quoi = "1175 once, then saved",
+       .avant = {{r, ancien}},
+       .apres = {{r, nouveau}},
+       .echecRemplacement = k1175,
+       .reussitApres = 1},
+      {.quoi = "1176 once, then saved",
+       .avant = {{r, ancien}},
+       .apres = {{r, nouveau}},
+       .echecRemplacement = k1176,
+       .reussitApres = 1},
       {"any other error keeps both names", {{r, ancien}}, {{r, ancien}}, refus, 0, kErreurParametre},
       {"a refused last move (1177): the old file back", {{r, ancien}}, {{r, ancien}}, refus, 0, k1177},
       {"1177, both files held a moment: the old file back", {{r, ancien}}, {{r, ancien}}, refus, 0, k1177, {}, 3},
@@ -180,6 +193,11 @@ TEST(Enregistrement, LaTableDeLEnregistrement) {
        {{r, ancien}},
        ecriture,
        kSansCreation | kEchecFermeture},
+      {"a little over 64 KiB, a lost delayed write: the old bytes back",
+       {{r, moyen}},
+       {{r, moyen}},
+       ecriture,
+       kSansCreation | kEcritureDifferee},
       {"64 MiB or more: written over plainly", {{r, grand}}, {{r, grandNouveau}}, L"", kSansCreation},
       {"there, a lost delayed write loses the old bytes",
        {{r, grand}},
@@ -199,6 +217,7 @@ TEST(Enregistrement, LaTableDeLEnregistrement) {
     f.echecFermeture = c.situation & kEchecFermeture;
     f.sansRenommage = c.situation & kSansRenommage;
     f.echecRemplacement = c.echecRemplacement;
+    f.reussitApres = c.reussitApres;
     f.tenus = c.tenus;
     f.tenueApres = c.tenueApres;
     std::wstring message;

@@ -59,13 +59,14 @@ sondes::ResultatsInspection Decoder(const Couches& couches) {
 }
 
 // "Scripted(R) CPU @ 2.40GHz", GenuineIntel, 1.2 billion ticks over 500 ms by the performance counter.
-constexpr char kScripte[] = R"(CpuidPresent: 1
+constexpr char kSansCompteur[] = R"(CpuidPresent: 1
 cpuid 00000000: 0000000D 756E6547 6C65746E 49656E69
 cpuid 80000000: 80000004 00000000 00000000 00000000
 cpuid 80000002: 69726353 64657470 20295228 20555043
 cpuid 80000003: 2E322040 48473034 0000007A 00000000
 Rdtsc: 25000000 1225000000
-QueryPerformanceFrequency: 10000000
+)";
+const std::string kScripte = std::string(kSansCompteur) + R"(QueryPerformanceFrequency: 10000000
 QueryPerformanceCounter: 223456 5223456
 )";
 constexpr char kMarque[] = "Scripted(R) CPU @ 2.40GHz";
@@ -79,15 +80,27 @@ TEST(Inspection, LeProcesseurSonNomEtSaVitesse) {
     std::string nom;
     int32_t mhz;
     bool selonOS = false;
+    sondes::PauseRatee pause = sondes::PauseRatee::Non;
   };
+  using enum sondes::PauseRatee;
   // clang-format off
   const Cas cas[] = {
       {"measured", {kScripte}, kMarque, 2400},
-      {"the counter wraps during the pause", {kScripte, "Rdtsc: 18446744073709550615 1499998999"}, kMarque, 3000},
       {"a pause 50 ms longer than asked",
        {kScripte, "Rdtsc: 0 1431650000", "QueryPerformanceCounter: 20000 5520000"}, kMarque, 2603},
-      {"a performance counter that went back: 500 ms",
-       {kScripte, "Rdtsc: 0 1431650000", "QueryPerformanceCounter: 5520000 20000"}, kMarque, 2863},
+      {"1.3 s at 3.4 GHz: every bit of the ticks", {kScripte, "Rdtsc: 0 4420000000", "QueryPerformanceCounter: 0 13000000"},
+       kMarque, 3400},
+      // A second reading below the first is a counter that restarted, not one that wrapped: no speed.
+      {"the time-stamp counter went back", {kScripte, "Rdtsc: 18446744073709550615 1499998999"}, kMarque, 0, false,
+       CyclesEnArriere},
+      {"the performance counter went back",
+       {kScripte, "Rdtsc: 0 1431650000", "QueryPerformanceCounter: 5520000 20000"}, kMarque, 0, false, CompteurEnArriere},
+      {"the performance counter did not move", {kScripte, "QueryPerformanceCounter: 5520000 5520000"}, kMarque, 0, false,
+       CompteurArrete},
+      {"no performance counter: 500 ms", {kSansCompteur}, kMarque, 2400},
+      {"no performance counter: the low 32 bits of the ticks", {kSansCompteur, "Rdtsc: 0 5000000000"}, kMarque, 1410},
+      {"no performance counter, the time-stamp counter went back", {kSansCompteur, "Rdtsc: 1000 999"}, kMarque, 0, false,
+       CyclesEnArriere},
       {"a brand starting with 0x7F: the vendor",
        {kScripte, "cpuid 00000000: 0000000D 68747541 444D4163 69746E65",
                   "cpuid 80000002: 6E67697F 6465726F 61726220 0000646E"}, "AuthenticAMD", 2400},
@@ -102,6 +115,7 @@ TEST(Inspection, LeProcesseurSonNomEtSaVitesse) {
       {"without CPUID: the OS's name and speed", {R"(ProcesseurSelonOS: "Snapdragon (TM) 8cx Gen 3 @ 3.0 GHz" 2995)"},
        "Snapdragon (TM) 8cx Gen 3 @ 3.0 GHz", 2995},
       {"without CPUID nor the OS's answer: nothing", {}, "", 0},
+      {"an OS speed past the signed range: the largest speed", {R"(ProcesseurSelonOS: "x" 2147483648)"}, "x", 2147483647},
       {"x64 emulated on ARM64: the OS's name and speed", {kScripte, "IsWow64Process2: 0000 AA64", kSnapdragon},
        "Snapdragon(R) X Elite - X1E78100 - Qualcomm(R) Oryon(TM) CPU", 3417, true},
       {"on an x64 machine the OS's answer is not taken", {kScripte, "IsWow64Process2: 0000 8664", kSnapdragon},
@@ -114,6 +128,7 @@ TEST(Inspection, LeProcesseurSonNomEtSaVitesse) {
     EXPECT_EQ(r.NomCPU, c.nom) << c.quoi;
     EXPECT_EQ(r.Vitesse, c.mhz) << c.quoi;
     EXPECT_EQ(r.Faits.processeurSelonOS, c.selonOS) << c.quoi;
+    EXPECT_EQ(r.Faits.pause, c.pause) << c.quoi;
   }
 }
 
@@ -191,6 +206,8 @@ TEST(Inspection, LaCarteEtDirectXSelonLeFournisseurOuLesFichiers) {
        {kSysteme, R"(GetChildContainer "DxDiag_DisplayDevices": 80070057 "")"}, kSansCarte},
       {"child names cannot be listed",
        {kEcran, kSysteme, R"(GetChildContainer "DxDiag_DisplayDevices#0": 80004005 "")"}, kSansCarte},
+      {"a failed listing that names a child all the same",
+       {kEcran, kSysteme, R"(GetChildContainer "DxDiag_DisplayDevices#0": 80004005 "0")"}, kSansCarte},
       {"no display device",
        {kEcran, kSysteme, R"(GetChildContainer "DxDiag_DisplayDevices#0": 80070057 "")"}, kSansCarte},
       {"a name that fills the buffer",
@@ -319,6 +336,7 @@ TEST(Inspection, LeSystemeTelQuIlSeDitEtTelQuIlEst) {
     uint32_t majeure, build;
     uint8_t typeProduit;
     const char *wine, *hote;
+    uint32_t edition = 0;
   };
   // clang-format off
   const Cas cas[] = {
@@ -331,6 +349,10 @@ TEST(Inspection, LeSystemeTelQuIlSeDitEtTelQuIlEst) {
         R"(wine_get_host_version: "Linux" "6.1.0")"},
        "OS inconnu", 0, "", 9200, true, 10, 19045, 1, "8.0", "Linux"},
       {"a failed query", {R"(GetVersionExA: 0 0 0 0 0 "")"}, "OS inconnu", 0, "", 0, false, 0, 0, 0, "", ""},
+      {"an edition told", {R"(RtlGetVersion: 10 0 19045 2 3 "")", "GetProductInfo: 1 000000AF"},
+       "Windows XP", 7, "", 2600, true, 10, 19045, 3, "", "", 0xAF},
+      {"an edition refused", {R"(RtlGetVersion: 10 0 19045 2 3 "")", "GetProductInfo: 0 000000AF"},
+       "Windows XP", 7, "", 2600, true, 10, 19045, 3, "", ""},
   };
   // clang-format on
   for (const Cas& c : cas) {
@@ -346,6 +368,7 @@ TEST(Inspection, LeSystemeTelQuIlSeDitEtTelQuIlEst) {
     EXPECT_EQ(r.Faits.typeProduit, c.typeProduit);
     EXPECT_EQ(r.Faits.wine, c.wine);
     EXPECT_EQ(r.Faits.hoteWine, c.hote);
+    EXPECT_EQ(r.Faits.edition, c.edition);
   }
 }
 

@@ -168,10 +168,17 @@ Erreur FichiersDocumentes::ReplaceFileW(const std::wstring& demandeRemplace, con
   if (cible == fichiers.end() || source == fichiers.end()) return kErreurFichierIntrouvable;
   // The replaced file is opened with DELETE access, the replacement without sharing.
   if (Indelebile(remplace)) return kErreurAccesRefuse;
-  if (Tenu(remplace) || Tenu(remplacant)) return kErreurPartage;
+  if (Tenu(remplace)) {
+    // Wine moves the replaced file out of the way to a temporary name of its own, a file it makes first
+    // (GetTempFileNameW) and leaves when the holder refuses the move.
+    fichiers[DossierDe(remplace) + L"rf0001.tmp"] = Fichier{"", kAttributArchive, ++horloge_, {}, L""};
+    return kErreurPartage;
+  }
+  if (Tenu(remplacant)) return kErreurPartage;
   Fichier nouveau = cible->second;
   nouveau.contenu = source->second.contenu;
-  switch (echecRemplacement) {
+  const bool echoue = reussitApres == 0 || remplacementsRates_++ < reussitApres;
+  switch (echoue ? echecRemplacement : kSucces) {
     case kSucces: break;
     case kErreurRemplacantImmobile:
       // With a backup name both files keep their names; without, the replaced file no longer exists.

@@ -5,7 +5,8 @@
 // ReplaceFileW keeps the replaced file's attributes, creation time and streams, where MoveFileExW puts the
 // moved file in the target's place, and a failed replace leaves the files as its return value documents; a
 // symbolic link is followed when a file is opened, but moved and replaced as a link; a held file refuses the
-// calls that need it by name with ERROR_SHARING_VIOLATION. Pauses are added up, not waited.
+// calls that need it by name with ERROR_SHARING_VIOLATION, and a replace refused by a held target leaves
+// Wine's own temporary file beside it. Pauses are added up, not waited.
 #include <map>
 #include <set>
 #include <string>
@@ -35,6 +36,7 @@ class FichiersDocumentes : public bilan::Fichiers {
   bool echecFermeture = false;    // so does the close of every handle that wrote
   bool sansRenommage = false;     // a file system that cannot rename through a handle
   bilan::Erreur echecRemplacement = bilan::kSucces;  // what ReplaceFileW returns, the files left as documented
+  int reussitApres = 0;                              // that many replaces fail so, then they succeed; 0: all fail
   unsigned pausesMs = 0;                             // every pause of the save, added up
 
   bilan::Erreur GetFileAttributesW(const std::wstring& chemin, uint32_t& attributs) override;
@@ -76,5 +78,6 @@ class FichiersDocumentes : public bilan::Fichiers {
   Ouvert& Ouverte(bilan::Poignee fichier) { return ouverts_.at(fichier); }
   std::map<bilan::Poignee, Ouvert> ouverts_;
   int horloge_ = 100;
+  int remplacementsRates_ = 0;
   intptr_t prochain_ = 0x1000;
 };

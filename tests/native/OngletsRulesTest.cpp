@@ -80,4 +80,62 @@ TEST(Onglets, LesLignesDesPagesSontCellesDeLaFiche) {
   }
 }
 
+// Every row of the five pages as designed: parent, position, text (a value label's and a comment's is its own
+// name, a picture has none) and font.
+TEST(Onglets, ChaqueLigneALaPlaceEtLeTexteDeLaFiche) {
+  struct Ligne {
+    const char *nom, *parent;
+    int x, y;
+    const wchar_t* text;
+    ui::FontStyle font;
+  };
+  // clang-format off
+  const Ligne attendues[] = {
+      {"Label1", "TabCPU", 8, 16, L"Configuration du CPU :", Heading}, {"Label6", "TabCPU", 8, 45, L"CPU :", Bold},
+      {"Label7", "TabCPU", 8, 69, L"Vitesse du CPU :", Bold},          {"LblCPU", "TabCPU", 136, 47, L"LblCPU", Regular},
+      {"LblVitesse", "TabCPU", 136, 71, L"LblVitesse", Regular},       {"CPUPim", "TabCPU", 0, 232, L"", Regular},
+      {"LblCmtCPU", "TabCPU", 32, 264, L"LblCmtCPU", Regular},
+      {"Label2", "TabMemoire", 8, 16, L"Configuration de la mémoire :", Heading},
+      {"Label8", "TabMemoire", 8, 47, L"Total de RAM :", Bold},
+      {"Label9", "TabMemoire", 8, 71, L"Total de mémoire virtuelle :", Bold},
+      {"Label11", "TabMemoire", 8, 95, L"Total de mémoire page :", Bold},
+      {"LblTotalRAM", "TabMemoire", 200, 49, L"LblTotalRAM", Regular},
+      {"LblVirtuel", "TabMemoire", 200, 73, L"LblVirtuel", Regular},
+      {"LblPage", "TabMemoire", 200, 97, L"LblPage", Regular},         {"RAMPim", "TabMemoire", 0, 232, L"", Regular},
+      {"LblCmtRAM", "TabMemoire", 32, 264, L"LblCmtRAM", Regular},
+      {"Label3", "TabCV", 8, 16, L"Configuration de la carte graphique :", Heading},
+      {"Label10", "TabCV", 8, 48, L"Marque :", Bold},                  {"Label12", "TabCV", 8, 72, L"Taille Actuelle :", Bold},
+      {"Label13", "TabCV", 8, 96, L"Résolution :", Bold},              {"Label14", "TabCV", 8, 120, L"Total Mémoire :", Bold},
+      {"Label15", "TabCV", 8, 144, L"Taux Rafraich. :", Bold},         {"Label16", "TabCV", 8, 168, L"Version Pilotes :", Bold},
+      {"Label17", "TabCV", 8, 192, L"Fait du 3D :", Bold},
+      {"LblMarqueVideo", "TabCV", 128, 50, L"LblMarqueVideo", Regular}, {"LblHW", "TabCV", 128, 74, L"LblHW", Regular},
+      {"LblRes", "TabCV", 128, 98, L"LblRes", Regular},
+      {"LblMemoireVideo", "TabCV", 128, 122, L"LblMemoireVideo", Regular},
+      {"LblRefreshRate", "TabCV", 128, 146, L"LblRefreshRate", Regular},
+      {"LblVerDrv", "TabCV", 128, 170, L"LblVerDrv", Regular},         {"LblIs3D", "TabCV", 128, 194, L"LblIs3D", Regular},
+      {"CGPim", "TabCV", 0, 232, L"", Regular},                        {"LblCmtCG", "TabCV", 32, 248, L"LblCmtCG", Regular},
+      {"LblCmtSpecial", "TabCV", 32, 264, L"LblCmtSpecial", Regular},
+      {"Label4", "TabOS", 8, 16, L"Configuration de l'OS :", Heading}, {"Label20", "TabOS", 8, 48, L"Version de l'OS :", Bold},
+      {"Label21", "TabOS", 8, 72, L"Autre :", Bold},                   {"LblVerOS", "TabOS", 136, 50, L"LblVerOS", Regular},
+      {"LblAutreInfo", "TabOS", 136, 74, L"LblAutreInfo", Regular},    {"OSPim", "TabOS", 0, 232, L"", Regular},
+      {"LblCmtOS", "TabOS", 32, 264, L"LblCmtOS", Regular},
+      {"Label5", "TabDX", 8, 16, L"Configuration de Directx :", Heading},
+      {"Label22", "TabDX", 8, 48, L"Version de Directx :", Bold},
+      {"LblDxVersion", "TabDX", 152, 50, L"LblDxVersion", Regular},    {"PIMDX", "TabDX", 0, 232, L"", Regular},
+      {"LblCmtDx", "TabDX", 32, 264, L"LblCmtDx", Regular},
+  };
+  // clang-format on
+  const std::vector<ui::ControlDesc>& lignes = appli::ControlesOnglets();
+  for (const Ligne& a : attendues) {
+    const auto d = std::find_if(lignes.begin(), lignes.end(),
+                                [&](const ui::ControlDesc& l) { return l.name == std::string_view(a.nom); });
+    ASSERT_NE(d, lignes.end()) << a.nom;
+    EXPECT_EQ(Ou(d->parent), a.parent) << a.nom;
+    EXPECT_EQ(d->x, a.x) << a.nom;
+    EXPECT_EQ(d->y, a.y) << a.nom;
+    EXPECT_EQ(std::wstring_view(d->text), a.text) << a.nom;
+    EXPECT_EQ(d->font, a.font) << a.nom;
+  }
+}
+
 }  // namespace

@@ -15,6 +15,13 @@ using namespace std::string_literals;
 using sondes::LireReleve;
 using sondes::Releve;
 
+// The text with each LF made CR LF.
+std::string Crlf(const std::string& texte) {
+  std::string crlf;
+  for (char c : texte) crlf += c == '\n' ? "\r\n" : std::string(1, c);
+  return crlf;
+}
+
 // Every answer present, the texts with every kind of byte the quoting treats apart.
 Releve Complet() {
   Releve r;
@@ -39,12 +46,13 @@ Releve Complet() {
   r.cxScreen = 1920, r.cyScreen = 1080, r.cxVirtualScreen = 3840, r.cyVirtualScreen = -1;
   r.versionEx = {true, 5, 1, 2600, 2, "Service Pack 3", 0};
   r.vraieVersion = sondes::VersionSysteme{true, 10, 0, 22631, 2, "", 1};
+  r.produit = {{true, 0xAF}};
   r.wine = "8.0";
   r.hoteWine = {{"Linux", "6.1.0"}};
   // Quote, backslash, controls, valid UTF-8; then invalid: a lone byte, overlong forms, a surrogate, beyond
   // U+10FFFF, a cut sequence.
   r.rapport = {"", "q\"b\\\0\x01\n\x7F"s + "é€😀" + "\xFF\xC3(" + "\xC0\xAF\xE0\x9F\xBF\xF0\x8F\xBF\xBF" +
-                       "\xED\xA0\x80\xF4\x90\x80\x80\xE2\x82"};
+                       "\xED\xA0\x80\xF4\x90\x80\x80\xC3\xC0\xE2\x82"};
   for (int i = 2; i < 20; ++i) r.rapport.push_back("l" + std::to_string(i));
   return r;
 }
@@ -77,15 +85,16 @@ MultiEcran: 1
 GetSystemMetrics: 1920 1080 3840 -1
 GetVersionExA: 1 5 1 2600 2 "Service Pack 3"
 RtlGetVersion: 10 0 22631 2 1 ""
+GetProductInfo: 1 000000AF
 wine_get_version: "8.0"
 wine_get_host_version: "Linux" "6.1.0"
 rapport: ""
-rapport: "q\"b\\\x00\x01\x0A\x7Fé€😀\xFF\xC3(\xC0\xAF\xE0\x9F\xBF\xF0\x8F\xBF\xBF\xED\xA0\x80\xF4\x90\x80\x80\xE2\x82"
+rapport: "q\"b\\\x00\x01\x0A\x7Fé€😀\xFF\xC3(\xC0\xAF\xE0\x9F\xBF\xF0\x8F\xBF\xBF\xED\xA0\x80\xF4\x90\x80\x80\xC3\xC0\xE2\x82"
 )";
   for (int i = 2; i < 20; ++i) attendu += "rapport: \"l" + std::to_string(i) + "\"\n";
   const Releve r = Complet();
-  EXPECT_EQ(sondes::EcrireReleve(r), attendu);
-  const auto lu = LireReleve(attendu);
+  EXPECT_EQ(sondes::EcrireReleve(r), Crlf(attendu));
+  const auto lu = LireReleve(Crlf(attendu));
   ASSERT_TRUE(std::holds_alternative<Releve>(lu)) << std::get<sondes::ErreurReleve>(lu).message;
   EXPECT_TRUE(std::get<Releve>(lu) == r);
 }
@@ -121,7 +130,7 @@ TEST(ReleveRules, RefuseAvecLaLigneEtLaRaison) {
       "GetDeviceCaps: 1 2147483648", "RtlGetVersion: 10 0 22631 2 256 \"\"", "IsWow64Process2: 000 AA64",
       "cpuid 0D: 00000000 00000000 00000000 00000000", "cpuid: 00000000 00000000 00000000 00000000",
       "CoCreateInstance: -0000001", "GetFileVersionInfo \"a.dll\": 4.8.0",
-      "GetFileVersionInfo \"a.dll\": 4.8.0.65536", "GetFileVersionInfo \"a.dll\": Aucune",
+      "GetFileVersionInfo \"a.dll\": 4.8.0.65536", "GetFileVersionInfo \"a.dll\": Aucune", "GetProductInfo: 1 AF", "GetProductInfo: 2 000000AF",
       "GetProp \"c\" \"n\": 00000000 0008 12", "GetProp \"c\" \"n\": 00000000 0003 \"12\"",
       "wine_get_version: \"8.0", "wine_get_version: 8.0", R"(wine_get_version: "\n")",
       R"(wine_get_version: "\x4")", R"(wine_get_version: "\")", "wine_get_version: \"a\tb\"",
@@ -146,6 +155,10 @@ TEST(ReleveRules, RefuseAvecLaLigneEtLaRaison) {
       {Fichier("rapport: \"\"\n"), 31, "il faut 20 lignes de rapport"},
   };
   for (const std::string& l : malFormees) cas.push_back({Fichier(l + "\n"), 2, "ligne mal formée"});
+  // A name cut at 40 bytes inside a two-byte sequence: the lone lead byte escaped, and nothing more.
+  const auto coupe = LireReleve(Fichier(std::string(39, 'a') + "\xC3\xA9: 1\n"));
+  ASSERT_TRUE(std::holds_alternative<sondes::ErreurReleve>(coupe));
+  EXPECT_EQ(std::get<sondes::ErreurReleve>(coupe).message, "réponse inconnue : " + std::string(39, 'a') + "\\xC3");
   for (const Cas& c : cas) {
     const auto lu = LireReleve(c.contenu);
     const auto* e = std::get_if<sondes::ErreurReleve>(&lu);
@@ -156,11 +169,10 @@ TEST(ReleveRules, RefuseAvecLaLigneEtLaRaison) {
 }
 
 TEST(ReleveRules, AccepteLesFormesEquivalentes) {
-  std::string crlf;
-  for (char c : Fichier("")) crlf += c == '\n' ? "\r\n" : std::string(1, c);
   const std::pair<std::string, std::string> cas[] = {
       {"\xEF\xBB\xBF" + Fichier(""), Fichier("")},
-      {crlf, Fichier("")},
+      {Crlf(Fichier("")), Fichier("")},
+      {Crlf(Fichier("QueryPerformanceCounter: -5 7\n")), Fichier("QueryPerformanceCounter: -5 7\n")},
       {Fichier("# c\n#\n\n \t\n"), Fichier("")},
       {Fichier("").substr(0, Fichier("").size() - 1), Fichier("")},  // no final line end
       {FichierDe(sondes::kTailleMaxReleve), Fichier("")},

@@ -214,10 +214,21 @@ TEST(Juger, ChaqueCasDitPourquoi) {
   const std::wstring tl = L" Il faut une carte 3D ; plus de 32 Mo de mémoire vidéo pour le T&L.";
   const std::wstring cpu = L". Il faut plus de 600 MHz avec une carte 3D, plus de 1500 MHz sans.";
   const std::wstring dx = L" Il faut DirectX 8 ou plus.";
+  const std::wstring sans3D = L"Mesuré : pas d'accélération 3D. Il faut une carte 3D.";
+  const std::wstring pilote =
+      L" Le pilote de votre carte graphique n'est pas installé : Windows utilise son pilote de base, sans 3D. "
+      L"Installez celui du fabricant de la carte.";
+  const std::wstring rate = L"La vitesse du processeur n'a pas pu être mesurée : ";
+  const std::wstring encore = L" pendant la pause. Relancez le programme pour la mesurer à nouveau.";
   const Cas cas[] = {
       {[](R&) {}, &V::bulleOS, L"Détecté : Windows XP. " + os},
       {[](R& r) { r.CodeOS = 0, r.VerOS = "OS inconnu"; }, &V::bulleOS, inconnu},
       {[](R& r) { r.CodeOS = 1, r.VerOS = "Windows 95"; }, &V::bulleOS, L"Détecté : Windows 95. " + os},
+      {[](R& r) {
+         r.Faits.versionConnue = true, r.Faits.majeure = 10, r.Faits.build = 19045, r.Faits.plateforme = 2;
+         r.Faits.typeProduit = 3, r.Faits.edition = 0xAF;  // Windows 10 Enterprise multi-session
+       },
+       &V::bulleOS, L"Détecté : Windows XP. " + os + L" Votre système : Windows 10 (build 19045)."},
       {[](R& r) { r.TotalRAM = 24106; }, &V::bulleRAM, L"Mesuré : 24106 Mo. Il faut plus de 256 Mo."},
       {[](R& r) { r.TotalRAM = 256; }, &V::bulleRAM, L"Mesuré : 256 Mo. Il faut plus de 256 Mo."},
       {[](R& r) { r.TotalRAM = 255; }, &V::bulleRAM, L"Mesuré : 255 Mo. Il faut plus de 256 Mo."},
@@ -228,12 +239,23 @@ TEST(Juger, ChaqueCasDitPourquoi) {
       {[](R& r) { r.Is3D = 0; }, &V::bulleCG, L"Mesuré : pas d'accélération 3D. Il faut une carte 3D."},
       {[](R& r) { r.Is3D = 0, r.EchecVideo = 1; }, &V::bulleCG,
        L"La carte graphique n'a pas pu être examinée. Il faut une carte 3D."},
+      // Windows's own driver, by its English and French names, whatever the case.
+      {[](R& r) { r.Is3D = 0, r.MarqueVideo = "CARTE GRAPHIQUE DE BASE MICROSOFT"; }, &V::bulleCG, sans3D + pilote},
+      {[](R& r) { r.Is3D = 0, r.MarqueVideo = "Carte graphique VGA standard"; }, &V::bulleCG, sans3D + pilote},
+      {[](R& r) { r.Is3D = 0, r.MarqueVideo = "standard vga graphics adapter"; }, &V::bulleCG, sans3D + pilote},
+      {[](R& r) { r.Is3D = 0, r.MarqueVideo = "Carte graphique de base Microsoft 2"; }, &V::bulleCG, sans3D},
       {[](R& r) { r.Vitesse = 2448; }, &V::bulleCPU, L"Mesuré : 2448 MHz" + cpu},
       {[](R& r) { r.Vitesse = 600; }, &V::bulleCPU, L"Mesuré : 600 MHz" + cpu},
       {[](R& r) { r.Vitesse = 599; }, &V::bulleCPU, L"Mesuré : 599 MHz" + cpu},
       {[](R& r) { r.Is3D = 0, r.Vitesse = 1501; }, &V::bulleCPU, L"Mesuré : 1501 MHz, sans carte 3D" + cpu},
       {[](R& r) { r.Is3D = 0, r.Vitesse = 1500; }, &V::bulleCPU, L"Mesuré : 1500 MHz, sans carte 3D" + cpu},
       {[](R& r) { r.Is3D = 0, r.Vitesse = 1499; }, &V::bulleCPU, L"Mesuré : 1499 MHz, sans carte 3D" + cpu},
+      {[](R& r) { r.Vitesse = 0, r.Faits.pause = sondes::PauseRatee::CyclesEnArriere; }, &V::bulleCPU,
+       rate + L"le compteur de cycles du processeur a reculé" + encore + cpu.substr(1)},
+      {[](R& r) { r.Vitesse = 0, r.Faits.pause = sondes::PauseRatee::CompteurEnArriere; }, &V::bulleCPU,
+       rate + L"le compteur de temps de Windows a reculé" + encore + cpu.substr(1)},
+      {[](R& r) { r.Is3D = 0, r.Vitesse = 0, r.Faits.pause = sondes::PauseRatee::CompteurArrete; }, &V::bulleCPU,
+       rate + L"le compteur de temps de Windows n'a pas avancé" + encore + cpu.substr(1)},
       {[](R& r) { r.DxMajeur = 9; }, &V::bulleDx, L"Mesuré : DirectX 9." + dx},
       {[](R& r) { r.DxMajeur = 7; }, &V::bulleDx, L"Mesuré : DirectX 7." + dx},
       {[](R& r) { r.DxMajeur = 0; }, &V::bulleDx, L"DirectX n'a pas été trouvé." + dx},

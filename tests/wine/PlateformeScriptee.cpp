@@ -257,6 +257,14 @@ LONG PlateformeScriptee::RtlGetVersion(OSVERSIONINFOEXW& v) {
   return statutRtl;
 }
 
+BOOL PlateformeScriptee::GetProductInfo(DWORD majeure, DWORD mineure, DWORD spMajeur, DWORD spMineur, DWORD* produit) {
+  Noter("GetProductInfo");
+  versionDemandee = {majeure, mineure, spMajeur, spMineur};
+  if (!edition) return FALSE;
+  *produit = *edition;
+  return TRUE;
+}
+
 const char* PlateformeScriptee::wine_get_version() {
   Noter("wine_get_version");
   return wine;

@@ -64,7 +64,9 @@ class PlateformeScriptee : public sondes::Plateforme {
   BOOL versionLue = TRUE;
   LONG statutRtl = static_cast<LONG>(0xC000007A);  // STATUS_PROCEDURE_NOT_FOUND, as on 9x
   OSVERSIONINFOEXW vraieVersion{};
-  const char* wine = nullptr;  // wine_get_version's answer; nullptr outside Wine
+  std::optional<DWORD> edition;            // GetProductInfo's PRODUCT_*; none: the call fails
+  std::array<DWORD, 4> versionDemandee{};  // what GetProductInfo was asked: major, minor, service pack
+  const char* wine = nullptr;              // wine_get_version's answer; nullptr outside Wine
   const char *hoteSysteme = nullptr, *hoteVersion = nullptr;
 
   bool CpuidPresent() override;
@@ -100,6 +102,7 @@ class PlateformeScriptee : public sondes::Plateforme {
   BOOL VerQueryValueA(const void* bloc, const char* sousBloc, void** valeur, UINT* longueur) override;
   BOOL GetVersionExA(OSVERSIONINFOA& v) override;
   LONG RtlGetVersion(OSVERSIONINFOEXW& v) override;
+  BOOL GetProductInfo(DWORD majeure, DWORD mineure, DWORD spMajeur, DWORD spMineur, DWORD* produit) override;
   const char* wine_get_version() override;
   bool wine_get_host_version(const char** systeme, const char** version) override;
 

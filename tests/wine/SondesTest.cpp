@@ -28,6 +28,7 @@ class PlateformeEspion : public PlateformeScriptee {
  public:
   std::vector<long> demandes;                     // SetPriorityClass and SetThreadPriority arguments, in order
   std::vector<std::pair<DWORD, int>> aLaLecture;  // class and thread priority at each Rdtsc
+  int reculs = 0;  // that many pauses end on a time-stamp counter restarted at 0, as after a resume
 
   BOOL SetPriorityClass(HANDLE h, DWORD classe) override {
     demandes.push_back(static_cast<long>(classe));
@@ -39,6 +40,7 @@ class PlateformeEspion : public PlateformeScriptee {
   }
   uint64_t Rdtsc() override {
     aLaLecture.emplace_back(classePriorite, prioriteThread);
+    if (aLaLecture.size() % 2 == 0 && reculs > 0) --reculs, tsc = 0;
     return PlateformeScriptee::Rdtsc();
   }
 };
@@ -51,10 +53,10 @@ TEST(LireCPU, LaMesureSuitSaProcedureMemeRefuseeEtVaAuReleve) {
       "CpuidPresent", "Cpuid", "Cpuid", "Cpuid", "Cpuid",
       "GetCurrentProcess", "GetCurrentThread", "GetPriorityClass", "GetThreadPriority",
       "SetPriorityClass", "SetThreadPriority",
-      "SetProcessInformation", "timeBeginPeriod", "QueryPerformanceFrequency",
-      "Sleep", "Rdtsc", "QueryPerformanceCounter", "Sleep", "QueryPerformanceCounter", "Rdtsc",
-      "timeEndPeriod", "SetThreadPriority", "SetPriorityClass",
-      "GetCurrentProcess", "IsWow64Process2"};
+      "SetProcessInformation", "timeBeginPeriod", "QueryPerformanceFrequency"};
+  const Journal kPause = {"Sleep", "Rdtsc", "QueryPerformanceCounter", "Sleep", "QueryPerformanceCounter", "Rdtsc"};
+  const Journal kFin = {"timeEndPeriod", "SetThreadPriority", "SetPriorityClass", "GetCurrentProcess",
+                        "IsWow64Process2"};
   // clang-format on
   struct Cas {
     const char* quoi;
@@ -64,6 +66,9 @@ TEST(LireCPU, LaMesureSuitSaProcedureMemeRefuseeEtVaAuReleve) {
     std::optional<std::array<USHORT, 2>> machines;
     const char* nom;
     int32_t mhz;
+    int reculs = 0, essais = 1;  // then the last try's readings
+    std::array<uint64_t, 2> rdtsc = {25'000'000, 1'225'000'000};
+    std::array<int64_t, 2> qpc = {223'456, 5'223'456};
   };
   const Cas cas[] = {
       {"normal, granted", NORMAL_PRIORITY_CLASS, THREAD_PRIORITY_NORMAL, false, {}, "Scripted(R) CPU @ 2.40GHz", 2400},
@@ -72,6 +77,30 @@ TEST(LireCPU, LaMesureSuitSaProcedureMemeRefuseeEtVaAuReleve) {
       {"high, refused", HIGH_PRIORITY_CLASS, THREAD_PRIORITY_ABOVE_NORMAL, true, {}, "Scripted(R) CPU @ 2.40GHz", 2400},
       // x64 emulated on ARM64: the OS's name and speed are read after the seed's calls, and taken.
       {"emulated on ARM64", NORMAL_PRIORITY_CLASS, THREAD_PRIORITY_NORMAL, false, {{0, 0xAA64}}, "Snapdragon X", 3417},
+
+      // Each try starts 10 ms after the last one ended; the third is the last and is kept, unusable as it is.
+      {"the counter restarts in every pause: three tries",
+       NORMAL_PRIORITY_CLASS,
+       THREAD_PRIORITY_NORMAL,
+       false,
+       {},
+       "Scripted(R) CPU @ 2.40GHz",
+       0,
+       5,
+       3,
+       {24'000'000, 0},
+       {10'423'456, 15'423'456}},
+      {"the counter restarts once: measured again",
+       NORMAL_PRIORITY_CLASS,
+       THREAD_PRIORITY_NORMAL,
+       false,
+       {},
+       "Scripted(R) CPU @ 2.40GHz",
+       2400,
+       1,
+       2,
+       {24'000'000, 1'224'000'000},
+       {5'323'456, 10'323'456}},
   };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.quoi);
@@ -82,6 +111,7 @@ TEST(LireCPU, LaMesureSuitSaProcedureMemeRefuseeEtVaAuReleve) {
     p.machines = c.machines;
     p.nomSelonOS = "Snapdragon X";
     p.mhzSelonOS = 3417;
+    p.reculs = c.reculs;
     sondes::TSysInfo sysInfo(p);
     sondes::ResultatsInspection r;
     sondes::Releve releve;
@@ -89,6 +119,8 @@ TEST(LireCPU, LaMesureSuitSaProcedureMemeRefuseeEtVaAuReleve) {
     EXPECT_EQ(sondes::LireCPU(r, sysInfo, p, releve), 0);
 
     Journal appels = kAppels;
+    for (int i = 0; i < c.essais; ++i) appels.insert(appels.end(), kPause.begin(), kPause.end());
+    appels.insert(appels.end(), kFin.begin(), kFin.end());
     if (c.machines) appels.push_back("ProcesseurSelonOS");
     EXPECT_EQ(p.journal, appels);
     const std::vector<long> demandes = {REALTIME_PRIORITY_CLASS, THREAD_PRIORITY_TIME_CRITICAL, c.thread,
@@ -98,7 +130,7 @@ TEST(LireCPU, LaMesureSuitSaProcedureMemeRefuseeEtVaAuReleve) {
     EXPECT_EQ(p.prioriteThread, c.thread);
     const auto enVigueur = c.refuser ? std::pair<DWORD, int>(c.classe, c.thread)
                                      : std::pair<DWORD, int>(REALTIME_PRIORITY_CLASS, THREAD_PRIORITY_TIME_CRITICAL);
-    EXPECT_EQ(p.aLaLecture, (std::vector<std::pair<DWORD, int>>{enVigueur, enVigueur}));
+    EXPECT_EQ(p.aLaLecture, (std::vector<std::pair<DWORD, int>>(2 * static_cast<size_t>(c.essais), enVigueur)));
     // The timer's resolution is kept while no window is visible: version 1, control of
     // PROCESS_POWER_THROTTLING_IGNORE_TIMER_RESOLUTION (4), that state off.
     EXPECT_EQ(p.etranglement, (std::vector<std::array<ULONG, 3>>{{1, 4, 0}}));
@@ -111,9 +143,9 @@ TEST(LireCPU, LaMesureSuitSaProcedureMemeRefuseeEtVaAuReleve) {
                                                         {0x80000004, p.feuilles[0x80000004]}};
     EXPECT_EQ(releve.cpuid, feuilles);
     // Read after 10 ms, then after 500 ms more, at 2.4 million ticks and 10,000 counts a millisecond.
-    EXPECT_EQ(releve.rdtsc, (std::array<uint64_t, 2>{25'000'000, 1'225'000'000}));
+    EXPECT_EQ(releve.rdtsc, c.rdtsc);
     EXPECT_EQ(releve.qpcFrequence, 10'000'000u);
-    EXPECT_EQ(releve.qpc, (std::array<int64_t, 2>{223'456, 5'223'456}));
+    EXPECT_EQ(releve.qpc, c.qpc);
     EXPECT_EQ(releve.machines, c.machines);
     EXPECT_EQ(releve.processeurSelonOS.has_value(), c.machines.has_value());
     EXPECT_EQ(r.NomCPU, c.nom) << "the findings are those of the relevé gathered";
@@ -513,6 +545,8 @@ TEST(LireOS, LesReponsesDuSystemeVontAuReleve) {
     std::optional<V> vraie;
     std::optional<std::string> wine;
     std::optional<std::array<std::string, 2>> hote;
+    std::optional<std::pair<bool, uint32_t>> produit = {};
+    std::array<DWORD, 4> demandee = {};  // the version GetProductInfo was asked about
   };
   const Cas cas[] = {
       {"Windows XP",
@@ -539,7 +573,36 @@ TEST(LireOS, LesReponsesDuSystemeVontAuReleve) {
        {true, 6, 2, 9200, 2, "", 0},
        V{true, 10, 0, 19045, 2, "Service Pack 1", 1},
        "8.0",
-       std::array<std::string, 2>{"Linux", "6.1.0"}},
+       std::array<std::string, 2>{"Linux", "6.1.0"},
+       std::pair<bool, uint32_t>{false, 0},
+       {10, 0, 1, 0}},
+      {"Windows 10 Enterprise multi-session: a server by its type, a client by its edition",
+       [](PlateformeScriptee& p) {
+         p.statutRtl = 0;
+         p.vraieVersion = {sizeof p.vraieVersion, 10, 0, 19045, VER_PLATFORM_WIN32_NT, L"", 0, 0, 0, VER_NT_SERVER, 0};
+         p.versionLue = FALSE;  // only the true version matters here
+         p.edition = 0xAF;
+       },
+       {},
+       V{true, 10, 0, 19045, 2, "", 3},
+       {},
+       {},
+       std::pair<bool, uint32_t>{true, 0xAF},
+       {10, 0, 0, 0}},
+      {"Windows 7 with service pack 1",
+       [](PlateformeScriptee& p) {
+         p.statutRtl = 0;
+         p.vraieVersion = {sizeof p.vraieVersion, 6, 1, 7601, VER_PLATFORM_WIN32_NT, L"Service Pack 1", 1, 0, 0,
+                           VER_NT_WORKSTATION,    0};
+         p.versionLue = FALSE;
+         p.edition = 0x30;  // PRODUCT_PROFESSIONAL
+       },
+       {},
+       V{true, 6, 1, 7601, 2, "Service Pack 1", 1},
+       {},
+       {},
+       std::pair<bool, uint32_t>{true, 0x30},
+       {6, 1, 1, 0}},
   };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.quoi);
@@ -552,6 +615,8 @@ TEST(LireOS, LesReponsesDuSystemeVontAuReleve) {
     EXPECT_EQ(releve.vraieVersion, c.vraie);
     EXPECT_EQ(releve.wine, c.wine);
     EXPECT_EQ(releve.hoteWine, c.hote);
+    EXPECT_EQ(releve.produit, c.produit);
+    EXPECT_EQ(p.versionDemandee, c.demandee);
   }
 }
 

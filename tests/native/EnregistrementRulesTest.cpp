@@ -92,6 +92,9 @@ TEST(Enregistrement, LaTableDeLEnregistrement) {
   const F cree{kNouveau, kAttributNormal, 101, {}, L""}, cree2{kNouveau, kAttributNormal, 102, {}, L""};
   const F lien{"", kAttributArchive, 3, {}, vrai}, perdu{"", kAttributArchive, 3, {}, L"C:\\Ailleurs\\x.txt"};
   const F dossier{"", kAttributDossier, 2, {}, L""};
+  F analyse = ancien, analyseNouveau = nouveau;
+  analyse.attributs |= kAttributLien;
+  analyseNouveau.attributs |= kAttributLien;
   const F court{"court\r\n", kAttributArchive, 5, {}, L""};                                 // shorter than the new
   const F longue{std::string(kNouveau) + "et la suite\r\n", kAttributArchive, 6, {}, L""};  // longer
   const F grand{std::string(64 << 20, 'g'), kAttributArchive, 8, {}, L""};                  // the in-place cap
@@ -107,6 +110,7 @@ TEST(Enregistrement, LaTableDeLEnregistrement) {
     kEcritureDifferee = 16,
     kEchecFermeture = 32,
     kSansRenommage = 64,
+    kSansCheminFinal = 128,
   };
   struct Cas {
     const char* quoi;
@@ -132,6 +136,8 @@ TEST(Enregistrement, LaTableDeLEnregistrement) {
       {"a system file", {{r, systeme}}, {{r, systeme}}, refus},
       {"a link that leads nowhere", {{r, perdu}}, {{r, perdu}}, refus},
       {"a symbolic link is written through and stays", {{r, lien}, {vrai, ancien}}, {{r, lien}, {vrai, nouveau}}},
+      // Before Vista a reparse point is no symbolic link (a single-instance file): the file itself is replaced.
+      {"before Vista, a reparse point is the file", {{r, analyse}}, {{r, analyseNouveau}}, L"", kSansCheminFinal},
       // A new target.
       {"a new file", {}, {{r, cree}}},
       {.quoi = "a folder and a name outside the ANSI code page", .apres = {{grec, cree}}, .chemin = grec},
@@ -216,6 +222,7 @@ TEST(Enregistrement, LaTableDeLEnregistrement) {
     f.ecritureDifferee = c.situation & kEcritureDifferee;
     f.echecFermeture = c.situation & kEchecFermeture;
     f.sansRenommage = c.situation & kSansRenommage;
+    f.sansCheminFinal = c.situation & kSansCheminFinal;
     f.echecRemplacement = c.echecRemplacement;
     f.reussitApres = c.reussitApres;
     f.tenus = c.tenus;

@@ -136,6 +136,7 @@ Erreur FichiersDocumentes::SetFileInformationByHandle(bilan::Poignee fichier, co
 }
 
 Erreur FichiersDocumentes::GetFinalPathNameByHandleW(bilan::Poignee fichier, std::wstring& chemin) {
+  if (sansCheminFinal) return bilan::kErreurNonImplementee;
   chemin = L"\\\\?\\" + Ouverte(fichier).chemin;
   return kSucces;
 }

@@ -35,6 +35,7 @@ class FichiersDocumentes : public bilan::Fichiers {
   bool ecritureDifferee = false;  // every flush reports a delayed write that the volume lost
   bool echecFermeture = false;    // so does the close of every handle that wrote
   bool sansRenommage = false;     // a file system that cannot rename through a handle
+  bool sansCheminFinal = false;   // Windows 2000 and XP: no GetFinalPathNameByHandleW, no symbolic links
   bilan::Erreur echecRemplacement = bilan::kSucces;  // what ReplaceFileW returns, the files left as documented
   int reussitApres = 0;                              // that many replaces fail so, then they succeed; 0: all fail
   unsigned pausesMs = 0;                             // every pause of the save, added up

@@ -70,7 +70,7 @@ TEST(LireCPU, LaMesureSuitSaProcedureMemeRefuseeEtVaAuReleve) {
       {"normal, refused", NORMAL_PRIORITY_CLASS, THREAD_PRIORITY_NORMAL, true, {}, "Scripted(R) CPU @ 2.40GHz", 2400},
       {"idle, granted", IDLE_PRIORITY_CLASS, THREAD_PRIORITY_LOWEST, false, {}, "Scripted(R) CPU @ 2.40GHz", 2400},
       {"high, refused", HIGH_PRIORITY_CLASS, THREAD_PRIORITY_ABOVE_NORMAL, true, {}, "Scripted(R) CPU @ 2.40GHz", 2400},
-      // x64 emulated on ARM64: the OS's name and speed are read after the seed's calls, and taken.
+      // x64 emulated on ARM64: the OS's name and speed are read after the CPUID leaves and the pause, and taken.
       {"emulated on ARM64", NORMAL_PRIORITY_CLASS, THREAD_PRIORITY_NORMAL, false, {{0, 0xAA64}}, "Snapdragon X", 3417},
   };
   for (const Cas& c : cas) {

@@ -63,6 +63,15 @@ int wmain() {
   for (HANDLE* h : {&si.hStdInput, &si.hStdOutput, &si.hStdError})
     if (*h && *h != INVALID_HANDLE_VALUE && !SetHandleInformation(*h, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT))
       *h = nullptr;
+  // The show command this twin was given goes on to the window ("start /min Quorvane" starts the twin), unless it
+  // hides: a window started hidden would never show.
+  STARTUPINFOW donne{};
+  donne.cb = sizeof donne;
+  GetStartupInfoW(&donne);
+  if ((donne.dwFlags & STARTF_USESHOWWINDOW) && donne.wShowWindow != SW_HIDE && donne.wShowWindow <= SW_MAX) {
+    si.dwFlags |= STARTF_USESHOWWINDOW;
+    si.wShowWindow = donne.wShowWindow;
+  }
 
   SetConsoleCtrlHandler(Attendre, TRUE);
   PROCESS_INFORMATION pi{};

@@ -1,12 +1,10 @@
 // The report from the findings, and the relevé's file, outside the window.
 #include "app/Rapport.h"
 
-#include <windows.h>
-
 #include "assess/Enregistrement.h"
+#include "assess/Lecture.h"
 #include "assess/ReportRules.h"
 #include "base/Exception.h"
-#include "base/Handle.h"
 #include "base/Texte.h"
 #include "probes/ReleveRules.h"
 
@@ -51,24 +49,18 @@ std::wstring NomSansDossier(const std::wstring& chemin) {
 }
 
 std::variant<sondes::Releve, std::wstring> LireFichierReleve(const std::wstring& chemin) {
-  const std::wstring nom = NomSansDossier(chemin);
+  std::string contenu;
+  try {
+    contenu = bilan::LireFichier(chemin, sondes::kTailleMaxReleve);
+  } catch (const base::Exception& e) {
+    return e.Message();
+  }
   const auto illisible = [&](const sondes::ErreurReleve& e) {
-    return L"Relevé illisible : " + base::DepuisUtf8(sondes::MessageErreurReleve(base::VersUtf8(nom), e));
+    const std::string nom = base::VersUtf8(NomSansDossier(chemin));
+    return L"Relevé illisible : " + base::DepuisUtf8(sondes::MessageErreurReleve(nom, e));
   };
-  const base::Handle fichier(CreateFileW(chemin.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!fichier) return L"Impossible d'ouvrir le fichier " + chemin;
-  LARGE_INTEGER taille{};
-  if (!GetFileSizeEx(fichier.get(), &taille)) return L"Impossible de lire le fichier " + chemin;
-  // Refused before it is read: nothing larger is a relevé.
-  if (static_cast<uint64_t>(taille.QuadPart) > sondes::kTailleMaxReleve)
-    return illisible({0, "le fichier dépasse 1 Mo"});
-  std::string contenu(static_cast<size_t>(taille.QuadPart), '\0');
-  DWORD lus = 0;
-  if (!contenu.empty() &&
-      (!ReadFile(fichier.get(), contenu.data(), static_cast<DWORD>(contenu.size()), &lus, nullptr) ||
-       lus != contenu.size()))
-    return L"Impossible de lire le fichier " + chemin;
+  // Refused unread: nothing larger is a relevé.
+  if (contenu.size() > sondes::kTailleMaxReleve) return illisible({0, "le fichier dépasse 1 Mo"});
   auto lu = sondes::LireReleve(contenu);
   if (auto* erreur = std::get_if<sondes::ErreurReleve>(&lu)) return illisible(*erreur);
   return std::get<sondes::Releve>(std::move(lu));

@@ -8,6 +8,7 @@
 #include "app/LigneDeCommande.h"
 #include "app/Rapport.h"
 #include "assess/Enregistrement.h"
+#include "assess/EnregistrementRules.h"
 #include "base/Texte.h"
 #include "probes/ExamenRules.h"
 #include "probes/PlateformeWindows.h"
@@ -55,14 +56,8 @@ void Enregistrer(const std::wstring& fichier, const std::string& octets) {
   bilan::EnregistrerSansPerte(fichier, octets);
 }
 
-// The path as a prompt means it: relative to the current folder, ".." resolved, before the long form.
-std::wstring CheminComplet(const std::wstring& fichier) {
-  std::wstring complet(32768, L'\0');
-  const DWORD n = GetFullPathNameW(fichier.c_str(), static_cast<DWORD>(complet.size()), complet.data(), nullptr);
-  if (n == 0 || n >= complet.size()) return fichier;
-  complet.resize(n);
-  return complet;
-}
+// The path as a prompt means it; a reserved name stays as typed, for the save and the read to refuse.
+std::wstring CheminComplet(const std::wstring& fichier) { return bilan::CheminComplet(fichier); }
 
 // The bytes a command saves: this machine's report or relevé, or the report of a relevé's machine.
 std::string Octets(const Commande& commande, const Console& console) {

@@ -47,6 +47,31 @@ bool SansFlux(const std::wstring& chemin) {
 }
 
 namespace {
+// "\\.\" or "//./", the Win32 device namespace.
+bool Peripherique(const std::wstring& chemin) {
+  auto barre = [&](size_t i) { return chemin[i] == L'\\' || chemin[i] == L'/'; };
+  return chemin.size() >= 4 && barre(0) && barre(1) && chemin[2] == L'.' && barre(3);
+}
+}  // namespace
+
+std::wstring CheminComplet(const std::wstring& chemin, Fichiers& f) {
+  std::wstring complet;
+  if (f.GetFullPathNameW(chemin, complet) != kSucces || (Peripherique(complet) && !Peripherique(chemin))) return chemin;
+  return complet;
+}
+
+bool NomReserve(const std::wstring& chemin, Fichiers& f) {
+  std::wstring complet;
+  return !Peripherique(chemin) && f.GetFullPathNameW(chemin, complet) == kSucces && Peripherique(complet);
+}
+
+base::Exception ErreurNomReserve(const std::wstring& chemin) {
+  const std::wstring nom = chemin.substr(DossierDe(chemin).size());
+  return base::Exception(L"« " + (nom.empty() ? chemin : nom) +
+                         L" » est un nom réservé de Windows ; choisissez-en un autre");
+}
+
+namespace {
 
 // A name beside the target that no file has: for the replaced file while the replace runs.
 std::wstring NomLibre(Fichiers& f, const std::wstring& cible, uint32_t graine) {
@@ -126,6 +151,8 @@ std::optional<std::wstring> CheminFinal(Fichiers& f, const std::wstring& lien) {
 }  // namespace
 
 void EnregistrerSansPerte(const std::wstring& chemin, std::string_view octets, Fichiers& f) {
+  // Before anything is opened: a device would take the bytes and report success with no file.
+  if (NomReserve(chemin, f)) throw ErreurNomReserve(chemin);
   if (!SansFlux(chemin)) throw ErreurCreation(chemin);
   std::wstring cible = CheminPourWindows(chemin);
   uint32_t attributs = 0;

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "assess/Fichiers.h"
+#include "base/Exception.h"
+
 namespace bilan {
 
 // The folder part of a full path, its last separator ('\\', '/' or a drive's ':') included; empty when
@@ -23,6 +26,17 @@ std::wstring CheminPourWindows(const std::wstring& chemin);
 // Whether a path names a file rather than a file's stream: no ':' but a drive's, at the start or after the long
 // form's "\\?\". Past the folder, a ':' would end the temporary file's folder part inside a file's name.
 bool SansFlux(const std::wstring& chemin);
+
+// The path as a prompt means it: relative to the current folder, ".." resolved, before the long form. A path
+// that the system cannot resolve, or turns into a device, stays as typed: the save and the read refuse it by
+// the name the player gave.
+std::wstring CheminComplet(const std::wstring& chemin, Fichiers& f = FichiersDuSysteme());
+
+// Whether the system turns `chemin` into a device ("\\.\NUL", "\\.\CON"...) that it does not name itself:
+// the system's own answer decides, as it differs from Windows 10 to Windows 11.
+bool NomReserve(const std::wstring& chemin, Fichiers& f);
+// "« nul.txt » est un nom réservé de Windows ; choisissez-en un autre", the file's name as typed.
+base::Exception ErreurNomReserve(const std::wstring& chemin);
 
 // Each step of a save that meets a file someone else holds for a moment is tried this many times, this far
 // apart; a save has at most this many such steps (the replace, the two restoring moves, a deletion).

@@ -159,6 +159,15 @@ Erreur FichiersWindows::DeleteFileW(const std::wstring& chemin) { return Resulta
 void FichiersWindows::Sleep(uint32_t millisecondes) { ::Sleep(millisecondes); }
 uint32_t FichiersWindows::Graine() { return GetTickCount() ^ (GetCurrentProcessId() << 16); }
 
+Erreur FichiersWindows::GetFullPathNameW(const std::wstring& chemin, std::wstring& complet) {
+  complet.assign(32768, L'\0');
+  const DWORD n = ::GetFullPathNameW(chemin.c_str(), static_cast<DWORD>(complet.size()), complet.data(), nullptr);
+  if (n == 0) return GetLastError();
+  if (n >= complet.size()) return ERROR_FILENAME_EXCED_RANGE;
+  complet.resize(n);
+  return kSucces;
+}
+
 Fichiers& FichiersDuSysteme() {
   static FichiersWindows systeme;
   return systeme;

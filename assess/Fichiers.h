@@ -82,6 +82,9 @@ class Fichiers {
   virtual Erreur ReplaceFileW(const std::wstring& remplace, const std::wstring& remplacant,
                               const std::wstring& sauvegarde) = 0;
   virtual Erreur DeleteFileW(const std::wstring& chemin) = 0;
+  // The path from the current folder as the system resolves it, '.' and '..' gone. A device name may become the
+  // device: Windows 7 to 10 answer "\\.\nul" for "nul.txt" in any folder, Windows 11 only for a name alone.
+  virtual Erreur GetFullPathNameW(const std::wstring& chemin, std::wstring& complet) = 0;
   virtual void Sleep(uint32_t millisecondes) = 0;
   // A number that differs from one save to the next (time and process): it picks the temporary names.
   virtual uint32_t Graine() = 0;

@@ -25,6 +25,7 @@ class FichiersWindows : public Fichiers {
   Erreur ReplaceFileW(const std::wstring& remplace, const std::wstring& remplacant,
                       const std::wstring& sauvegarde) override;
   Erreur DeleteFileW(const std::wstring& chemin) override;
+  Erreur GetFullPathNameW(const std::wstring& chemin, std::wstring& complet) override;
   void Sleep(uint32_t millisecondes) override;
   uint32_t Graine() override;
 

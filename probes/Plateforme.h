@@ -50,6 +50,7 @@ class Plateforme {
 
   // Video card, display and DirectX diagnostic provider.
   virtual HRESULT CoInitialize() = 0;
+  virtual void CoUninitialize() = 0;  // once for each successful CoInitialize, S_FALSE included
   // CoCreateInstance of the diagnostic provider (in-process server, IID_IDxDiagProvider).
   virtual HRESULT CreerFournisseurDxDiag(IDxDiagProvider** fournisseur) = 0;
   virtual BOOL EnumDisplaySettingsA(DEVMODEA& mode) = 0;  // current settings of the thread's display

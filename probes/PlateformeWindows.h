@@ -31,6 +31,7 @@ class PlateformeWindows : public Plateforme {
   BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX& etat) override { return ::GlobalMemoryStatusEx(&etat); }
 
   HRESULT CoInitialize() override { return ::CoInitialize(nullptr); }
+  void CoUninitialize() override { ::CoUninitialize(); }
   HRESULT CreerFournisseurDxDiag(IDxDiagProvider** fournisseur) override;
   BOOL EnumDisplaySettingsA(DEVMODEA& mode) override {
     return ::EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode);

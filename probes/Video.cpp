@@ -97,22 +97,42 @@ void LireFournisseur(IDxDiagProvider* fournisseur, Releve& releve) {
     lecteur.Propriete(systeme.Get(), "DxDiag_SystemInfo", nom);
 }
 
+// COM on this thread for the provider's time. It may be initialised already (S_FALSE), which counts as a success
+// too: each success is balanced by one CoUninitialize, a failure (another apartment model) by none.
+class Com {
+ public:
+  explicit Com(Plateforme& p) : p_(p) {
+    const HRESULT hr = p.CoInitialize();
+    initialise_ = hr == S_OK || hr == S_FALSE;
+  }
+  ~Com() {
+    if (initialise_) p_.CoUninitialize();
+  }
+  Com(const Com&) = delete;
+  Com& operator=(const Com&) = delete;
+
+ private:
+  Plateforme& p_;
+  bool initialise_ = false;
+};
+
 }  // namespace
 
 int LireCarteVideo(ResultatsInspection& r, TSysInfo& sysInfo, Plateforme& plateforme, Releve& releve) {
-  plateforme.CoInitialize();  // COM may already be initialised on this thread
-  ComPtr<IDxDiagProvider> fournisseur;
-  HRESULT creation = plateforme.CreerFournisseurDxDiag(fournisseur.GetAddressOf());
-  if (creation == S_OK && !fournisseur) creation = E_POINTER;  // "created" without an interface is no provider
-  releve.creationFournisseur = creation;
-  if (creation == S_OK) {
-    LireFournisseur(fournisseur.Get(), releve);
-  } else {
-    LireVersionsDx(plateforme, releve);
-    plateforme.MessageBoxA("Impossible de lire les infos de votre carte graphique.", "Attention !",
-                           MB_OK | MB_ICONEXCLAMATION);
+  {
+    const Com com(plateforme);  // declared first: it outlives the provider
+    ComPtr<IDxDiagProvider> fournisseur;
+    HRESULT creation = plateforme.CreerFournisseurDxDiag(fournisseur.GetAddressOf());
+    if (creation == S_OK && !fournisseur) creation = E_POINTER;  // "created" without an interface is no provider
+    releve.creationFournisseur = creation;
+    if (creation == S_OK) {
+      LireFournisseur(fournisseur.Get(), releve);
+    } else {
+      LireVersionsDx(plateforme, releve);
+      plateforme.MessageBoxA("Impossible de lire les infos de votre carte graphique.", "Attention !",
+                             MB_OK | MB_ICONEXCLAMATION);
+    }
   }
-  fournisseur.Reset();
 
   DEVMODEA mode{};
   mode.dmSize = sizeof mode;

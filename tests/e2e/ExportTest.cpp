@@ -323,6 +323,8 @@ TEST_F(Export, LeRapportSansFenetre) {
        L"Attention ! Impossible de lire les infos de votre carte graphique.\r\n"},
       {exe, L"x /?", 0, L"Quorvane : lecture de configuration.\r\n", L""},
       {exe, L"/rapport", 1, L"", L"Il manque le nom du fichier après /rapport.\r\n"},
+      // Windows 7 to 10, and Wine, take it for the null device: the bytes would go nowhere, "saved".
+      {exe, L"/releve nul.txt", 1, L"", L"« nul.txt » est un nom réservé de Windows ; choisissez-en un autre.\r\n"},
   };
   auto premiere = [](const std::wstring& t) { return t.substr(0, t.find(L"\r\n") + 2); };
   for (const Cas& c : cas) {

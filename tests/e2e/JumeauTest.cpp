@@ -1,4 +1,5 @@
-// The console twin opened from Explorer, which gives a console program a console of its own.
+// The console twin opened from Explorer, which gives a console program a console of its own, and started with a
+// show command.
 #include <gtest/gtest.h>
 
 #include "Fichiers.h"
@@ -41,6 +42,37 @@ TEST(Jumeau, OuvertDepuisLExplorateurIlNeGardePasSaConsole) {
     DWORD code = 2;
     GetExitCodeProcess(processus.get(), &code);
     EXPECT_EQ(code, c.code) << c.arguments;
+  }
+}
+
+// "start /min Quorvane" at a prompt starts the twin minimised: the window is minimised and inspects at its first
+// restore, as when Quorvane.exe itself starts minimised. A hidden start is not passed on: the window shows.
+TEST(Jumeau, IlTransmetUnAffichageVisible) {
+  const std::wstring dossier = fichiers::DossierVide(L"quorvane-jumeau-affichage");
+  for (const wchar_t* nom : {L"Quorvane.exe", L"Quorvane.com"})
+    ASSERT_TRUE(CopyFileW((pilote::DossierDesTests() + L"\\" + nom).c_str(), (dossier + L"\\" + nom).c_str(), FALSE));
+  const std::wstring kReussite = L"Détection du matériel effectuée avec succès !";
+  for (const int affichage : {SW_SHOWMINNOACTIVE, SW_HIDE}) {
+    SCOPED_TRACE(affichage);
+    pilote::Processus jumeau(dossier + L"\\Quorvane.com", affichage);
+    HWND fiche = nullptr;
+    ASSERT_TRUE(pilote::Attendre(
+        [&] {
+          for (HWND h : pilote::Fenetres(L"TFichePrinc"))
+            if (IsWindowVisible(h)) fiche = h;
+          return fiche != nullptr;
+        },
+        20000));
+    const auto statut = [&] { return pilote::Texte(pilote::Controle(fiche, "StatusBar")); };
+    if (affichage == SW_SHOWMINNOACTIVE) {
+      EXPECT_TRUE(IsIconic(fiche));
+      EXPECT_EQ(statut(), L"") << "not inspected yet";
+      ShowWindow(fiche, SW_RESTORE);
+    }
+    EXPECT_TRUE(pilote::Attendre([&] { return statut() == kReussite; }, 10000));
+    EXPECT_FALSE(IsIconic(fiche));
+    PostMessageW(fiche, WM_CLOSE, 0, 0);
+    EXPECT_EQ(jumeau.AttendreFin(10000), 0) << "the twin returns the window's exit code";
   }
 }
 

@@ -37,7 +37,8 @@ std::vector<std::string> Imports(const std::wstring& exe) {
   std::ifstream f(std::filesystem::path(exe), std::ios::binary);
   const std::string octets{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
   const auto& dos = *reinterpret_cast<const IMAGE_DOS_HEADER*>(octets.data());
-  const auto& nt = *reinterpret_cast<const IMAGE_NT_HEADERS64*>(octets.data() + dos.e_lfanew);
+  // The headers of this build's machine, which are the program's: the same toolchain makes both.
+  const auto& nt = *reinterpret_cast<const IMAGE_NT_HEADERS*>(octets.data() + dos.e_lfanew);
   const IMAGE_SECTION_HEADER* sections = IMAGE_FIRST_SECTION(&nt);
   auto position = [&](DWORD rva) -> size_t {
     for (WORD i = 0; i < nt.FileHeader.NumberOfSections; ++i)

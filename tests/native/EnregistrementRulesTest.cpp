@@ -72,6 +72,39 @@ TEST(Enregistrement, SansFlux) {
   for (const Cas& c : cas) EXPECT_EQ(bilan::SansFlux(c.chemin), c.fichier) << c.chemin;
 }
 
+// Whether a path is a device follows the system's answer, which changed with Windows 11; the name is the one
+// typed, and a device typed as such is the player's own.
+TEST(Enregistrement, NomsReserves) {
+  struct Cas {
+    std::wstring chemin;
+    bool windows11;
+    std::wstring complet;  // what the command saves to, or reads
+    bool reserve;
+  };
+  const Cas cas[] = {
+      {L"releve.txt", false, L"C:\\Jeux\\releve.txt", false},
+      {L"nul.txt", false, L"nul.txt", true},
+      {L"C:\\Rapports\\CON.txt", false, L"C:\\Rapports\\CON.txt", true},
+      {L"aux.txt", false, L"aux.txt", true},
+      {L"COM1.txt", false, L"COM1.txt", true},
+      {L"Rapports/lpt1.tar.gz", false, L"Rapports/lpt1.tar.gz", true},
+      {L"COM10.txt", false, L"C:\\Jeux\\COM10.txt", false},
+      {L"\\\\.\\NUL", false, L"\\\\.\\NUL", false},
+      {L"nul.txt", true, L"C:\\Jeux\\nul.txt", false},
+      {L"C:\\Rapports\\con", true, L"C:\\Rapports\\con", false},
+      {L"con", true, L"con", true},
+      {L"C:\\Rapports\\nul", true, L"C:\\Rapports\\nul", true},
+  };
+  for (const Cas& c : cas) {
+    FichiersDocumentes f;
+    f.windows11 = c.windows11;
+    EXPECT_EQ(bilan::CheminComplet(c.chemin, f), c.complet) << c.chemin << (c.windows11 ? " (11)" : "");
+    EXPECT_EQ(bilan::NomReserve(c.chemin, f), c.reserve) << c.chemin << (c.windows11 ? " (11)" : "");
+  }
+  EXPECT_EQ(bilan::ErreurNomReserve(L"Rapports/NUL.TXT").Message(),
+            L"« NUL.TXT » est un nom réservé de Windows ; choisissez-en un autre");
+}
+
 // The safe save's table (assess/Enregistrement.h), row by row on the documented file system: the message, every
 // file by name and bytes afterwards, and the invariants of any save: no handle left open, under 4 s of pauses.
 TEST(Enregistrement, LaTableDeLEnregistrement) {
@@ -121,7 +154,8 @@ TEST(Enregistrement, LaTableDeLEnregistrement) {
     std::map<std::wstring, int> tenus = {};
     int tenueApres = 0;
     std::wstring chemin = L"C:\\Rapports\\r.txt";
-    int reussitApres = 0;  // with echecRemplacement: the replaces that fail so before one succeeds
+    int reussitApres = 0;    // with echecRemplacement: the replaces that fail so before one succeeds
+    bool windows11 = false;  // else the file system answers as Windows 7 to 10
   };
   constexpr Erreur k1175 = kErreurRemplaceIndelebile, k1176 = kErreurRemplacantImmobile,
                    k1177 = kErreurRemplacantImmobile2;
@@ -130,6 +164,13 @@ TEST(Enregistrement, LaTableDeLEnregistrement) {
       {.quoi = "a ':' past the folder names a stream",
        .message = L"Impossible de créer le fichier C:\\Rapports\\a:b.txt",
        .chemin = L"C:\\Rapports\\a:b.txt"},
+      {.quoi = "a reserved name that the system makes a device",
+       .message = L"« nul.txt » est un nom réservé de Windows ; choisissez-en un autre",
+       .chemin = L"C:\\Rapports\\nul.txt"},
+      {.quoi = "a reserved name that Windows 11 leaves a file",
+       .apres = {{L"C:\\Rapports\\nul.txt", cree}},
+       .chemin = L"C:\\Rapports\\nul.txt",
+       .windows11 = true},
       {"a folder in the target's place", {{r, dossier}}, {{r, dossier}}, refus},
       {"a read-only file", {{r, seule}}, {{r, seule}}, refus},
       {"a hidden file", {{r, cache}}, {{r, cache}}, refus},
@@ -227,6 +268,7 @@ TEST(Enregistrement, LaTableDeLEnregistrement) {
     f.reussitApres = c.reussitApres;
     f.tenus = c.tenus;
     f.tenueApres = c.tenueApres;
+    f.windows11 = c.windows11;
     std::wstring message;
     try {
       EnregistrerSansPerte(c.chemin, kNouveau, f);

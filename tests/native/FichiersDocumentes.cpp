@@ -217,3 +217,42 @@ Erreur FichiersDocumentes::DeleteFileW(const std::wstring& demande) {
   fichiers.erase(chemin);
   return kSucces;
 }
+
+namespace {
+std::wstring EnMajuscules(std::wstring nom) {
+  for (wchar_t& c : nom)
+    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+  return nom;
+}
+// A DOS device's name, in any case (the list of "Naming Files, Paths, and Namespaces").
+bool NomDePeripherique(const std::wstring& nom) {
+  const std::wstring m = EnMajuscules(nom);
+  if (m == L"CON" || m == L"PRN" || m == L"AUX" || m == L"NUL") return true;
+  return m.size() == 4 && (m.starts_with(L"COM") || m.starts_with(L"LPT")) && m[3] >= L'1' && m[3] <= L'9';
+}
+}  // namespace
+
+Erreur FichiersDocumentes::GetFullPathNameW(const std::wstring& chemin, std::wstring& complet) {
+  if (chemin.empty()) return kErreurParametre;
+  if (chemin.starts_with(L"\\\\?\\") || chemin.starts_with(L"\\\\.\\")) {
+    complet = chemin;
+    return kSucces;
+  }
+  std::wstring barres = chemin;
+  std::replace(barres.begin(), barres.end(), L'/', L'\\');
+  const bool unc = barres.starts_with(L"\\\\");
+  const std::wstring dossier = DossierDe(barres), nom = barres.substr(dossier.size());
+  // The name before its extension, without trailing spaces.
+  std::wstring base = nom.substr(0, nom.find(L'.'));
+  while (!base.empty() && base.back() == L' ') base.pop_back();
+  const bool extension = nom.find(L'.') != std::wstring::npos;
+  const bool peripherique = !unc && NomDePeripherique(base) &&
+                            (!windows11 || (!extension && (dossier.empty() || EnMajuscules(base) == L"NUL")));
+  if (peripherique) {
+    complet = L"\\\\.\\" + base;
+    return kSucces;
+  }
+  const bool absolu = unc || (barres.size() >= 3 && barres[1] == L':' && barres[2] == L'\\');
+  complet = absolu ? barres : dossierCourant + barres;
+  return kSucces;
+}

@@ -6,7 +6,8 @@
 // moved file in the target's place, and a failed replace leaves the files as its return value documents; a
 // symbolic link is followed when a file is opened, but moved and replaced as a link; a held file refuses the
 // calls that need it by name with ERROR_SHARING_VIOLATION, and a replace refused by a held target leaves
-// Wine's own temporary file beside it. Pauses are added up, not waited.
+// Wine's own temporary file beside it; GetFullPathNameW turns a reserved device name into the device as
+// Windows 7 to 10 do, or as Windows 11 does. Pauses are added up, not waited.
 #include <map>
 #include <set>
 #include <string>
@@ -39,6 +40,10 @@ class FichiersDocumentes : public bilan::Fichiers {
   bilan::Erreur echecRemplacement = bilan::kSucces;  // what ReplaceFileW returns, the files left as documented
   int reussitApres = 0;                              // that many replaces fail so, then they succeed; 0: all fail
   unsigned pausesMs = 0;                             // every pause of the save, added up
+  std::wstring dossierCourant = L"C:\\Jeux\\";       // where a relative path starts
+  // GetFullPathNameW as Windows 11 answers it: CON, AUX, COM1... are devices only as a name alone, NUL also as a
+  // path's last name, and never with an extension; else as Windows 7 to 10, which take "C:\\x\\nul.txt" for NUL.
+  bool windows11 = false;
 
   bilan::Erreur GetFileAttributesW(const std::wstring& chemin, uint32_t& attributs) override;
   bilan::Erreur CreateFileW(const std::wstring& chemin, uint32_t acces, uint32_t partage, uint32_t creation,
@@ -56,6 +61,7 @@ class FichiersDocumentes : public bilan::Fichiers {
   bilan::Erreur ReplaceFileW(const std::wstring& remplace, const std::wstring& remplacant,
                              const std::wstring& sauvegarde) override;
   bilan::Erreur DeleteFileW(const std::wstring& chemin) override;
+  bilan::Erreur GetFullPathNameW(const std::wstring& chemin, std::wstring& complet) override;
   void Sleep(uint32_t millisecondes) override { pausesMs += millisecondes; }
   size_t Ouverts() const { return ouverts_.size(); }
   uint32_t Graine() override { return 0; }

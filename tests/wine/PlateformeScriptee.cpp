@@ -152,8 +152,10 @@ BOOL PlateformeScriptee::GlobalMemoryStatusEx(MEMORYSTATUSEX& etat) {
 
 HRESULT PlateformeScriptee::CoInitialize() {
   Noter("CoInitialize");
-  return S_FALSE;  // already initialised on this thread
+  return resultatCoInitialize;
 }
+
+void PlateformeScriptee::CoUninitialize() { Noter("CoUninitialize"); }
 
 HRESULT PlateformeScriptee::CreerFournisseurDxDiag(IDxDiagProvider** p) {
   Noter("CreerFournisseurDxDiag");

@@ -42,6 +42,7 @@ class PlateformeScriptee : public sondes::Plateforme {
 
   // Display and video.
   HRESULT resultatFournisseur = REGDB_E_CLASSNOTREG;  // the provider cannot be created
+  HRESULT resultatCoInitialize = S_FALSE;             // already initialised on this thread
   IDxDiagProvider* fournisseur = nullptr;             // handed out (AddRef'd) when creation succeeds
   DWORD frequence = 60;
   DWORD largeurMode = 0, hauteurMode = 0;  // the display mode's pixels; 0: not given
@@ -88,6 +89,7 @@ class PlateformeScriptee : public sondes::Plateforme {
   BOOL IsWow64Process2(HANDLE, USHORT* processus, USHORT* natif) override;
   BOOL GlobalMemoryStatusEx(MEMORYSTATUSEX& etat) override;
   HRESULT CoInitialize() override;
+  void CoUninitialize() override;
   HRESULT CreerFournisseurDxDiag(IDxDiagProvider** p) override;
   BOOL EnumDisplaySettingsA(DEVMODEA& mode) override;
   HDC CreateDCA(const char* pilote) override;

@@ -75,7 +75,7 @@ TEST(LireCPU, LaMesureSuitSaProcedureMemeRefuseeEtVaAuReleve) {
       {"normal, refused", NORMAL_PRIORITY_CLASS, THREAD_PRIORITY_NORMAL, true, {}, "Scripted(R) CPU @ 2.40GHz", 2400},
       {"idle, granted", IDLE_PRIORITY_CLASS, THREAD_PRIORITY_LOWEST, false, {}, "Scripted(R) CPU @ 2.40GHz", 2400},
       {"high, refused", HIGH_PRIORITY_CLASS, THREAD_PRIORITY_ABOVE_NORMAL, true, {}, "Scripted(R) CPU @ 2.40GHz", 2400},
-      // x64 emulated on ARM64: the OS's name and speed are read after the seed's calls, and taken.
+      // x64 emulated on ARM64: the OS's name and speed are read after the CPUID leaves and the pause, and taken.
       {"emulated on ARM64", NORMAL_PRIORITY_CLASS, THREAD_PRIORITY_NORMAL, false, {{0, 0xAA64}}, "Snapdragon X", 3417},
 
       // Each try starts 10 ms after the last one ended; the third is the last and is kept, unusable as it is.
@@ -226,10 +226,15 @@ TEST(TSysInfo, GetInfoLongIntSuitSaTable) {
   for (int32_t index : {0, 7, 13, -1}) EXPECT_EQ(sysInfo.GetInfoOctets(index), 0u) << index;
 }
 
-// The video probe's platform, which also keeps the paths of the file versions asked for, and fills the
-// whole buffer, unterminated, when the system directory does not fit.
+// The video probe's platform, which also keeps the paths of the file versions asked for, fills the whole
+// buffer, unterminated, when the system directory does not fit, and counts the interfaces held when COM goes.
 struct PlateformeVideo : PlateformeScriptee {
   std::vector<std::string> chemins;
+  long tenuesALaFinDeCom = -1;
+  void CoUninitialize() override {
+    PlateformeScriptee::CoUninitialize();
+    tenuesALaFinDeCom = gReferencesNettes;
+  }
   UINT GetSystemDirectoryA(char* tampon, UINT capacite) override {
     PlateformeScriptee::GetSystemDirectoryA(tampon, capacite);
     const size_t n = std::min<size_t>(repertoireSysteme.size(), capacite);
@@ -362,9 +367,9 @@ TEST(LireCarteVideo, LesReponsesDuFournisseurVontAuReleveAvecLeurType) {
     EXPECT_EQ(releve.proprietes, c.proprietes);
     EXPECT_EQ(t.r.MarqueVideo, c.marque) << "the findings are those of the relevé gathered";
     EXPECT_TRUE(t.plateforme.boites.empty());
-    EXPECT_EQ(t.plateforme.journal,
-              (Journal{"CoInitialize", "CreerFournisseurDxDiag", "EnumDisplaySettingsA", "CreateDCA", "GetDeviceCaps",
-                       "GetDeviceCaps", "DeleteDC", "MultiEcran", "GetSystemMetrics", "GetSystemMetrics"}));
+    EXPECT_EQ(t.plateforme.journal, (Journal{"CoInitialize", "CreerFournisseurDxDiag", "CoUninitialize",
+                                             "EnumDisplaySettingsA", "CreateDCA", "GetDeviceCaps", "GetDeviceCaps",
+                                             "DeleteDC", "MultiEcran", "GetSystemMetrics", "GetSystemMetrics"}));
     EXPECT_EQ(t.fournisseur->initialisations, 1);
     EXPECT_EQ(t.fournisseur->recu.dwSize, sizeof(DXDIAG_INIT_PARAMS));
     EXPECT_EQ(t.fournisseur->recu.dwDxDiagHeaderVersion, 111u);
@@ -469,6 +474,32 @@ TEST(LireCarteVideo, SansFournisseurLAvertissementEtLesVersionsVontAuReleve) {
     for (const sondes::VersionFichierDx& f : releve.fichiersDx)
       lues.push_back(f.fichier + " " + sondes::releve::Version(f.version));
     EXPECT_EQ(lues, versions);
+  }
+}
+
+// Each successful initialisation of COM, S_FALSE (already initialised) included, is balanced once the provider
+// is released; a failed one (the thread in another apartment model) is not.
+TEST(LireCarteVideo, ComEstRenduApresLeFournisseur) {
+  struct Cas {
+    HRESULT initialisation, creation;
+    long fins;  // CoUninitialize calls
+  };
+  const Cas cas[] = {
+      {S_OK, S_OK, 1},
+      {S_FALSE, S_OK, 1},
+      {RPC_E_CHANGED_MODE, S_OK, 0},
+      {S_OK, REGDB_E_CLASSNOTREG, 1},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(testing::Message() << std::hex << c.initialisation << " " << c.creation);
+    Carte t;
+    t.plateforme.resultatCoInitialize = c.initialisation;
+    t.plateforme.resultatFournisseur = c.creation;
+    t.Lire();
+    EXPECT_EQ(std::count(t.plateforme.journal.begin(), t.plateforme.journal.end(), "CoUninitialize"), c.fins);
+    if (c.fins) {
+      EXPECT_EQ(t.plateforme.tenuesALaFinDeCom, 0) << "no interface of the provider held";
+    }
   }
 }
 

@@ -54,19 +54,25 @@ Erreur InformationNt(HANDLE fichier, void* info, ULONG taille, int classe) {
   return traduire ? traduire(status) : ERROR_GEN_FAILURE;
 }
 
+// FILE_RENAME_INFO, never over an existing file: the name ends it, its length in bytes without the final
+// zero, which follows. NtSetInformationFile's FILE_RENAME_INFORMATION has the same layout.
+std::vector<char> Renommage(const wchar_t* nom, size_t caracteres) {
+  std::vector<char> tampon(sizeof(FILE_RENAME_INFO) + caracteres * sizeof(wchar_t));
+  auto* renommage = reinterpret_cast<FILE_RENAME_INFO*>(tampon.data());
+  renommage->ReplaceIfExists = FALSE;
+  renommage->RootDirectory = nullptr;
+  renommage->FileNameLength = static_cast<DWORD>(caracteres * sizeof(wchar_t));
+  std::copy_n(nom, caracteres, renommage->FileName);
+  return tampon;
+}
+
 Erreur RenommerNt(HANDLE fichier, const std::wstring& nom) {
   const auto convertir = base::tardives::RtlDosPathNameToNtPathName_U();
   UNICODE_STRING nt{};
   if (!convertir || !convertir(nom.c_str(), &nt, nullptr, nullptr)) return ERROR_CALL_NOT_IMPLEMENTED;
-  // FILE_RENAME_INFORMATION has FILE_RENAME_INFO's layout.
-  std::vector<char> tampon(sizeof(FILE_RENAME_INFO) + nt.Length);
-  auto* renommage = reinterpret_cast<FILE_RENAME_INFO*>(tampon.data());
-  renommage->ReplaceIfExists = FALSE;
-  renommage->RootDirectory = nullptr;
-  renommage->FileNameLength = nt.Length;
-  std::copy_n(nt.Buffer, nt.Length / sizeof(wchar_t), renommage->FileName);
+  std::vector<char> tampon = Renommage(nt.Buffer, nt.Length / sizeof(wchar_t));
   if (const auto liberer = base::tardives::RtlFreeUnicodeString()) liberer(&nt);
-  return InformationNt(fichier, renommage, static_cast<ULONG>(tampon.size()), kFileRenameInformation);
+  return InformationNt(fichier, tampon.data(), static_cast<ULONG>(tampon.size()), kFileRenameInformation);
 }
 
 }  // namespace
@@ -112,14 +118,8 @@ Erreur FichiersWindows::CloseHandle(Poignee fichier) { return Resultat(::CloseHa
 Erreur FichiersWindows::SetFileInformationByHandle(Poignee fichier, const InfoRenommage& info) {
   const auto poser = avantVista_ ? nullptr : base::tardives::SetFileInformationByHandle();
   if (!poser) return RenommerNt(fichier, info.nom);
-  // FILE_RENAME_INFO ends with the name, its length in bytes without the final zero, which follows.
-  std::vector<char> tampon(sizeof(FILE_RENAME_INFO) + info.nom.size() * sizeof(wchar_t));
-  auto* renommage = reinterpret_cast<FILE_RENAME_INFO*>(tampon.data());
-  renommage->ReplaceIfExists = FALSE;
-  renommage->RootDirectory = nullptr;
-  renommage->FileNameLength = static_cast<DWORD>(info.nom.size() * sizeof(wchar_t));
-  info.nom.copy(renommage->FileName, info.nom.size());
-  return Resultat(poser(fichier, FileRenameInfo, renommage, static_cast<DWORD>(tampon.size())));
+  std::vector<char> tampon = Renommage(info.nom.data(), info.nom.size());
+  return Resultat(poser(fichier, FileRenameInfo, tampon.data(), static_cast<DWORD>(tampon.size())));
 }
 
 Erreur FichiersWindows::SetFileInformationByHandle(Poignee fichier, const InfoSuppression& info) {

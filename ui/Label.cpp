@@ -11,6 +11,10 @@ Label::Label(const CreateParams& c) : Control(c.desc.name), options_(c.desc.opti
     const SIZE size = TextExtent(c.desc.text ? c.desc.text : L"", c.bounds.right - c.bounds.left);
     CreateWnd(c, L"Static", style | SS_NOTIFY, 0, &size);
   }
+  // A new child window goes below its older siblings; a label made later is drawn over the labels before
+  // it, as the form's rows were designed: a value over the end of a long caption that reaches it. Labels
+  // take no focus, so the tab order is untouched.
+  SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Label::Rescale(const RECT& bounds, HFONT font) {

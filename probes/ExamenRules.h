@@ -1,10 +1,13 @@
 #pragma once
-// From a relevé to the findings: every decision of the probes, over the platform's recorded answers. The
-// window, the run without a window and the replay all go through Decoder.
+// From a relevé to the findings as the window shows them: the facts (ConstatsRules.h), then their display,
+// which keeps the original program's quirks ("Inconnue", "OS inconnu", a megabyte more, " et/ou +") in
+// this one place. The window, the run without a window and the replay all go through Decoder.
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "probes/Constats.h"
+#include "probes/ConstatsRules.h"
 #include "probes/Releve.h"
 #include "probes/Resultats.h"
 
@@ -17,13 +20,17 @@ using VersMonoOctet = std::optional<std::string> (*)(std::string_view utf8);
 // The findings of one run, in the probes' order: memory, video card and display, processor, system.
 ResultatsInspection Decoder(const Releve& releve, VersMonoOctet convertir);
 
+// Each probe's fields of the findings, from its facts.
+void AfficherMemoire(const ConstatsMemoire& memoire, ResultatsInspection& r);
+void AfficherVideo(const ConstatsVideo& video, const Fait<VersionDirectX>& directx, ResultatsInspection& r,
+                   VersMonoOctet convertir);
+void AfficherProcesseur(const ConstatsProcesseur& processeur, ResultatsInspection& r, VersMonoOctet convertir);
+void AfficherSysteme(const ConstatsSysteme& systeme, ResultatsInspection& r, VersMonoOctet convertir);
+
+// The same from a relevé, for the probe that has just gathered its part of it.
 void DecoderMemoire(const Releve& releve, ResultatsInspection& r);
 void DecoderCarteVideo(const Releve& releve, ResultatsInspection& r, VersMonoOctet convertir);
 void DecoderCPU(const Releve& releve, ResultatsInspection& r, VersMonoOctet convertir);
 void DecoderOS(const Releve& releve, ResultatsInspection& r, VersMonoOctet convertir);
-
-// The DirectX version from the relevé's file versions, by the DirectX table; absent outputs are not
-// written. Without a system directory no file counts. Returns 0.
-int VersionDxDuReleve(const Releve& releve, uint32_t* majeur, uint32_t* mineur, char* lettre);
 
 }  // namespace sondes

@@ -1,4 +1,5 @@
 #include "base/Texte.h"
+#include "probes/Constats.h"
 #include "probes/DxFiles.h"
 #include "probes/ExamenRules.h"
 #include "probes/Sondes.h"
@@ -36,17 +37,19 @@ class Lecteur {
     return enfant;
   }
 
-  // The first display device: child number 0, by the name the provider gives it.
-  ComPtr<IDxDiagContainer> PremierEnfant(IDxDiagContainer* parent, const std::string& chemin,
-                                         std::string& cheminEnfant) {
+  // Child number `index`, by the name the provider gives it; false once the list has ended. The name's
+  // path goes to `cheminEnfant` and the child, when it can be had, to `enfant`.
+  bool EnfantNumero(IDxDiagContainer* parent, const std::string& chemin, DWORD index, std::string& cheminEnfant,
+                    ComPtr<IDxDiagContainer>& enfant) {
     wchar_t nom[256] = {};
-    if (!parent) return nullptr;
-    const HRESULT hr = parent->EnumChildContainerNames(0, nom, 256);
+    const HRESULT hr = parent->EnumChildContainerNames(index, nom, 256);
     nom[255] = L'\0';  // a name that fills the buffer comes without its terminator
     const std::string nomUtf8 = SUCCEEDED(hr) ? base::VersUtf8(nom) : std::string();
-    releve_.conteneurs.push_back({chemin + "#0", hr, nomUtf8});
+    releve_.conteneurs.push_back({chemin + "#" + std::to_string(index), hr, nomUtf8});
+    if (FAILED(hr) || !nom[0]) return false;
     cheminEnfant = chemin + "/" + nomUtf8;
-    return SUCCEEDED(hr) && nom[0] ? Enfant(parent, cheminEnfant, nom) : nullptr;
+    enfant = Enfant(parent, cheminEnfant, nom);
+    return true;
   }
 
   void Propriete(IDxDiagContainer* c, const std::string& chemin, const wchar_t* nom) {
@@ -82,14 +85,18 @@ void LireFournisseur(IDxDiagProvider* fournisseur, Releve& releve) {
 
   Lecteur lecteur(releve);
   {
+    // Every display device, until the provider says the list has ended: a PC may have two cards, or a
+    // virtual display listed first.
     const std::string chemin = "DxDiag_DisplayDevices";
     const ComPtr<IDxDiagContainer> ecrans =
         lecteur.Enfant(lecteur.Racine(fournisseur).Get(), chemin, L"DxDiag_DisplayDevices");
     std::string cheminEcran;
-    const ComPtr<IDxDiagContainer> ecran = lecteur.PremierEnfant(ecrans.Get(), chemin, cheminEcran);
-    for (const wchar_t* nom :
-         {L"szDescription", L"szDisplayMemoryEnglish", L"b3DAccelerationExists", L"szDriverVersion"})
-      lecteur.Propriete(ecran.Get(), cheminEcran, nom);
+    ComPtr<IDxDiagContainer> ecran;
+    for (DWORD i = 0;
+         ecrans && i < kCartesVideoMax && lecteur.EnfantNumero(ecrans.Get(), chemin, i, cheminEcran, ecran); ++i)
+      for (const wchar_t* nom :
+           {L"szDescription", L"szDisplayMemoryEnglish", L"b3DAccelerationExists", L"szDriverVersion"})
+        lecteur.Propriete(ecran.Get(), cheminEcran, nom);
   }
   const ComPtr<IDxDiagContainer> systeme =
       lecteur.Enfant(lecteur.Racine(fournisseur).Get(), "DxDiag_SystemInfo", L"DxDiag_SystemInfo");

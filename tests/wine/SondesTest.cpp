@@ -301,8 +301,9 @@ TEST(LireCarteVideo, LesReponsesDuFournisseurVontAuReleveAvecLeurType) {
   using P = sondes::ProprieteDx;
   const std::string e = "DxDiag_DisplayDevices/0", s = "DxDiag_SystemInfo", x255(255, 'x');
   // clang-format off
+  const C kFin = {"DxDiag_DisplayDevices#1", E_INVALIDARG, ""};  // the list of display devices ends
   const std::vector<C> kConteneurs = {{"", 0, ""}, {"DxDiag_DisplayDevices", 0, ""},
-                                      {"DxDiag_DisplayDevices#0", 0, "0"}, {e, 0, ""}, {"", 0, ""}, {s, 0, ""}};
+                                      {"DxDiag_DisplayDevices#0", 0, "0"}, {e, 0, ""}, kFin, {"", 0, ""}, {s, 0, ""}};
   const std::vector<P> kSysteme = {{s, "dwDirectXVersionMajor", 0, VT_UI4, "", 9},
                                    {s, "dwDirectXVersionMinor", 0, VT_UI4, "", 0},
                                    {s, "szDirectXVersionLetter", 0, VT_BSTR, "c", 0}};
@@ -351,8 +352,26 @@ TEST(LireCarteVideo, LesReponsesDuFournisseurVontAuReleveAvecLeurType) {
        kSysteme, "Inconnue"},
       {"a name that fills the buffer, unterminated", [](Carte& t) { t.ecrans->nomForce.assign(300, L'x'); },
        {{"", 0, ""}, {"DxDiag_DisplayDevices", 0, ""}, {"DxDiag_DisplayDevices#0", 0, x255},
-        {"DxDiag_DisplayDevices/" + x255, E_INVALIDARG, ""}, {"", 0, ""}, {s, 0, ""}},
+        {"DxDiag_DisplayDevices/" + x255, E_INVALIDARG, ""}, kFin, {"", 0, ""}, {s, 0, ""}},
        kSysteme, "Inconnue"},
+      {"a second display device: both are read, the first is shown",
+       [](Carte& t) {
+         FauxConteneur* autre = t.ecrans->Ajouter(L"1");
+         autre->Texte(L"szDescription", L"Virtual Display");
+         autre->Texte(L"szDisplayMemoryEnglish", L"n/a");
+         autre->Booleen(L"b3DAccelerationExists", VARIANT_FALSE);
+         autre->Texte(L"szDriverVersion", L"1.0");
+       },
+       {{"", 0, ""}, {"DxDiag_DisplayDevices", 0, ""}, {"DxDiag_DisplayDevices#0", 0, "0"}, {e, 0, ""},
+        {"DxDiag_DisplayDevices#1", 0, "1"}, {"DxDiag_DisplayDevices/1", 0, ""},
+        {"DxDiag_DisplayDevices#2", E_INVALIDARG, ""}, {"", 0, ""}, {s, 0, ""}},
+       {{e, "szDescription", 0, VT_BSTR, "Scripted GPU", 0}, {e, "szDisplayMemoryEnglish", 0, VT_BSTR, "8072 MB", 0},
+        {e, "b3DAccelerationExists", 0, VT_BOOL, "", -1}, {e, "szDriverVersion", 0, VT_BSTR, "31.0.15.1659", 0},
+        {"DxDiag_DisplayDevices/1", "szDescription", 0, VT_BSTR, "Virtual Display", 0},
+        {"DxDiag_DisplayDevices/1", "szDisplayMemoryEnglish", 0, VT_BSTR, "n/a", 0},
+        {"DxDiag_DisplayDevices/1", "b3DAccelerationExists", 0, VT_BOOL, "", 0},
+        {"DxDiag_DisplayDevices/1", "szDriverVersion", 0, VT_BSTR, "1.0", 0}, kSysteme[0], kSysteme[1], kSysteme[2]},
+       "Scripted GPU"},
       {"no root container", [](Carte& t) { t.fournisseur->racine.Reset(); }, {{"", E_FAIL, ""}, {"", E_FAIL, ""}}, {},
        "Inconnue"},
   };

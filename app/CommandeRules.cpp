@@ -15,6 +15,11 @@ bool Est(const std::wstring& argument, const wchar_t* option) {
 
 }  // namespace
 
+bool RapportJson(const std::wstring& fichier) {
+  constexpr size_t n = 5;
+  return fichier.size() >= n && Est(fichier.substr(fichier.size() - n), L".json");
+}
+
 Commande Interpreter(const std::vector<std::wstring>& arguments) {
   Commande c;
   const auto manquant = [&](const std::wstring& option) { return Commande{Mode::FichierManquant, {}, {}, option}; };

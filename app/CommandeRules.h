@@ -26,6 +26,9 @@ struct Commande {
 
 Commande Interpreter(const std::vector<std::wstring>& arguments);
 
+// Whether a report's file takes the JSON report: its name ends with ".json", in any case.
+bool RapportJson(const std::wstring& fichier);
+
 // Whether the program runs without a window (and so takes no part in the single instance).
 inline bool SansFenetre(Mode mode) { return mode != Mode::Fenetre && mode != Mode::Rejouer; }
 

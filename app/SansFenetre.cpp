@@ -7,6 +7,7 @@
 #include "app/ConsoleParente.h"
 #include "app/LigneDeCommande.h"
 #include "app/Rapport.h"
+#include "app/RapportJson.h"
 #include "assess/Enregistrement.h"
 #include "assess/EnregistrementRules.h"
 #include "base/Texte.h"
@@ -64,7 +65,10 @@ std::string Octets(const Commande& commande, const Console& console) {
   if (commande.mode == Mode::RejouerRapport) {
     auto lu = LireFichierReleve(CheminComplet(commande.releve));
     if (auto* message = std::get_if<std::wstring>(&lu)) throw base::Exception(*message);
-    return OctetsRapport(TexteRapport(sondes::Decoder(std::get<sondes::Releve>(lu), base::AnsiDepuisUtf8)));
+    const sondes::Releve& releve = std::get<sondes::Releve>(lu);
+    const sondes::ResultatsInspection resultats = sondes::Decoder(releve, base::AnsiDepuisUtf8);
+    if (RapportJson(commande.fichier)) return OctetsRapportJson(releve, resultats);
+    return OctetsRapport(TexteRapport(resultats));
   }
   // The window's inspection run, without the window's placement. The video probe initialises COM itself
   // for its diagnostic provider; the process ends after the run.
@@ -74,6 +78,7 @@ std::string Octets(const Commande& commande, const Console& console) {
   sondes::Releve releve;
   sondes::Inspecter(resultats, releve, sysInfo, plateforme);
   if (commande.mode == Mode::Releve) return OctetsReleve(std::move(releve), resultats);
+  if (RapportJson(commande.fichier)) return OctetsRapportJson(releve, resultats);
   return OctetsRapport(TexteRapport(resultats));
 }
 

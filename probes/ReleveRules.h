@@ -30,14 +30,17 @@
 //   GetProductInfo: 1 000000AF                           result, edition (PRODUCT_*, 8 hex digits); Vista on
 //   wine_get_version: "8.0"
 //   wine_get_host_version: "Linux" "6.1.0"
-//   rapport: "CPU              : AMD Athlon(tm) XP 2400+"  the report's 20 lines, in order, the first empty
+//   rapport: "CPU              : AMD Athlon(tm) XP 2400+"  the report the writer gave, line by line, the first
+//                                                        empty: its record, never required (see below)
 //
 // Texts are quoted: inside the quotes `\\` is a backslash, `\"` a quote, `\xHH` any byte; the writer
 // escapes the quote, the backslash, control bytes and bytes that are not UTF-8, so that any byte survives.
 // Keys are matched exactly; fields are separated by one or more blanks. Every key but cpuid, GetProp,
 // GetChildContainer, GetFileVersionInfo, GlobalMemoryStatusEx and rapport appears at most once.
 // Required: CpuidPresent (and Rdtsc when it is 1), at least one GlobalMemoryStatusEx, CoCreateInstance,
-// EnumDisplaySettingsA, GetDeviceCaps, MultiEcran, GetSystemMetrics, GetVersionExA and exactly 20 rapport lines.
+// EnumDisplaySettingsA, GetDeviceCaps, MultiEcran, GetSystemMetrics and GetVersionExA. The rapport lines are
+// read back into the relevé, whatever their number (none too): the report is the decode's, and one more
+// value label must leave every relevé ever sent readable.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -49,7 +52,6 @@ namespace sondes {
 
 inline constexpr std::string_view kEnteteReleve = "Quorvane relevé 1";
 inline constexpr size_t kTailleMaxReleve = 1024 * 1024;  // bytes; a larger file is no relevé
-inline constexpr size_t kLignesRapport = 20;
 
 // Why a file is not a relevé: the line (1-based; 0 for the file as a whole) and a French message.
 struct ErreurReleve {

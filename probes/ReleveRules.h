@@ -2,7 +2,9 @@
 // A relevé as a file: UTF-8 text, one answer per line, stable and versioned, so that a player's machine
 // becomes a test anywhere. Lines end with CR LF as written; the reader takes LF alone too.
 //
-//   Quorvane relevé 1                                   the first line, exactly (an optional BOM before it)
+//   Quorvane relevé 1                                   the first line, exactly (an optional BOM before it);
+//                                                        "Quorvane relevé N", N > 1, is a later format: refused
+//                                                        with its number, so that the player updates
 //   # any comment                                        lines starting with '#', and blank lines, are skipped
 //   CpuidPresent: 1                                      1 or 0
 //   cpuid 80000002: 65746E49 2952286C 726F4320 4D542865  the leaf, then EAX EBX ECX EDX (8 hex digits each)
@@ -42,6 +44,7 @@
 // read back into the relevé, whatever their number (none too): the report is the decode's, and one more
 // value label must leave every relevé ever sent readable.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -50,13 +53,20 @@
 
 namespace sondes {
 
+inline constexpr uint32_t kFormatReleve = 1;  // the format this version writes and reads
 inline constexpr std::string_view kEnteteReleve = "Quorvane relevé 1";
 inline constexpr size_t kTailleMaxReleve = 1024 * 1024;  // bytes; a larger file is no relevé
 
-// Why a file is not a relevé: the line (1-based; 0 for the file as a whole) and a French message.
+// Why a file is not a relevé, with the values its message names (MessageErreurReleve).
+enum class RefusReleve { TropGrand, PasUnReleve, FormatUlterieur, MalFormee, Inconnue, Repetee, Manquante };
+
 struct ErreurReleve {
-  size_t ligne = 0;
-  std::string message;  // UTF-8, lower case, no final full stop: "ligne mal formée"
+  RefusReleve refus = RefusReleve::MalFormee;
+  size_t ligne = 0;      // 1-based; 0 for the file as a whole
+  std::string cle = {};  // Inconnue (its first 40 bytes), Repetee, Manquante: the answer's key
+  uint32_t format = 0;   // FormatUlterieur: the format the file's first line names
+
+  bool operator==(const ErreurReleve&) const = default;
 };
 
 // The file's text, in the order of the format above: the same relevé always gives the same bytes, and
@@ -68,6 +78,7 @@ std::string EcrireReleve(const Releve& releve);
 std::variant<Releve, ErreurReleve> LireReleve(std::string_view contenu);
 
 // "releve.txt, ligne 12 : ligne mal formée." (the file's name without its folder; no line when it is 0).
+// Every French text of a refusal is here, so that they move to the player's texts together.
 std::string MessageErreurReleve(std::string_view nomFichier, const ErreurReleve& erreur);
 
 }  // namespace sondes

@@ -110,16 +110,21 @@ TEST_F(Releve, UnAutreProcesseurSeRejoueSousSonNom) {
 }
 
 TEST_F(Releve, UnFichierQuiNEnEstPasUnEstRefuse) {
+  // A later format's: the player is told to update.
   ASSERT_TRUE(fichiers::Ecrire(dossier + L"\\faux.txt", "Quorvane relev\xC3\xA9 2\n"));
+  const std::string message =
+      "Relev\xC3\xA9 illisible : faux.txt : ce relev\xC3\xA9 est au format 2, cette version de Quorvane lit le format "
+      "1 "
+      "; mettez Quorvane \xC3\xA0 jour.";
   const Execution x = Executer(rejeu, L"/rejouer \"" + dossier + L"\\faux.txt\" /rapport \"" + dossier + L"\\r.txt\"");
   EXPECT_EQ(x.code, 1);
-  EXPECT_EQ(x.erreurs.rfind("Relev\xC3\xA9 illisible : faux.txt, ligne 1 : ", 0), 0u) << x.erreurs;
+  EXPECT_EQ(x.erreurs.rfind(message, 0), 0u) << x.erreurs;
   EXPECT_FALSE(Lire(dossier + L"\\r.txt")) << "no report written";
   // In the window's mode too: the message, then no window.
   Processus p(rejeu, SW_SHOWNORMAL, {}, L"/rejouer \"" + dossier + L"\\faux.txt\"", nullptr, nullptr, true);
   HWND boite = p.Dialogue(L"Lecture de configuration");
   ASSERT_NE(boite, nullptr);
-  EXPECT_EQ(pilote::Message(boite).rfind(L"Relevé illisible : faux.txt, ligne 1 : ", 0), 0u);
+  EXPECT_EQ(pilote::Message(boite).rfind(L"Relevé illisible : faux.txt : ce relevé est au format 2, ", 0), 0u);
   pilote::Cliquer(pilote::Bouton(boite, IDOK));
   EXPECT_EQ(p.AttendreFin(10000), 1);
   EXPECT_TRUE(pilote::Fenetres(L"TFichePrinc").empty());

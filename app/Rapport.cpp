@@ -61,7 +61,7 @@ std::variant<sondes::Releve, std::wstring> LireFichierReleve(const std::wstring&
   };
   auto lu = sondes::LireReleve(contenu);
   if (auto* erreur = std::get_if<sondes::ErreurReleve>(&lu)) return illisible(*erreur);
-  return std::get<sondes::Releve>(std::move(lu));
+  return std::get<sondes::ReleveLu>(std::move(lu)).releve;
 }
 
 }  // namespace appli

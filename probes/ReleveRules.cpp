@@ -176,7 +176,7 @@ std::string EcrireReleve(const Releve& r) {
   return s;
 }
 
-std::variant<Releve, ErreurReleve> LireReleve(std::string_view contenu) {
+std::variant<ReleveLu, ErreurReleve> LireReleve(std::string_view contenu) {
   using enum RefusReleve;
   const size_t taille = contenu.size();
   if (contenu.starts_with(kBom)) contenu.remove_prefix(kBom.size());
@@ -188,7 +188,8 @@ std::variant<Releve, ErreurReleve> LireReleve(std::string_view contenu) {
     return ErreurReleve{PasUnReleve, 1};
   }
   if (taille > kTailleMaxReleve) return ErreurReleve{TropGrand};
-  Releve r;
+  ReleveLu lu;
+  Releve& r = lu.releve;
   uint32_t vues = 0;
   while (debut < contenu.size()) {
     const std::string_view ligne = Suivante(contenu, debut);
@@ -197,19 +198,21 @@ std::variant<Releve, ErreurReleve> LireReleve(std::string_view contenu) {
     const size_t finCle = std::min(ligne.find_first_of(" \t:\""), ligne.size());
     const std::string_view nom = ligne.substr(0, finCle);
     const Cle cle = Chercher(nom);
-    if (cle == Cle::Aucune)
-      return nom.empty() ? ErreurReleve{MalFormee, numero}
-                         : ErreurReleve{Inconnue, numero, std::string(nom.substr(0, 40))};
+    Champs f;
+    if (nom.empty() || !f.Decouper(ligne, finCle)) return ErreurReleve{MalFormee, numero};
+    if (cle == Cle::Aucune) {
+      lu.ignorees.push_back({numero, std::string(nom)});
+      continue;
+    }
     if (vues & Bit(cle) & ~kRepetees) return ErreurReleve{Repetee, numero, std::string(nom)};
     vues |= Bit(cle);
-    Champs f;
-    if (!f.Decouper(ligne, finCle) || !LireChamps(cle, f, r) || !f.Fin()) return ErreurReleve{MalFormee, numero};
+    if (!LireChamps(cle, f, r) || !f.Fin()) return ErreurReleve{MalFormee, numero};
   }
   for (const Cle c : {Cle::CpuidPresent, Cle::Rdtsc, Cle::Memoire, Cle::Creation, Cle::Mode, Cle::Caps, Cle::MultiEcran,
                       Cle::Metriques, Cle::VersionEx})
     if (!(vues & Bit(c)) && (c != Cle::Rdtsc || r.cpuidPresent))
       return ErreurReleve{Manquante, numero + 1, std::string(kNoms[static_cast<int>(c)])};
-  return r;
+  return lu;
 }
 
 std::string MessageErreurReleve(std::string_view nomFichier, const ErreurReleve& e) {
@@ -225,7 +228,6 @@ std::string MessageErreurReleve(std::string_view nomFichier, const ErreurReleve&
       return s + "ce relevé est au format " + std::to_string(e.format) + ", cette version de Quorvane lit le format " +
              std::to_string(kFormatReleve) + " ; mettez Quorvane à jour.";
     case MalFormee: return s + "ligne mal formée.";
-    case Inconnue: return s + "réponse inconnue : " + releve::Echapper(e.cle) + '.';
     case Repetee: return s + "réponse répétée : " + e.cle + '.';
     case Manquante: return s + "il manque la réponse " + e.cle + '.';
   }

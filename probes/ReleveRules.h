@@ -37,8 +37,11 @@
 //
 // Texts are quoted: inside the quotes `\\` is a backslash, `\"` a quote, `\xHH` any byte; the writer
 // escapes the quote, the backslash, control bytes and bytes that are not UTF-8, so that any byte survives.
-// Keys are matched exactly; fields are separated by one or more blanks. Every key but cpuid, GetProp,
-// GetChildContainer, GetFileVersionInfo, GlobalMemoryStatusEx and rapport appears at most once.
+// Keys are matched exactly; fields are separated by one or more blanks. A line of a key this version does
+// not know is read past, if it has the shape of an answer (a key, fields, a colon, values, well-formed
+// quoted texts), and noted in ReleveLu::ignorees: a later version may add an answer to format 1 that an
+// older reader can do without. A later answer an older reader cannot do without needs a later format. Every key but
+// cpuid, GetProp, GetChildContainer, GetFileVersionInfo, GlobalMemoryStatusEx and rapport appears at most once.
 // Required: CpuidPresent (and Rdtsc when it is 1), at least one GlobalMemoryStatusEx, CoCreateInstance,
 // EnumDisplaySettingsA, GetDeviceCaps, MultiEcran, GetSystemMetrics and GetVersionExA. The rapport lines are
 // read back into the relevé, whatever their number (none too): the report is the decode's, and one more
@@ -48,6 +51,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "probes/Releve.h"
 
@@ -58,15 +62,29 @@ inline constexpr std::string_view kEnteteReleve = "Quorvane relevé 1";
 inline constexpr size_t kTailleMaxReleve = 1024 * 1024;  // bytes; a larger file is no relevé
 
 // Why a file is not a relevé, with the values its message names (MessageErreurReleve).
-enum class RefusReleve { TropGrand, PasUnReleve, FormatUlterieur, MalFormee, Inconnue, Repetee, Manquante };
+enum class RefusReleve { TropGrand, PasUnReleve, FormatUlterieur, MalFormee, Repetee, Manquante };
 
 struct ErreurReleve {
   RefusReleve refus = RefusReleve::MalFormee;
   size_t ligne = 0;      // 1-based; 0 for the file as a whole
-  std::string cle = {};  // Inconnue (its first 40 bytes), Repetee, Manquante: the answer's key
+  std::string cle = {};  // Repetee, Manquante: the answer's key
   uint32_t format = 0;   // FormatUlterieur: the format the file's first line names
 
   bool operator==(const ErreurReleve&) const = default;
+};
+
+// A line of an answer this version does not know, read past: its number (1-based) and its key, as read.
+struct LigneIgnoree {
+  size_t ligne = 0;
+  std::string cle;
+
+  bool operator==(const LigneIgnoree&) const = default;
+};
+
+// What a file gives: its relevé, and the lines read past, so that a caller may tell.
+struct ReleveLu {
+  Releve releve;
+  std::vector<LigneIgnoree> ignorees;
 };
 
 // The file's text, in the order of the format above: the same relevé always gives the same bytes, and
@@ -75,7 +93,7 @@ struct ErreurReleve {
 std::string EcrireReleve(const Releve& releve);
 
 // Reads a file's bytes; never throws on any input (memory aside).
-std::variant<Releve, ErreurReleve> LireReleve(std::string_view contenu);
+std::variant<ReleveLu, ErreurReleve> LireReleve(std::string_view contenu);
 
 // "releve.txt, ligne 12 : ligne mal formée." (the file's name without its folder; no line when it is 0).
 // Every French text of a refusal is here, so that they move to the player's texts together.

@@ -60,7 +60,7 @@ TEST(Corpus, ChaqueReleveRedonneLeRapportDeSaMachine) {
       ADD_FAILURE() << sondes::MessageErreurReleve(nom, *erreur);
       continue;
     }
-    const sondes::Releve& releve = std::get<sondes::Releve>(lu);
+    const sondes::Releve& releve = std::get<sondes::ReleveLu>(lu).releve;
     const std::vector<std::string> rapport = appli::RapportOctets(sondes::Decoder(releve, Identite));
     if (reecrire) {
       std::ofstream(entree.path(), std::ios::binary) << Reecrit(contenu, rapport);

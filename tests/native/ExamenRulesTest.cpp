@@ -53,7 +53,7 @@ sondes::ResultatsInspection Decoder(const Couches& couches) {
     ADD_FAILURE() << sondes::MessageErreurReleve("relevé", *erreur) << '\n' << texte;
     return {};
   }
-  return sondes::Decoder(std::get<sondes::Releve>(lu),
+  return sondes::Decoder(std::get<sondes::ReleveLu>(lu).releve,
                          [](std::string_view t) { return std::optional(std::string(t)); });
 }
 

@@ -95,9 +95,9 @@ rapport: "q\"b\\\x00\x01\x0A\x7Fé€😀\xFF\xC3(\xC0\xAF\xE0\x9F\xBF\xF0\x8F\x
   const Releve r = Complet();
   EXPECT_EQ(sondes::EcrireReleve(r), Crlf(attendu));
   const auto lu = LireReleve(Crlf(attendu));
-  ASSERT_TRUE(std::holds_alternative<Releve>(lu))
+  ASSERT_TRUE(std::holds_alternative<sondes::ReleveLu>(lu))
       << sondes::MessageErreurReleve("", std::get<sondes::ErreurReleve>(lu));
-  EXPECT_TRUE(std::get<Releve>(lu) == r);
+  EXPECT_TRUE(std::get<sondes::ReleveLu>(lu).releve == r);
 }
 
 // The first line, then `debut`, then the required answers but those whose key starts with `sans`.
@@ -130,7 +130,7 @@ TEST(ReleveRules, RefuseAvecLaLigneEtLaRaison) {
       "wine_get_version: \"8.0", "wine_get_version: 8.0", R"(wine_get_version: "\n")",
       R"(wine_get_version: "\x4")", R"(wine_get_version: "\")", "wine_get_version: \"a\tb\"",
       "wine_get_version: \"a\0b\""s, "wine_get_version: \"\x7F\"", "wine_get_host_version: \"a\"\"b\"",
-      "wine_get_version: \"a\"b"};
+      "wine_get_version: \"a\"b", "Inconnue 1 2", "Inconnue:1", "Inconnue: \"a", "Inconnue \"a\"\"b\": 1"};
   // clang-format on
   using enum sondes::RefusReleve;
   using E = sondes::ErreurReleve;
@@ -145,9 +145,6 @@ TEST(ReleveRules, RefuseAvecLaLigneEtLaRaison) {
        {.refus = FormatUlterieur, .format = 2}},
       {"\xEF\xBB\xBF\xEF\xBB\xBF" + Fichier(""), {PasUnReleve, 1}},
       {FichierDe(sondes::kTailleMaxReleve + 1), {TropGrand, 0}},
-      {Fichier("Cpuidpresent: 1\n"), {Inconnue, 2, "Cpuidpresent"}},
-      {Fichier("# c\n\r\n\xFF\x01: 1\r\n"), {Inconnue, 4, "\xFF\x01"}},
-      {Fichier(std::string(39, 'a') + "\xC3\xA9: 1\n"), {Inconnue, 2, std::string(39, 'a') + "\xC3"}},  // cut at 40
       {Fichier("MultiEcran: 1\n"), {Repetee, 8, "MultiEcran"}},
       {Fichier("Rdtsc: 1 2\nRdtsc: 1 2\n"), {Repetee, 3, "Rdtsc"}},
       {Fichier("", "CpuidPresent"), {Manquante, 9, "CpuidPresent"}},
@@ -165,7 +162,12 @@ TEST(ReleveRules, RefuseAvecLaLigneEtLaRaison) {
 }
 
 TEST(ReleveRules, AccepteLesFormesEquivalentes) {
-  const std::pair<std::string, std::string> cas[] = {
+  struct Cas {
+    std::string variante, canonique;
+    std::vector<sondes::LigneIgnoree> ignorees = {};  // the variant's
+  };
+  const std::string a39 = std::string(39, 'a') + "\xC3\xA9";
+  const Cas cas[] = {
       {"\xEF\xBB\xBF" + Fichier(""), Fichier("")},
       {Crlf(Fichier("")), Fichier("")},
       {Crlf(Fichier("QueryPerformanceCounter: -5 7\n")), Fichier("QueryPerformanceCounter: -5 7\n")},
@@ -178,12 +180,17 @@ TEST(ReleveRules, AccepteLesFormesEquivalentes) {
       {Fichier(R"(wine_get_version: "\x41\x4a\x4A\xff")"
                "\n"),
        Fichier("wine_get_version: \"AJJ\xFF\"\n")},
+      // A later version's answers, read past, noted whole, even repeated.
+      {Fichier("Cpuidpresent: 1\n"), Fichier(""), {{2, "Cpuidpresent"}}},
+      {Fichier("# c\n\r\n\xFF\x01: 1\r\n"), Fichier(""), {{4, "\xFF\x01"}}},
+      {Fichier(a39 + ": 1\nGetX \"c\" 3: \"\\x41\" 1\n" + a39 + ":\n"), Fichier(""), {{2, a39}, {3, "GetX"}, {4, a39}}},
   };
-  for (const auto& [variante, canonique] : cas) {
+  for (const auto& [variante, canonique, ignorees] : cas) {
     const auto a = LireReleve(variante), b = LireReleve(canonique);
-    ASSERT_TRUE(std::holds_alternative<Releve>(a)) << variante.substr(0, 80);
-    ASSERT_TRUE(std::holds_alternative<Releve>(b)) << canonique.substr(0, 80);
-    EXPECT_TRUE(std::get<Releve>(a) == std::get<Releve>(b)) << variante.substr(0, 80);
+    ASSERT_TRUE(std::holds_alternative<sondes::ReleveLu>(a)) << variante.substr(0, 80);
+    ASSERT_TRUE(std::holds_alternative<sondes::ReleveLu>(b)) << canonique.substr(0, 80);
+    EXPECT_TRUE(std::get<sondes::ReleveLu>(a).releve == std::get<sondes::ReleveLu>(b).releve) << variante.substr(0, 80);
+    EXPECT_EQ(std::get<sondes::ReleveLu>(a).ignorees, ignorees) << variante.substr(0, 80);
   }
 }
 
@@ -195,7 +202,6 @@ TEST(ReleveRules, MessageDErreurAvecLeNomSansDossier) {
       {{.refus = FormatUlterieur, .format = 2},
        "releve.txt : ce relevé est au format 2, cette version de Quorvane lit le format 1 ; mettez Quorvane à jour."},
       {{MalFormee, 12}, "releve.txt, ligne 12 : ligne mal formée."},
-      {{Inconnue, 2, "a\xC3"}, "releve.txt, ligne 2 : réponse inconnue : a\\xC3."},
       {{Repetee, 8, "MultiEcran"}, "releve.txt, ligne 8 : réponse répétée : MultiEcran."},
       {{Manquante, 9, "Rdtsc"}, "releve.txt, ligne 9 : il manque la réponse Rdtsc."},
   };

@@ -81,7 +81,7 @@ TEST_F(Releve, RejoueAilleursIlRedonneLeRapportDeSaMachine) {
   EXPECT_EQ(x.code, 0);
   EXPECT_EQ(x.erreurs, "") << "no platform call: no warning of the missing provider";
   const std::string rejoue = Lire(dossier + L"\\r2.txt").value_or("");
-  EXPECT_EQ(rejoue, RapportDuReleve(contenu)) << "the relevé's own expectation, speed included";
+  EXPECT_EQ(rejoue, RapportDuReleve(contenu)) << "the report its writer recorded in it, speed included";
   EXPECT_EQ(SansVitesse(rejoue), SansVitesse(Lire(dossier + L"\\r1.txt").value_or("")));
   // Only what the probes read: no user or computer name.
   wchar_t utilisateur[256] = {};

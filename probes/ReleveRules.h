@@ -37,15 +37,15 @@
 //
 // Texts are quoted: inside the quotes `\\` is a backslash, `\"` a quote, `\xHH` any byte; the writer
 // escapes the quote, the backslash, control bytes and bytes that are not UTF-8, so that any byte survives.
-// Keys are matched exactly; fields are separated by one or more blanks. A line of a key this version does
-// not know is read past, if it has the shape of an answer (a key, fields, a colon, values, well-formed
-// quoted texts), and noted in ReleveLu::ignorees: a later version may add an answer to format 1 that an
-// older reader can do without. A later answer an older reader cannot do without needs a later format. Every key but
-// cpuid, GetProp, GetChildContainer, GetFileVersionInfo, GlobalMemoryStatusEx and rapport appears at most once.
+// Keys are matched exactly; fields are separated by one or more blanks. Every key but cpuid, GetProp,
+// GetChildContainer, GetFileVersionInfo, GlobalMemoryStatusEx and rapport appears at most once.
 // Required: CpuidPresent (and Rdtsc when it is 1), at least one GlobalMemoryStatusEx, CoCreateInstance,
 // EnumDisplaySettingsA, GetDeviceCaps, MultiEcran, GetSystemMetrics and GetVersionExA. The rapport lines are
 // read back into the relevé, whatever their number (none too): the report is the decode's, and one more
 // value label must leave every relevé ever sent readable.
+// A line of a key this version does not know is read past if it has an answer's shape (a key, fields, a
+// colon, values, well-formed quoted texts), and noted in ReleveLu::ignorees: so a later version may add to
+// format 1 an answer that older readers can do without. One they cannot do without needs a later format.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -59,11 +59,9 @@ std::variant<sondes::Releve, std::wstring> LireFichierReleve(const std::wstring&
     const std::string nom = base::VersUtf8(NomSansDossier(chemin));
     return L"Relevé illisible : " + base::DepuisUtf8(sondes::MessageErreurReleve(nom, e));
   };
-  // Refused unread: nothing larger is a relevé.
-  if (contenu.size() > sondes::kTailleMaxReleve) return illisible({0, "le fichier dépasse 1 Mo"});
   auto lu = sondes::LireReleve(contenu);
   if (auto* erreur = std::get_if<sondes::ErreurReleve>(&lu)) return illisible(*erreur);
-  return std::get<sondes::Releve>(std::move(lu));
+  return std::get<sondes::ReleveLu>(std::move(lu)).releve;
 }
 
 }  // namespace appli

@@ -110,7 +110,7 @@ struct Releve {
   std::optional<std::string> wine;                     // wine_get_version
   std::optional<std::array<std::string, 2>> hoteWine;  // wine_get_host_version: system name and release
 
-  // The 20 report lines this machine gave (UTF-8), the first one empty.
+  // The report lines the writer's version gave (UTF-8), the first one empty: its record, never required.
   std::vector<std::string> rapport;
 
   bool operator==(const Releve&) const = default;

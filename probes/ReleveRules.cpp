@@ -16,7 +16,7 @@ using releve::Texte;
 
 constexpr uint16_t kVtBstr = 8;
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-constexpr std::string_view kMalFormee = "ligne mal formée";
+constexpr std::string_view kPrefixeEntete = "Quorvane relevé ";
 // CR LF, so that the Notepad of Windows before 10 1809 shows one answer a line; the reader takes LF too.
 constexpr std::string_view kFinDeLigne = "\r\n";
 
@@ -115,6 +115,22 @@ bool LireChamps(Cle cle, Champs& f, Releve& r) {
   return false;
 }
 
+// The next line from `debut`, without its line end; `debut` moves past it.
+std::string_view Suivante(std::string_view contenu, size_t& debut) {
+  const size_t fin = std::min(contenu.find('\n', debut), contenu.size());
+  std::string_view ligne = contenu.substr(debut, fin - debut);
+  debut = fin + 1;
+  if (ligne.ends_with('\r')) ligne.remove_suffix(1);
+  return ligne;
+}
+
+// The format a first line names ("Quorvane relevé 2"), 0 when it names none.
+uint32_t FormatNomme(std::string_view entete) {
+  uint32_t format = 0;
+  if (!entete.starts_with(kPrefixeEntete) || !releve::Nombre(entete.substr(kPrefixeEntete.size()), format)) return 0;
+  return format;
+}
+
 }  // namespace
 
 std::string EcrireReleve(const Releve& r) {
@@ -160,49 +176,62 @@ std::string EcrireReleve(const Releve& r) {
   return s;
 }
 
-std::variant<Releve, ErreurReleve> LireReleve(std::string_view contenu) {
-  if (contenu.size() > kTailleMaxReleve) return ErreurReleve{0, "le fichier dépasse 1 Mo"};
+std::variant<ReleveLu, ErreurReleve> LireReleve(std::string_view contenu) {
+  using enum RefusReleve;
+  const size_t taille = contenu.size();
   if (contenu.starts_with(kBom)) contenu.remove_prefix(kBom.size());
-  Releve r;
+  size_t debut = 0, numero = 1;  // numero: the line just read
+  // The first line before the size: a later format may be larger, and its player needs to update.
+  if (const std::string_view entete = Suivante(contenu, debut); entete != kEnteteReleve) {
+    const uint32_t format = FormatNomme(entete);
+    if (format > kFormatReleve) return ErreurReleve{.refus = FormatUlterieur, .format = format};
+    return ErreurReleve{PasUnReleve, 1};
+  }
+  if (taille > kTailleMaxReleve) return ErreurReleve{TropGrand};
+  ReleveLu lu;
+  Releve& r = lu.releve;
   uint32_t vues = 0;
-  size_t numero = 0;  // the lines before this one
-  for (size_t debut = 0; debut < contenu.size() || numero == 0; ++numero) {
-    const size_t fin = std::min(contenu.find('\n', debut), contenu.size());
-    std::string_view ligne = contenu.substr(debut, fin - debut);
-    debut = fin + 1;
-    if (ligne.ends_with('\r')) ligne.remove_suffix(1);
-    if (numero == 0) {
-      if (ligne != kEnteteReleve) return ErreurReleve{1, "ce n'est pas un relevé de Quorvane de la version 1"};
-      continue;
-    }
+  while (debut < contenu.size()) {
+    const std::string_view ligne = Suivante(contenu, debut);
+    ++numero;
     if (ligne.starts_with('#') || ligne.find_first_not_of(" \t") == std::string_view::npos) continue;
     const size_t finCle = std::min(ligne.find_first_of(" \t:\""), ligne.size());
     const std::string_view nom = ligne.substr(0, finCle);
     const Cle cle = Chercher(nom);
-    // The name as the writer would quote it, so that the message stays UTF-8 and short.
-    if (cle == Cle::Aucune)
-      return ErreurReleve{numero + 1, nom.empty() ? std::string(kMalFormee)
-                                                  : "réponse inconnue : " + releve::Echapper(nom.substr(0, 40))};
-    if (vues & Bit(cle) & ~kRepetees) return ErreurReleve{numero + 1, "réponse répétée : " + std::string(nom)};
-    vues |= Bit(cle);
     Champs f;
-    if (!f.Decouper(ligne, finCle) || !LireChamps(cle, f, r) || !f.Fin())
-      return ErreurReleve{numero + 1, std::string(kMalFormee)};
+    if (nom.empty() || !f.Decouper(ligne, finCle)) return ErreurReleve{MalFormee, numero};
+    if (cle == Cle::Aucune) {
+      lu.ignorees.push_back({numero, std::string(nom)});
+      continue;
+    }
+    if (vues & Bit(cle) & ~kRepetees) return ErreurReleve{Repetee, numero, std::string(nom)};
+    vues |= Bit(cle);
+    if (!LireChamps(cle, f, r) || !f.Fin()) return ErreurReleve{MalFormee, numero};
   }
-  using enum Cle;
-  for (const Cle c : {CpuidPresent, Rdtsc, Memoire, Creation, Mode, Caps, MultiEcran, Metriques, VersionEx})
-    if (!(vues & Bit(c)) && (c != Rdtsc || r.cpuidPresent))
-      return ErreurReleve{numero + 1, "il manque la réponse " + std::string(kNoms[static_cast<int>(c)])};
-  if (r.rapport.size() != kLignesRapport)
-    return ErreurReleve{numero + 1, "il faut " + std::to_string(kLignesRapport) + " lignes de rapport"};
-  return r;
+  for (const Cle c : {Cle::CpuidPresent, Cle::Rdtsc, Cle::Memoire, Cle::Creation, Cle::Mode, Cle::Caps, Cle::MultiEcran,
+                      Cle::Metriques, Cle::VersionEx})
+    if (!(vues & Bit(c)) && (c != Cle::Rdtsc || r.cpuidPresent))
+      return ErreurReleve{Manquante, numero + 1, std::string(kNoms[static_cast<int>(c)])};
+  return lu;
 }
 
-std::string MessageErreurReleve(std::string_view nomFichier, const ErreurReleve& erreur) {
+std::string MessageErreurReleve(std::string_view nomFichier, const ErreurReleve& e) {
   const size_t barre = nomFichier.find_last_of("/\\");
   std::string s(barre == std::string_view::npos ? nomFichier : nomFichier.substr(barre + 1));
-  if (erreur.ligne != 0) s += ", ligne " + std::to_string(erreur.ligne);
-  return s + " : " + erreur.message + '.';
+  if (e.ligne != 0) s += ", ligne " + std::to_string(e.ligne);
+  s += " : ";
+  switch (e.refus) {
+    using enum RefusReleve;
+    case TropGrand: return s + "le fichier dépasse 1 Mo.";
+    case PasUnReleve: return s + "ce n'est pas un relevé de Quorvane.";
+    case FormatUlterieur:
+      return s + "ce relevé est au format " + std::to_string(e.format) + ", cette version de Quorvane lit le format " +
+             std::to_string(kFormatReleve) + " ; mettez Quorvane à jour.";
+    case MalFormee: return s + "ligne mal formée.";
+    case Repetee: return s + "réponse répétée : " + e.cle + '.';
+    case Manquante: return s + "il manque la réponse " + e.cle + '.';
+  }
+  return s;
 }
 
 }  // namespace sondes

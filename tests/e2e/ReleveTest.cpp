@@ -81,7 +81,7 @@ TEST_F(Releve, RejoueAilleursIlRedonneLeRapportDeSaMachine) {
   EXPECT_EQ(x.code, 0);
   EXPECT_EQ(x.erreurs, "") << "no platform call: no warning of the missing provider";
   const std::string rejoue = Lire(dossier + L"\\r2.txt").value_or("");
-  EXPECT_EQ(rejoue, RapportDuReleve(contenu)) << "the relevé's own expectation, speed included";
+  EXPECT_EQ(rejoue, RapportDuReleve(contenu)) << "the report its writer recorded in it, speed included";
   EXPECT_EQ(SansVitesse(rejoue), SansVitesse(Lire(dossier + L"\\r1.txt").value_or("")));
   // Only what the probes read: no user or computer name.
   wchar_t utilisateur[256] = {};
@@ -110,19 +110,40 @@ TEST_F(Releve, UnAutreProcesseurSeRejoueSousSonNom) {
 }
 
 TEST_F(Releve, UnFichierQuiNEnEstPasUnEstRefuse) {
+  // A later format's: the player is told to update.
   ASSERT_TRUE(fichiers::Ecrire(dossier + L"\\faux.txt", "Quorvane relev\xC3\xA9 2\n"));
+  const std::string message =
+      "Relev\xC3\xA9 illisible : faux.txt : ce relev\xC3\xA9 est au format 2, cette version de Quorvane lit le format "
+      "1 "
+      "; mettez Quorvane \xC3\xA0 jour.";
   const Execution x = Executer(rejeu, L"/rejouer \"" + dossier + L"\\faux.txt\" /rapport \"" + dossier + L"\\r.txt\"");
   EXPECT_EQ(x.code, 1);
-  EXPECT_EQ(x.erreurs.rfind("Relev\xC3\xA9 illisible : faux.txt, ligne 1 : ", 0), 0u) << x.erreurs;
+  EXPECT_EQ(x.erreurs.rfind(message, 0), 0u) << x.erreurs;
   EXPECT_FALSE(Lire(dossier + L"\\r.txt")) << "no report written";
   // In the window's mode too: the message, then no window.
   Processus p(rejeu, SW_SHOWNORMAL, {}, L"/rejouer \"" + dossier + L"\\faux.txt\"", nullptr, nullptr, true);
   HWND boite = p.Dialogue(L"Lecture de configuration");
   ASSERT_NE(boite, nullptr);
-  EXPECT_EQ(pilote::Message(boite).rfind(L"Relevé illisible : faux.txt, ligne 1 : ", 0), 0u);
+  EXPECT_EQ(pilote::Message(boite).rfind(L"Relevé illisible : faux.txt : ce relevé est au format 2, ", 0), 0u);
   pilote::Cliquer(pilote::Bouton(boite, IDOK));
   EXPECT_EQ(p.AttendreFin(10000), 1);
   EXPECT_TRUE(pilote::Fenetres(L"TFichePrinc").empty());
+}
+
+// The JSON report for a file named so, in any case: a corpus machine's replay gives the very bytes the
+// native decode gives, whatever this system's code page; this machine's run gives one too.
+TEST(RapportJson, UnReleveDuCorpusRedonneSonRapportJson) {
+  const std::wstring dossier = fichiers::DossierVide(L"quorvane-json"), exe = pilote::Copie(L"Q_json.exe");
+  for (const wchar_t* machine : {L"/15-wine8-linux-core-i7-2600k", L"/36-win11-i9-12900k-ecran-virtuel-en-premier"}) {
+    const std::wstring releve = std::wstring(QUORVANE_RELEVES) + machine;
+    const Execution x = Executer(exe, L"/rejouer \"" + releve + L".txt\" /rapport \"" + dossier + L"\\r.JSON\"");
+    EXPECT_EQ(x.code, 0) << x.erreurs;
+    EXPECT_EQ(Lire(dossier + L"\\r.JSON"), Lire(releve + L".json"));
+  }
+  const Execution ici = Executer(exe, L"/rapport \"" + dossier + L"\\ici.json\"");
+  EXPECT_EQ(ici.code, 0) << ici.erreurs;
+  EXPECT_EQ(Lire(dossier + L"\\ici.json").value_or("").rfind("{\n  \"format\": \"quorvane-rapport\",\n", 0), 0u)
+      << "UTF-8 without a BOM";
 }
 
 }  // namespace

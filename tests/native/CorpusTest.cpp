@@ -1,19 +1,25 @@
-// Real machines as data: each relevé of tests/native/releves is decoded as the program decodes this
-// machine's answers, and must give the report that machine gave, line by line. With QUORVANE_REECRIRE=1 the
-// expectations are written back into the files instead, after a deliberate change: read every changed
-// line against the rules before committing it.
+// Real machines as data, the format-1 reference: each relevé of tests/native/releves is decoded as the
+// program decodes this machine's answers, and must give the bytes of the expectation files beside it
+// (NN-name.rapport: the text export's; NN-name.json: the JSON report's, verdicts included). With QUORVANE_REECRIRE=1
+// the expectation files are written instead, after a deliberate change: read every changed line against the rules
+// before committing it. The relevés themselves are never written: every relevé a version wrote must stay readable by
+// the later ones.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/CfgRules.h"
+#include "app/RapportJson.h"
+#include "assess/ReportRules.h"
 #include "probes/ExamenRules.h"
-#include "probes/ReleveChampsRules.h"
 #include "probes/ReleveRules.h"
 
 namespace {
@@ -23,6 +29,23 @@ namespace fs = std::filesystem;
 // The native build's single-byte code page is UTF-8, as Windows's is under "Beta: UTF-8" (65001).
 std::optional<std::string> Identite(std::string_view utf8) { return std::string(utf8); }
 
+// The text export's bytes in a UTF-8 code page: the report's lines, each followed by CR LF.
+std::string TexteDuRapport(const sondes::Releve& releve) {
+  return bilan::TexteLignes(appli::RapportOctets(sondes::Decoder(releve, Identite)));
+}
+
+// The expectation files beside each relevé: their extension, and the bytes this version gives for it.
+struct Attente {
+  std::string_view extension;
+  std::string (*octets)(const sondes::Releve&);
+};
+// The JSON report's bytes.
+std::string JsonDuRapport(const sondes::Releve& releve) {
+  return appli::OctetsRapportJson(releve, sondes::Decoder(releve, Identite));
+}
+
+constexpr Attente kAttentes[] = {{".rapport", TexteDuRapport}, {".json", JsonDuRapport}};
+
 std::string Lire(const fs::path& chemin) {
   std::ifstream f(chemin, std::ios::binary);
   std::ostringstream contenu;
@@ -30,46 +53,69 @@ std::string Lire(const fs::path& chemin) {
   return contenu.str();
 }
 
-// The file with its report lines replaced by `lignes`, where the first report line stood, each line
-// ending as the file's own lines do.
-std::string Reecrit(const std::string& contenu, const std::vector<std::string>& lignes) {
-  std::istringstream entree(contenu);
-  std::string sortie;
-  bool ecrit = false;
-  for (std::string ligne; std::getline(entree, ligne);) {
-    if (ligne.rfind("rapport:", 0) != 0) {
-      sortie += ligne + "\n";
-    } else if (!ecrit) {
-      const std::string fin = ligne.ends_with('\r') ? "\r\n" : "\n";  // getline keeps the CR of a CR LF
-      for (const std::string& l : lignes) sortie += "rapport: " + sondes::releve::Texte(l) + fin;
-      ecrit = true;
-    }
+// The relevés, in the order of their names.
+std::vector<fs::path> Releves() {
+  std::vector<fs::path> chemins;
+  for (const auto& entree : fs::directory_iterator(QUORVANE_RELEVES))
+    if (entree.path().extension() == ".txt") chemins.push_back(entree.path());
+  std::ranges::sort(chemins);
+  EXPECT_GE(chemins.size(), 42u) << QUORVANE_RELEVES;
+  return chemins;
+}
+
+std::optional<sondes::ReleveLu> Relu(const std::string& nom, const std::string& contenu) {
+  auto lu = sondes::LireReleve(contenu);
+  if (const auto* erreur = std::get_if<sondes::ErreurReleve>(&lu)) {
+    ADD_FAILURE() << sondes::MessageErreurReleve(nom, *erreur);
+    return std::nullopt;
   }
-  return sortie;
+  return std::get<sondes::ReleveLu>(std::move(lu));
 }
 
 TEST(Corpus, ChaqueReleveRedonneLeRapportDeSaMachine) {
   const bool reecrire = std::getenv("QUORVANE_REECRIRE") != nullptr;
-  size_t machines = 0;
-  for (const auto& entree : fs::directory_iterator(QUORVANE_RELEVES)) {
-    if (entree.path().extension() != ".txt") continue;
-    ++machines;
-    const std::string nom = entree.path().filename().string(), contenu = Lire(entree.path());
-    const auto lu = sondes::LireReleve(contenu);
-    if (const auto* erreur = std::get_if<sondes::ErreurReleve>(&lu)) {
-      ADD_FAILURE() << sondes::MessageErreurReleve(nom, *erreur);
-      continue;
+  for (const fs::path& chemin : Releves()) {
+    const std::string nom = chemin.filename().string();
+    const auto lu = Relu(nom, Lire(chemin));
+    if (!lu) continue;
+    EXPECT_TRUE(lu->ignorees.empty()) << nom << ": every answer of the reference is known";
+    for (const Attente& a : kAttentes) {
+      const fs::path attente = fs::path(chemin).replace_extension(a.extension);
+      const std::string octets = a.octets(lu->releve);
+      if (reecrire) {
+        std::ofstream(attente, std::ios::binary) << octets;
+      } else if (!fs::exists(attente)) {
+        ADD_FAILURE() << attente.filename() << " is missing: QUORVANE_REECRIRE=1 writes it";
+      } else {
+        EXPECT_EQ(octets, Lire(attente)) << attente.filename();
+      }
     }
-    const sondes::Releve& releve = std::get<sondes::Releve>(lu);
-    const std::vector<std::string> rapport = appli::RapportOctets(sondes::Decoder(releve, Identite));
-    if (reecrire) {
-      std::ofstream(entree.path(), std::ios::binary) << Reecrit(contenu, rapport);
-      continue;
-    }
-    ASSERT_EQ(rapport.size(), releve.rapport.size()) << nom;
-    for (size_t i = 0; i < rapport.size(); ++i) EXPECT_EQ(rapport[i], releve.rapport[i]) << nom << ", line " << i + 1;
   }
-  EXPECT_GE(machines, 40u) << QUORVANE_RELEVES;
+}
+
+// The file without its report lines.
+std::string SansRapport(const std::string& contenu) {
+  std::istringstream entree(contenu);
+  std::string sortie;
+  for (std::string ligne; std::getline(entree, ligne);)
+    if (!ligne.starts_with("rapport:")) sortie += ligne + '\n';
+  return sortie;
+}
+
+std::string UneLigneDePlus(const std::string& contenu) { return contenu + "rapport: \"une ligne de plus\"\n"; }
+
+// The report lines are the writer's record, never an expectation: none, or one more, change nothing.
+TEST(Corpus, LesLignesDeRapportNeChangentRien) {
+  std::string (*const variantes[])(const std::string&) = {SansRapport, UneLigneDePlus};
+  for (const fs::path& chemin : Releves()) {
+    const std::string nom = chemin.filename().string(), contenu = Lire(chemin);
+    const auto original = Relu(nom, contenu);
+    for (size_t v = 0; original && v < std::size(variantes); ++v) {
+      const auto lu = Relu(nom, variantes[v](contenu));
+      for (size_t k = 0; lu && k < std::size(kAttentes); ++k)
+        EXPECT_EQ(kAttentes[k].octets(lu->releve), kAttentes[k].octets(original->releve)) << nom << ", variant " << v;
+    }
+  }
 }
 
 }  // namespace

@@ -45,13 +45,12 @@ inline sondes::Releve Releve(const Couches& couches) {
   for (const std::string& c : couches) ajouter(c);
   std::string texte = std::string(sondes::kEnteteReleve) + '\n';
   for (const std::string& l : lignes) texte += l + '\n';
-  for (size_t i = 0; i < sondes::kLignesRapport; ++i) texte += "rapport: \"\"\n";
   const auto lu = sondes::LireReleve(texte);
   if (const auto* erreur = std::get_if<sondes::ErreurReleve>(&lu)) {
     ADD_FAILURE() << sondes::MessageErreurReleve("relevé", *erreur) << '\n' << texte;
     return {};
   }
-  return std::get<sondes::Releve>(lu);
+  return std::get<sondes::ReleveLu>(lu).releve;
 }
 
 }  // namespace couches

@@ -82,8 +82,8 @@ TEST(RapportJson, ChaqueValeurDuRapportTexteTypeeEtChaqueInconnuExplique) {
     std::ostringstream contenu;
     contenu << f.rdbuf();
     const auto lu = sondes::LireReleve(contenu.str());
-    ASSERT_TRUE(std::holds_alternative<sondes::Releve>(lu)) << nom;
-    const sondes::Releve& releve = std::get<sondes::Releve>(lu);
+    ASSERT_TRUE(std::holds_alternative<sondes::ReleveLu>(lu)) << nom;
+    const sondes::Releve& releve = std::get<sondes::ReleveLu>(lu).releve;
     const sondes::ResultatsInspection r = sondes::Decoder(releve, Identite);
     const json j = json::parse(appli::OctetsRapportJson(releve, r));
     NulsExpliques(j, "", nom);

@@ -95,8 +95,9 @@ rapport: "q\"b\\\x00\x01\x0A\x7Fé€😀\xFF\xC3(\xC0\xAF\xE0\x9F\xBF\xF0\x8F\x
   const Releve r = Complet();
   EXPECT_EQ(sondes::EcrireReleve(r), Crlf(attendu));
   const auto lu = LireReleve(Crlf(attendu));
-  ASSERT_TRUE(std::holds_alternative<Releve>(lu)) << std::get<sondes::ErreurReleve>(lu).message;
-  EXPECT_TRUE(std::get<Releve>(lu) == r);
+  ASSERT_TRUE(std::holds_alternative<sondes::ReleveLu>(lu))
+      << sondes::MessageErreurReleve("", std::get<sondes::ErreurReleve>(lu));
+  EXPECT_TRUE(std::get<sondes::ReleveLu>(lu).releve == r);
 }
 
 // The first line, then `debut`, then the required answers but those whose key starts with `sans`.
@@ -107,7 +108,6 @@ std::string Fichier(const std::string& debut, std::string_view sans = {}) {
       "EnumDisplaySettingsA: 1 640 480 60 32", "GetDeviceCaps: 1 32", "MultiEcran: 0",
       "GetSystemMetrics: 640 480 640 480", "GetVersionExA: 1 5 1 2600 2 \"\""};
   // clang-format on
-  lignes.insert(lignes.end(), 20, "rapport: \"\"");
   std::string s = "Quorvane relevé 1\n" + debut;
   for (const std::string& l : lignes)
     if (sans.empty() || !l.starts_with(sans)) s += l + "\n";
@@ -118,11 +118,6 @@ std::string Fichier(const std::string& debut, std::string_view sans = {}) {
 std::string FichierDe(size_t taille) { return Fichier("#" + std::string(taille - Fichier("").size() - 2, 'x') + "\n"); }
 
 TEST(ReleveRules, RefuseAvecLaLigneEtLaRaison) {
-  struct Cas {
-    std::string contenu;
-    size_t ligne;
-    std::string message;  // its beginning
-  };
   // clang-format off
   const std::string malFormees[] = {
       "Rdtsc: 1 2 3", "Rdtsc: 1", "Rdtsc 1 2", "Rdtsc : 1 2", "Rdtsc:1 2", " Rdtsc: 1 2", "Rdtsc: 1 -2",
@@ -135,41 +130,44 @@ TEST(ReleveRules, RefuseAvecLaLigneEtLaRaison) {
       "wine_get_version: \"8.0", "wine_get_version: 8.0", R"(wine_get_version: "\n")",
       R"(wine_get_version: "\x4")", R"(wine_get_version: "\")", "wine_get_version: \"a\tb\"",
       "wine_get_version: \"a\0b\""s, "wine_get_version: \"\x7F\"", "wine_get_host_version: \"a\"\"b\"",
-      "wine_get_version: \"a\"b"};
+      "wine_get_version: \"a\"b", "Inconnue 1 2", "Inconnue:1", "Inconnue: \"a", "Inconnue \"a\"\"b\": 1"};
   // clang-format on
-  std::vector<Cas> cas = {
-      {"", 1, "ce n'est pas un relevé de Quorvane de la version 1"},
-      {"Quorvane relevé 1 \n", 1, "ce n'est pas"},
-      {"Quorvane relevé 10\n", 1, "ce n'est pas"},
-      {"\xEF\xBB\xBF\xEF\xBB\xBF" + Fichier(""), 1, "ce n'est pas"},
-      {FichierDe(sondes::kTailleMaxReleve + 1), 0, "le fichier dépasse 1 Mo"},
-      {Fichier("Cpuidpresent: 1\n"), 2, "réponse inconnue : Cpuidpresent"},
-      {Fichier("# c\n\r\n\xFF\x01: 1\r\n"), 4, "réponse inconnue : \\xFF\\x01"},
-      {Fichier("MultiEcran: 1\n"), 8, "réponse répétée : MultiEcran"},
-      {Fichier("Rdtsc: 1 2\nRdtsc: 1 2\n"), 3, "réponse répétée : Rdtsc"},
-      {Fichier("", "CpuidPresent"), 29, "il manque la réponse CpuidPresent"},
-      {Fichier("CpuidPresent: 1\n", "CpuidPresent"), 30, "il manque la réponse Rdtsc"},
-      {Fichier("", "GlobalMemoryStatusEx"), 29, "il manque la réponse GlobalMemoryStatusEx"},
-      {Fichier("", "GetVersionExA"), 29, "il manque la réponse GetVersionExA"},
-      {Fichier("", "rapport"), 10, "il faut 20 lignes de rapport"},
-      {Fichier("rapport: \"\"\n"), 31, "il faut 20 lignes de rapport"},
+  using enum sondes::RefusReleve;
+  using E = sondes::ErreurReleve;
+  std::vector<std::pair<std::string, E>> cas = {
+      {"", {PasUnReleve, 1}},
+      {"Quorvane relevé 1 \n", {PasUnReleve, 1}},
+      {"Quorvane relevé 01\n", {PasUnReleve, 1}},
+      {"Quorvane relevé 2 \n", {PasUnReleve, 1}},
+      {"Quorvane relevé +2\n", {PasUnReleve, 1}},
+      {"Quorvane relevé 10\n", {.refus = FormatUlterieur, .format = 10}},
+      {"\xEF\xBB\xBFQuorvane relevé 2\r\n" + std::string(sondes::kTailleMaxReleve, 'x'),
+       {.refus = FormatUlterieur, .format = 2}},
+      {"\xEF\xBB\xBF\xEF\xBB\xBF" + Fichier(""), {PasUnReleve, 1}},
+      {FichierDe(sondes::kTailleMaxReleve + 1), {TropGrand, 0}},
+      {Fichier("MultiEcran: 1\n"), {Repetee, 8, "MultiEcran"}},
+      {Fichier("Rdtsc: 1 2\nRdtsc: 1 2\n"), {Repetee, 3, "Rdtsc"}},
+      {Fichier("", "CpuidPresent"), {Manquante, 9, "CpuidPresent"}},
+      {Fichier("CpuidPresent: 1\n", "CpuidPresent"), {Manquante, 10, "Rdtsc"}},
+      {Fichier("", "GlobalMemoryStatusEx"), {Manquante, 9, "GlobalMemoryStatusEx"}},
+      {Fichier("", "GetVersionExA"), {Manquante, 9, "GetVersionExA"}},
   };
-  for (const std::string& l : malFormees) cas.push_back({Fichier(l + "\n"), 2, "ligne mal formée"});
-  // A name cut at 40 bytes inside a two-byte sequence: the lone lead byte escaped, and nothing more.
-  const auto coupe = LireReleve(Fichier(std::string(39, 'a') + "\xC3\xA9: 1\n"));
-  ASSERT_TRUE(std::holds_alternative<sondes::ErreurReleve>(coupe));
-  EXPECT_EQ(std::get<sondes::ErreurReleve>(coupe).message, "réponse inconnue : " + std::string(39, 'a') + "\\xC3");
-  for (const Cas& c : cas) {
-    const auto lu = LireReleve(c.contenu);
-    const auto* e = std::get_if<sondes::ErreurReleve>(&lu);
-    ASSERT_NE(e, nullptr) << c.contenu.substr(0, 80);
-    EXPECT_EQ(e->ligne, c.ligne) << c.contenu.substr(0, 80);
-    EXPECT_EQ(e->message.substr(0, c.message.size()), c.message) << c.contenu.substr(0, 80);
+  for (const std::string& l : malFormees) cas.push_back({Fichier(l + "\n"), {MalFormee, 2}});
+  for (const auto& [contenu, attendue] : cas) {
+    const auto lu = LireReleve(contenu);
+    const auto* e = std::get_if<E>(&lu);
+    ASSERT_NE(e, nullptr) << contenu.substr(0, 80);
+    EXPECT_EQ(*e, attendue) << contenu.substr(0, 80) << "\n" << sondes::MessageErreurReleve("", *e);
   }
 }
 
 TEST(ReleveRules, AccepteLesFormesEquivalentes) {
-  const std::pair<std::string, std::string> cas[] = {
+  struct Cas {
+    std::string variante, canonique;
+    std::vector<sondes::LigneIgnoree> ignorees = {};  // the variant's
+  };
+  const std::string a39 = std::string(39, 'a') + "\xC3\xA9";
+  const Cas cas[] = {
       {"\xEF\xBB\xBF" + Fichier(""), Fichier("")},
       {Crlf(Fichier("")), Fichier("")},
       {Crlf(Fichier("QueryPerformanceCounter: -5 7\n")), Fichier("QueryPerformanceCounter: -5 7\n")},
@@ -182,20 +180,33 @@ TEST(ReleveRules, AccepteLesFormesEquivalentes) {
       {Fichier(R"(wine_get_version: "\x41\x4a\x4A\xff")"
                "\n"),
        Fichier("wine_get_version: \"AJJ\xFF\"\n")},
+      // A later version's answers, read past, noted whole, even repeated.
+      {Fichier("Cpuidpresent: 1\n"), Fichier(""), {{2, "Cpuidpresent"}}},
+      {Fichier("# c\n\r\n\xFF\x01: 1\r\n"), Fichier(""), {{4, "\xFF\x01"}}},
+      {Fichier(a39 + ": 1\nGetX \"c\" 3: \"\\x41\" 1\n" + a39 + ":\n"), Fichier(""), {{2, a39}, {3, "GetX"}, {4, a39}}},
   };
-  for (const auto& [variante, canonique] : cas) {
+  for (const auto& [variante, canonique, ignorees] : cas) {
     const auto a = LireReleve(variante), b = LireReleve(canonique);
-    ASSERT_TRUE(std::holds_alternative<Releve>(a)) << variante.substr(0, 80);
-    ASSERT_TRUE(std::holds_alternative<Releve>(b)) << canonique.substr(0, 80);
-    EXPECT_TRUE(std::get<Releve>(a) == std::get<Releve>(b)) << variante.substr(0, 80);
+    ASSERT_TRUE(std::holds_alternative<sondes::ReleveLu>(a)) << variante.substr(0, 80);
+    ASSERT_TRUE(std::holds_alternative<sondes::ReleveLu>(b)) << canonique.substr(0, 80);
+    EXPECT_TRUE(std::get<sondes::ReleveLu>(a).releve == std::get<sondes::ReleveLu>(b).releve) << variante.substr(0, 80);
+    EXPECT_EQ(std::get<sondes::ReleveLu>(a).ignorees, ignorees) << variante.substr(0, 80);
   }
 }
 
 TEST(ReleveRules, MessageDErreurAvecLeNomSansDossier) {
-  EXPECT_EQ(sondes::MessageErreurReleve("releve.txt", {12, "ligne mal formée"}),
-            "releve.txt, ligne 12 : ligne mal formée.");
-  EXPECT_EQ(sondes::MessageErreurReleve("C:\\jeux/a\\releve.txt", {0, "le fichier dépasse 1 Mo"}),
-            "releve.txt : le fichier dépasse 1 Mo.");
+  using enum sondes::RefusReleve;
+  const std::pair<sondes::ErreurReleve, std::string> cas[] = {
+      {{TropGrand}, "releve.txt : le fichier dépasse 1 Mo."},
+      {{PasUnReleve, 1}, "releve.txt, ligne 1 : ce n'est pas un relevé de Quorvane."},
+      {{.refus = FormatUlterieur, .format = 2},
+       "releve.txt : ce relevé est au format 2, cette version de Quorvane lit le format 1 ; mettez Quorvane à jour."},
+      {{MalFormee, 12}, "releve.txt, ligne 12 : ligne mal formée."},
+      {{Repetee, 8, "MultiEcran"}, "releve.txt, ligne 8 : réponse répétée : MultiEcran."},
+      {{Manquante, 9, "Rdtsc"}, "releve.txt, ligne 9 : il manque la réponse Rdtsc."},
+  };
+  for (const auto& [erreur, message] : cas)
+    EXPECT_EQ(sondes::MessageErreurReleve("C:\\jeux/a\\releve.txt", erreur), message);
 }
 
 }  // namespace

@@ -309,9 +309,9 @@ TEST(Juger, LesConseilsViennentDesMachinesDuCorpus) {
     std::ostringstream contenu;
     contenu << f.rdbuf();
     const auto lu = sondes::LireReleve(contenu.str());
-    ASSERT_TRUE(std::holds_alternative<sondes::Releve>(lu)) << c.releve;
-    const auto r =
-        sondes::Decoder(std::get<sondes::Releve>(lu), [](std::string_view t) { return std::optional<std::string>(t); });
+    ASSERT_TRUE(std::holds_alternative<sondes::ReleveLu>(lu)) << c.releve;
+    const auto r = sondes::Decoder(std::get<sondes::ReleveLu>(lu).releve,
+                                   [](std::string_view t) { return std::optional<std::string>(t); });
     const std::wstring bulle = Juger(r).*c.bulle;
     if (c.entier)
       EXPECT_EQ(bulle, c.texte) << c.releve;

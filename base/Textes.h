@@ -27,7 +27,7 @@ enum class Texte : uint16_t {
   DialogueExporter, FiltreExport, NomVert, NomJaune, NomRouge, NomImage,
   // The about box.
   TitreAPropos, AProduit, AVersion, ACopyright, AAuteur, AGraphismes, AMarques, ASite, ATests, ADate,
-  ASiteFans, ASiteJeu, AContact, Ok,
+  ASiteFans, ASiteJeu, AContact, BoutonOk,
   // The verdicts' comments.
   CmtBien, CmtPasse, CmtEchoue, CmtSansTL, CmtOsRisque, CmtRamNonTestee, CmtTLProbable, CmtTLIncertain,
   CmtCarteIntrouvable, CmtTLAbsent, CmtDxRecent, CmtDxAbsent, CmtDxAncien,

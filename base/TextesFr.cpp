@@ -77,7 +77,7 @@ constexpr LigneTexte kTextes[] = {
     {ASiteFans,                 L"Site des fans : http://fans.example.org"},
     {ASiteJeu,                  L"Site officiel du jeu : http://jeu.example.org"},
     {AContact,                  L"Pour toute question ou tout problème, écrivez à support@example.org"},
-    {Ok,                        L"OK"},
+    {BoutonOk,                  L"OK"},
 
     {CmtBien,                   L"Le jeu devrait bien fonctionner !"},
     {CmtPasse,                  L"Le jeu va fonctionner !"},

@@ -125,6 +125,9 @@ constexpr LigneTexte kTextes[] = {
     {BulleDxAbsent,             L"DirectX n'a pas été trouvé. Il faut DirectX {0} ou plus."},
     {BulleDx,                   L"Mesuré : DirectX {0}. Il faut DirectX {1} ou plus."},
 
+    // Typed as `Quorvane`, the console twin runs: the prompt waits and the exit code reaches it. PowerShell
+    // runs nothing from the current folder without ".\" before its name, and is given the twin's full name,
+    // whatever PATHEXT says.
     {Usage,                     L"Quorvane : lecture de configuration.\r\n"
                                 L"\r\n"
                                 L"Quorvane\r\n"

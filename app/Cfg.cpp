@@ -6,6 +6,7 @@
 #include "probes/DxFilesRules.h"
 #include "probes/ExamenRules.h"
 #include "base/Texte.h"
+#include "base/Textes.h"
 #include "probes/Sondes.h"
 #include "ui/Screen.h"
 
@@ -26,7 +27,7 @@ TFichePrinc::TFichePrinc(sondes::Plateforme& plateforme)
   Commands().AddShortcut('C', [this] { CopierRapport(); });
   // The arrows switch tabs from the start.
   Keyboard().SetActiveControl(*Tabs);
-  Commands().AddSystemMenuItem(L"Co&pier le rapport", [this] { CopierRapport(); });
+  Commands().AddSystemMenuItem(base::Dire(base::Texte::MenuCopier), [this] { CopierRapport(); });
   // The guard acts once the window exists, while it is still being created.
   LMDOneInstance1.Verifier();
 }
@@ -96,7 +97,8 @@ void TFichePrinc::FormShow(ui::Control*) {
   EcrireValeurs();
   RemplirRapport();
   // A replay says so, so that nobody takes another machine's findings for their own.
-  StatusBar->SetSimpleText(rejoue_ ? L"Relevé rejoué : " + *rejoue_ : L"Détection du matériel effectuée avec succès !");
+  StatusBar->SetSimpleText(rejoue_ ? base::Remplir(base::Texte::EtatRejoue, {*rejoue_})
+                                   : base::Dire(base::Texte::EtatDetection));
   phases::Marquer(phases::Phase::FinInspection);
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/CfgRules.h"
 #include "app/OneInstance.h"
+#include "base/Textes.h"
 #include "probes/Plateforme.h"
 #include "probes/Releve.h"
 #include "probes/Resultats.h"
@@ -47,9 +48,9 @@ class TFichePrinc : public ui::Form {
   ui::Picture *CPUPim, *RAMPim, *CGPim, *OSPim, *PIMDX;
 
   // Non-visual components.
-  ui::SaveDialog DlgSave{.Title = L"Exporter sous...",
+  ui::SaveDialog DlgSave{.Title = base::Dire(base::Texte::DialogueExporter),
                          .FileName = L"MesConfigurations.txt",
-                         .Filter = L"Fichier TXT (*.TXT)|*.txt",
+                         .Filter = base::Dire(base::Texte::FiltreExport),
                          .DefaultExt = L"*.txt"};
   sondes::TSysInfo SysInfo;
   TLMDOneInstance LMDOneInstance1;

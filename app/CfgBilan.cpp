@@ -6,10 +6,13 @@
 #include "assess/ReportRules.h"
 #include "assess/VerdictRules.h"
 #include "base/Exception.h"
+#include "base/Textes.h"
 #include "ui/Clipboard.h"
 
 namespace appli {
 namespace {
+
+using enum base::Texte;
 
 void Commenter(ui::Label* label, const bilan::Commentaire& c) {
   label->SetColor(c.couleur);
@@ -20,11 +23,12 @@ void Commenter(ui::Label* label, const bilan::Commentaire& c) {
 // text: its colour, then the tab's hint. Nothing of it is drawn; '&' is doubled, as the name drops a
 // mnemonic's mark.
 void Nommer(ui::Picture* image, const std::wstring& bulle) {
-  constexpr const wchar_t* kCouleurs[] = {L"vert", L"jaune", L"rouge"};  // by image of the list
+  constexpr base::Texte kCouleurs[] = {NomVert, NomJaune, NomRouge};  // by image of the list
   const int index = image->ImageIndex();
-  std::wstring nom = index >= 0 && index < 3 ? std::wstring(kCouleurs[index]) + L". " : std::wstring();
-  for (wchar_t c : bulle) nom += c == L'&' ? std::wstring(L"&&") : std::wstring(1, c);
-  image->SetText(nom);
+  std::wstring echappee;
+  for (wchar_t c : bulle) echappee += c == L'&' ? std::wstring(L"&&") : std::wstring(1, c);
+  image->SetText(index >= 0 && index < 3 ? base::Remplir(NomImage, {base::Dire(kCouleurs[index]), echappee})
+                                         : echappee);
 }
 
 }  // namespace
@@ -64,15 +68,15 @@ void TFichePrinc::CmdExporterClick(ui::Control* Sender) { LMDMMButton3Click(Send
 void TFichePrinc::ExporterVers(const std::wstring& chemin) {
   // The memo's lines, each ended by CR LF.
   bilan::EnregistrerSansPerte(chemin, OctetsRapport(bilan::TexteLignes(MemoConfig->Lines())));
-  StatusBar->SetSimpleText(L"Sauvegarder effectuée !");
+  StatusBar->SetSimpleText(base::Dire(EtatSauvegarde));
 }
 
 void TFichePrinc::CopierRapport() {
   // The export's text, and its very bytes for the programs that paste plain text.
   const std::wstring texte = bilan::TexteLignes(MemoConfig->Lines());
   if (!ui::SetClipboardText(Handle(), texte, OctetsRapport(texte)))
-    throw base::Exception(L"Le presse-papiers est occupé par un autre programme. Réessayez dans un instant");
-  StatusBar->SetSimpleText(L"Rapport copié dans le presse-papiers.");
+    throw base::Exception(base::Dire(PressePapiersOccupe));
+  StatusBar->SetSimpleText(base::Dire(EtatCopie));
 }
 
 }  // namespace appli

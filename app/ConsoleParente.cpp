@@ -4,6 +4,7 @@
 
 #include "base/Tardives.h"
 #include "base/Texte.h"
+#include "base/Textes.h"
 
 namespace appli {
 namespace {
@@ -43,7 +44,7 @@ void Console::Signaler(const std::wstring& texte) const {
   if (!Muette())
     Erreur(texte + L"\r\n");
   else if (BoiteVisible())
-    MessageBoxW(nullptr, texte.c_str(), L"Lecture de configuration", MB_ICONERROR | MB_OK);
+    MessageBoxW(nullptr, texte.c_str(), base::Dire(base::Texte::TitreApplication), MB_ICONERROR | MB_OK);
 }
 
 // Wide text to a console; to a file or a pipe, bytes in the console's output code page, as the console's

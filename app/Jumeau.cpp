@@ -10,6 +10,7 @@
 #include "base/LigneDeCommandeRules.h"
 #include "base/Tardives.h"
 #include "base/Texte.h"
+#include "base/Textes.h"
 
 namespace {
 
@@ -77,7 +78,8 @@ int wmain() {
   PROCESS_INFORMATION pi{};
   if (programme.empty() ||
       !CreateProcessW(programme.c_str(), ligne.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi)) {
-    Erreur(L"Impossible de lancer " + (programme.empty() ? std::wstring(L"Quorvane.exe") : programme) + L".\r\n");
+    Erreur(base::Remplir(base::Texte::LancementImpossible, {programme.empty() ? L"Quorvane.exe" : programme}) +
+           L"\r\n");
     return 1;
   }
   CloseHandle(pi.hThread);

@@ -1,10 +1,8 @@
 #pragma once
-// This process's command line, and the usage that /? shows.
+// This process's command line; the usage that /? shows is the text table's (base::Texte::Usage).
 #include "app/CommandeRules.h"
 
 namespace appli {
-
-extern const wchar_t kUsage[];
 
 Commande CommandeDuProcessus();
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "assess/VerdictRules.h"
+#include "base/Textes.h"
 #include "probes/Resultats.h"
 #include "ui/FormDescription.h"
 
@@ -17,7 +18,7 @@ namespace appli {
 // A caption label before a value, bold, at its place on the page (96-dpi pixels, as every place here).
 struct Legende {
   const char* nom;
-  const wchar_t* texte;
+  base::Texte texte;
   int left, top;
 };
 
@@ -28,8 +29,8 @@ struct LigneValeur {
   const char* label;
   int left, top;
   std::string (*texte)(const sondes::ResultatsInspection& r);  // single-byte, like the findings
-  std::string_view titre;                                      // before the text in the report: 19 characters
-  bool separateurApres;                                        // a line of asterisks closes the group
+  std::string_view titre;  // before the text in the report: 19 characters, the report's fixed form
+  bool separateurApres;    // a line of asterisks closes the group
 };
 
 // A comment label under the status picture, painted as a band of its verdict's colour.
@@ -40,10 +41,10 @@ struct LigneCommentaire {
 };
 
 struct Onglet {
-  const char* page;        // the tab page's name
-  const wchar_t* legende;  // the tab's caption
-  const char* titre;       // the heading label's name
-  const wchar_t* texteTitre;
+  const char* page;     // the tab page's name
+  base::Texte legende;  // the tab's caption
+  const char* titre;    // the heading label's name
+  base::Texte texteTitre;
   std::initializer_list<LigneValeur> valeurs;  // in the report's order
   const char* image;                           // the status picture's name
   int largeurImage, hauteurImage;

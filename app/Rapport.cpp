@@ -6,13 +6,14 @@
 #include "assess/ReportRules.h"
 #include "base/Exception.h"
 #include "base/Texte.h"
+#include "base/Textes.h"
 #include "probes/ReleveRules.h"
 
 namespace appli {
 
 std::wstring TexteValeur(const LigneValeur& valeur, const sondes::ResultatsInspection& r) {
   auto texte = base::DepuisAnsi(TexteValeurOctets(valeur, r));
-  if (!texte) throw base::Exception(L"Erreur de conversion du texte");
+  if (!texte) throw base::Exception(base::Dire(base::Texte::ErreurConversion));
   return *texte;
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/OngletsRules.h"
 #include "assess/RapportJsonRules.h"
+#include "base/Textes.h"
 #include "probes/ConstatsRules.h"
 
 namespace appli {
@@ -30,7 +31,7 @@ std::string OctetsRapportJson(const sondes::Releve& releve, const sondes::Result
       std::vector<bilan::json::Objet> commentaires;
       for (const LigneCommentaire& c : o.commentaires) commentaires.push_back(bilan::CommentaireJson(v.*c.verdict));
       onglets.Membre(j.cle, std::move(bilan::json::Objet()
-                                          .Texte("titre", bilan::json::Utf8(o.legende))
+                                          .Texte("titre", bilan::json::Utf8(base::Dire(o.legende)))
                                           .Texte("verdict", std::string(bilan::NomNiveau(v.*o.niveau)))
                                           .Liste("commentaires", std::move(commentaires))
                                           .Membre("faits", j.faits(constats))));

@@ -11,6 +11,7 @@
 #include "assess/Enregistrement.h"
 #include "assess/EnregistrementRules.h"
 #include "base/Texte.h"
+#include "base/Textes.h"
 #include "probes/ExamenRules.h"
 #include "probes/PlateformeWindows.h"
 #include "probes/Sondes.h"
@@ -89,13 +90,14 @@ int LancerSansFenetre(const Commande& commande) {
   if (commande.mode == Mode::Aide) {
     // Started without a console (Quorvane.exe from Run or a shortcut), the usage comes in a box.
     if (!console.Muette())
-      console.Sortie(kUsage);
+      console.Sortie(base::Dire(base::Texte::Usage));
     else if (Console::BoiteVisible())
-      MessageBoxW(nullptr, kUsage, L"Lecture de configuration", MB_ICONINFORMATION | MB_OK);
+      MessageBoxW(nullptr, base::Dire(base::Texte::Usage), base::Dire(base::Texte::TitreApplication),
+                  MB_ICONINFORMATION | MB_OK);
     return 0;
   }
   if (commande.mode == Mode::FichierManquant) {
-    console.Signaler(L"Il manque le nom du fichier après " + commande.option + L".\r\n\r\n" + kUsage);
+    console.Signaler(base::Remplir(base::Texte::FichierManquant, {commande.option, base::Dire(base::Texte::Usage)}));
     return 1;
   }
   SetConsoleCtrlHandler(Interrompre, TRUE);

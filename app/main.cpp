@@ -7,6 +7,7 @@
 #include "app/Phases.h"
 #include "app/SansFenetre.h"
 #include "base/DllSysteme.h"
+#include "base/Textes.h"
 #include "probes/PlateformeWindows.h"
 #include "ui/Application.h"
 
@@ -30,7 +31,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int commandeAffichage) {
   sondes::PlateformeWindows plateforme(application.Handle());
   try {
     application.Initialize();
-    application.SetTitle(L"Lecture de configuration");
+    application.SetTitle(base::Dire(base::Texte::TitreApplication));
     application.SetHelpFile("C:\\Program Files\\FastHelp\\Quorvane\\WinHelp\\Quorvane.hlp");
     appli::FichePrinc = application.CreateMainForm<appli::TFichePrinc>(plateforme);
     if (rejoue) appli::FichePrinc->Rejouer(std::move(*rejoue), appli::NomSansDossier(commande.releve));

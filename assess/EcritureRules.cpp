@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "assess/Enregistrement.h"
+#include "base/Textes.h"
 
 namespace bilan {
 
@@ -30,10 +31,10 @@ bool Reecrire(Fichiers& f, Poignee fichier, std::string_view octets) {
 
 }  // namespace
 
-base::Exception ErreurEcriture() { return base::Exception(L"Erreur d'écriture dans le flux"); }
+base::Exception ErreurEcriture() { return base::Exception(base::Dire(base::Texte::ErreurEcriture)); }
 
 base::Exception ErreurCreation(const std::wstring& chemin) {
-  return base::Exception(L"Impossible de créer le fichier " + chemin);
+  return base::Exception(base::Remplir(base::Texte::CreationImpossible, {chemin}));
 }
 
 bool ARefaire(Erreur erreur) {

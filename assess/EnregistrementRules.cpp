@@ -4,6 +4,7 @@
 
 #include "assess/EcritureRules.h"
 #include "assess/Enregistrement.h"
+#include "base/Textes.h"
 
 namespace bilan {
 
@@ -67,8 +68,7 @@ bool NomReserve(const std::wstring& chemin, Fichiers& f) {
 
 base::Exception ErreurNomReserve(const std::wstring& chemin) {
   const std::wstring nom = chemin.substr(DossierDe(chemin).size());
-  return base::Exception(L"« " + (nom.empty() ? chemin : nom) +
-                         L" » est un nom réservé de Windows ; choisissez-en un autre");
+  return base::Exception(base::Remplir(base::Texte::NomReserve, {nom.empty() ? chemin : nom}));
 }
 
 namespace {
@@ -126,10 +126,11 @@ void Remplacer(Fichiers& f, Nouveau& temporaire, const std::wstring& cible, cons
     if (sauvee && deplacer(sauvegarde)) throw ErreurCreation(chemin);
     if (!deplacer(temporaire.Nom())) {
       // Neither moves: both stay, and the message says where.
-      const std::wstring nouveau = L"le nouveau contenu est dans " + temporaire.Nom();
+      const std::wstring nouveau = temporaire.Nom();
       temporaire.Garder();
-      throw base::Exception(L"Impossible de créer le fichier " + chemin + L" : " +
-                            (sauvee ? L"l'ancien contenu est dans " + sauvegarde + L", " + nouveau : nouveau));
+      throw base::Exception(sauvee
+                                ? base::Remplir(base::Texte::CreationImpossibleLesDeux, {chemin, sauvegarde, nouveau})
+                                : base::Remplir(base::Texte::CreationImpossibleNouveau, {chemin, nouveau}));
     }
   }
   temporaire.Garder();

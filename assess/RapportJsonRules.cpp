@@ -117,10 +117,8 @@ json::Objet CommentaireJson(const Commentaire& commentaire) {
     texte += *c;
     if (c[0] == L'&' && c[1] == L'&') ++c;
   }
-  NiveauVerdict niveau = Ok;
-  for (const NiveauVerdict n : {Ok, Attention, Danger})
-    if (CouleurVerdict(n) == commentaire.couleur) niveau = n;
-  return std::move(Objet().Texte("texte", json::Utf8(texte)).Texte("verdict", std::string(NomNiveau(niveau))));
+  return std::move(
+      Objet().Texte("texte", json::Utf8(texte)).Texte("verdict", std::string(NomNiveau(commentaire.niveau))));
 }
 
 json::Objet EnteteJson(std::string_view versionProgramme) {

@@ -3,10 +3,14 @@
 #include <cctype>
 #include <string_view>
 
+#include "base/Textes.h"
 #include "probes/OsRules.h"
 
 namespace bilan {
 namespace {
+
+using enum base::Texte;
+using base::Remplir;
 
 // The game's minimum requirements: each bar judges its finding and is named in its tab's hint.
 constexpr int32_t kRamMinimale = 256;     // MB; more is needed
@@ -14,14 +18,10 @@ constexpr int32_t kVitesseAvec3D = 600;   // MHz; more is needed with 3D acceler
 constexpr int32_t kVitesseSans3D = 1500;  // MHz; more is needed without
 constexpr int32_t kMemoireTL = 32;        // MB of video memory; more hints at T&L
 constexpr uint32_t kDxMinimal = 8;        // major version
-constexpr wchar_t kSystemes[] = L"Windows 98, ME, 2000 ou XP";
 
-constexpr wchar_t kBien[] = L"Le jeu devrait bien fonctionner !";
-constexpr wchar_t kPasse[] = L"Le jeu va fonctionner !";
-constexpr wchar_t kEchoue[] = L"Danger ! Le jeu ne fonctionnera pas !";
-constexpr wchar_t kSansTL[] = L"Danger ! Votre carte vidéo ne supporte probablement pas T&&L !";
-
-Commentaire Dire(NiveauVerdict niveau, const wchar_t* legende) { return {CouleurVerdict(niveau), legende}; }
+Commentaire Avis(NiveauVerdict niveau, base::Texte legende) {
+  return {CouleurVerdict(niveau), niveau, base::Dire(legende)};
+}
 
 // Above the bar is fine, on it just passes, below it fails.
 NiveauVerdict Comparer(int32_t valeur, int32_t barre) {
@@ -29,7 +29,7 @@ NiveauVerdict Comparer(int32_t valeur, int32_t barre) {
 }
 
 Commentaire DireComparaison(NiveauVerdict niveau) {
-  return Dire(niveau, niveau == Ok ? kBien : niveau == Attention ? kPasse : kEchoue);
+  return Avis(niveau, niveau == Ok ? CmtBien : niveau == Attention ? CmtPasse : CmtEchoue);
 }
 
 // Digits are ASCII; std::to_wstring would link a wide printf into the exe for them.
@@ -46,13 +46,11 @@ std::wstring Large(const std::string& texte) {
   return large;
 }
 
-std::wstring SystemeDetecte(const sondes::ResultatsInspection& r) {
-  return L"Détecté : " + Large(r.VerOS) + L". Il faut " + kSystemes + L".";
-}
+std::wstring SystemeDetecte(const sondes::ResultatsInspection& r) { return Remplir(BulleOsDetecte, {Large(r.VerOS)}); }
 
 // Why the OS is not accepted: an unknown one, or one the game does not run on.
 std::wstring SystemeRefuse(const sondes::ResultatsInspection& r) {
-  if (r.CodeOS == 0) return std::wstring(L"Ce système n'a pas été reconnu : ") + kSystemes + L" attendu.";
+  if (r.CodeOS == 0) return base::Dire(BulleOsInconnu);
   return SystemeDetecte(r);
 }
 
@@ -60,26 +58,20 @@ std::wstring SystemeRefuse(const sondes::ResultatsInspection& r) {
 // one, Wine named, a missing video driver, the processor under emulation. Nothing of it changes a verdict.
 std::wstring SystemeReel(const sondes::ResultatsInspection& r) {
   const sondes::FaitsSysteme& f = r.Faits;
+  const std::wstring wine =
+      f.hoteWine.empty() ? Large(f.wine) : Remplir(BulleWineHote, {Large(f.wine), Large(f.hoteWine)});
   std::wstring texte;
-  if (f.versionConnue)
-    texte += L" Votre système : " +
-             Large(sondes::NomSysteme(f.plateforme, f.majeure, f.mineure, f.build, f.typeProduit, f.edition));
-  if (!f.wine.empty()) {
-    texte += texte.empty() ? L" Sous Wine " : L", sous Wine ";
-    texte += Large(f.wine) + (f.hoteWine.empty() ? L"" : L", " + Large(f.hoteWine));
+  if (f.versionConnue) {
+    const std::wstring nom =
+        Large(sondes::NomSysteme(f.plateforme, f.majeure, f.mineure, f.build, f.typeProduit, f.edition));
+    texte = f.wine.empty() ? Remplir(BulleSysteme, {nom}) : Remplir(BulleSystemeWine, {nom, wine});
+  } else if (!f.wine.empty()) {
+    texte = Remplir(BulleWine, {wine});
   }
-  if (!texte.empty()) texte += L".";
   // An unknown system from Vista on: the game runs in Windows XP's compatibility mode (Wine's own setting).
   const bool recent = f.versionConnue && f.plateforme == 2 && f.majeure >= 6;
   if (r.CodeOS != 0 || !(recent || !f.wine.empty())) return texte;
-  if (!f.wine.empty())
-    return texte +
-           L" Pour lancer le jeu : dans winecfg, onglet Applications, ajoutez son programme et choisissez "
-           L"la version de Windows « Windows XP ».";
-  return texte +
-         L" Pour lancer le jeu : clic droit sur son programme > Propriétés > Compatibilité, cochez le mode "
-         L"de compatibilité « Windows XP (Service Pack 3) » ; s'il le demande, exécutez-le aussi en tant "
-         L"qu'administrateur.";
+  return texte + base::Dire(f.wine.empty() ? ConseilCompatibilite : ConseilWine);
 }
 
 // Windows's own driver, when the maker's is not installed: "Microsoft Basic Display Adapter" (Windows 8
@@ -100,9 +92,9 @@ bool PiloteDeBase(const std::string& carte) {
 // What went wrong with the clock's pause, for a player: the counters by what they count.
 std::wstring PourquoiSansVitesse(sondes::PauseRatee pause) {
   switch (pause) {
-    case sondes::PauseRatee::CyclesEnArriere: return L"le compteur de cycles du processeur a reculé";
-    case sondes::PauseRatee::CompteurEnArriere: return L"le compteur de temps de Windows a reculé";
-    case sondes::PauseRatee::CompteurArrete: return L"le compteur de temps de Windows n'a pas avancé";
+    case sondes::PauseRatee::CyclesEnArriere: return base::Dire(PauseCycles);
+    case sondes::PauseRatee::CompteurEnArriere: return base::Dire(PauseCompteurRecule);
+    case sondes::PauseRatee::CompteurArrete: return base::Dire(PauseCompteurArrete);
     case sondes::PauseRatee::Non: break;
   }
   return {};
@@ -120,75 +112,58 @@ Verdicts Juger(const sondes::ResultatsInspection& r) {
   // Windows 98, ME, 2000 and XP; the memory is only trusted on those.
   if (r.CodeOS >= 5 || r.CodeOS == 2) {
     v.os = Ok;
-    v.cmtOS = Dire(Ok, kBien);
+    v.cmtOS = Avis(Ok, CmtBien);
     v.bulleOS = SystemeDetecte(r) + SystemeReel(r);
     v.ram = Comparer(r.TotalRAM, kRamMinimale);
     v.cmtRAM = DireComparaison(v.ram);
-    v.bulleRAM = L"Mesuré : " + N(r.TotalRAM) + L" Mo. Il faut plus de " + N(kRamMinimale) + L" Mo.";
+    v.bulleRAM = Remplir(BulleRam, {N(r.TotalRAM), N(kRamMinimale)});
   } else {
     v.os = Attention;
-    v.cmtOS = Dire(Attention, L"Danger ! Le jeux risque de ne pas fonctionner avec cet OS !");
+    v.cmtOS = Avis(Attention, CmtOsRisque);
     v.bulleOS = SystemeRefuse(r) + SystemeReel(r);
     v.ram = Attention;
-    v.cmtRAM = Dire(Attention, L"Danger ! La configuration actuelle ne permet pas de tester le RAM !");
-    v.bulleRAM = SystemeRefuse(r) + L" La mémoire ne peut donc pas être jugée.";
+    v.cmtRAM = Avis(Attention, CmtRamNonTestee);
+    v.bulleRAM = SystemeRefuse(r) + base::Dire(BulleRamNonJugee);
   }
 
   // 3D acceleration lowers the processor's bar; the card's memory only hints at T&L.
-  const std::wstring carte3D = L"Il faut une carte 3D";
   if (r.Is3D == 1) {
     v.cg = Ok;
-    v.cmtCG = Dire(Ok, kBien);
-    v.cmtSpecial =
-        r.MemoireVideo > kMemoireTL
-            ? Dire(Ok, L"Votre carte devrait supporter le T&&L.")
-            : Dire(Attention, L"Note: Ce n'est pas parce que votre carte fait du 3D qu'elle supporte le T&&L.");
-    v.bulleCG = L"Mesuré : carte 3D, " + N(r.MemoireVideo) + L" Mo de mémoire vidéo. " + carte3D + L" ; plus de " +
-                N(kMemoireTL) + L" Mo de mémoire vidéo pour le T&L.";
+    v.cmtCG = Avis(Ok, CmtBien);
+    v.cmtSpecial = r.MemoireVideo > kMemoireTL ? Avis(Ok, CmtTLProbable) : Avis(Attention, CmtTLIncertain);
+    v.bulleCG = Remplir(BulleCarte3D, {N(r.MemoireVideo), N(kMemoireTL)});
     v.SeuilVitesse = kVitesseAvec3D;
   } else {
     v.cg = Danger;
-    v.cmtCG = Dire(Danger, kSansTL);
-    v.cmtSpecial = r.EchecVideo != 0 ? Dire(Danger, L"Impossible de détecter votre carte video.")
-                                     : Dire(Danger, L"Votre carte ne supporte pas T&&L.");
-    v.bulleCG =
-        (r.EchecVideo != 0 ? L"La carte graphique n'a pas pu être examinée. " : L"Mesuré : pas d'accélération 3D. ") +
-        carte3D + L".";
+    v.cmtCG = Avis(Danger, CmtSansTL);
+    v.cmtSpecial = Avis(Danger, r.EchecVideo != 0 ? CmtCarteIntrouvable : CmtTLAbsent);
+    v.bulleCG = base::Dire(r.EchecVideo != 0 ? BulleCarteIntrouvable : BulleCarteSans3D);
     v.SeuilVitesse = kVitesseSans3D;
   }
-  if (PiloteDeBase(r.MarqueVideo))
-    v.bulleCG +=
-        L" Le pilote de votre carte graphique n'est pas installé : Windows utilise son pilote de base, "
-        L"sans 3D. Installez celui du fabricant de la carte.";
+  if (PiloteDeBase(r.MarqueVideo)) v.bulleCG += base::Dire(BullePiloteDeBase);
 
   v.cpu = Comparer(r.Vitesse, v.SeuilVitesse);
   v.cmtCPU = DireComparaison(v.cpu);
-  const std::wstring barreCPU = L" Il faut plus de " + N(kVitesseAvec3D) + L" MHz avec une carte 3D, plus de " +
-                                N(kVitesseSans3D) + L" MHz sans.";
   if (r.Faits.pause != sondes::PauseRatee::Non)
-    v.bulleCPU = L"La vitesse du processeur n'a pas pu être mesurée : " + PourquoiSansVitesse(r.Faits.pause) +
-                 L" pendant la pause. Relancez le programme pour la mesurer à nouveau." + barreCPU;
+    v.bulleCPU = Remplir(BulleCpuSansMesure, {PourquoiSansVitesse(r.Faits.pause)});
   else
-    v.bulleCPU = L"Mesuré : " + N(r.Vitesse) + L" MHz" + (r.Is3D == 1 ? L"" : L", sans carte 3D") + L"." + barreCPU;
-  if (r.Faits.processeurSelonOS)
-    v.bulleCPU +=
-        L" Ce programme est émulé sous Windows sur ARM : le nom et la vitesse du processeur sont ceux "
-        L"que donne Windows.";
+    v.bulleCPU = Remplir(r.Is3D == 1 ? BulleCpu : BulleCpuSans3D, {N(r.Vitesse)});
+  v.bulleCPU += Remplir(BulleCpuBarres, {N(kVitesseAvec3D), N(kVitesseSans3D)});
+  if (r.Faits.processeurSelonOS) v.bulleCPU += base::Dire(BulleCpuEmule);
 
   // Unsigned: any major version of 8 or more, however large, is recent enough.
   if (r.DxMajeur >= kDxMinimal) {
     v.dx = Ok;
-    v.cmtDx = Dire(Ok, L"Votre version de Directx est assez recente.");
+    v.cmtDx = Avis(Ok, CmtDxRecent);
   } else if (r.DxMajeur == 0u) {
     v.dx = Danger;
-    v.cmtDx = Dire(Danger, L"Impossible de trouver DirectX. Veuillez installer la dernière version disponible.");
+    v.cmtDx = Avis(Danger, CmtDxAbsent);
   } else {
     v.dx = Attention;
-    v.cmtDx = Dire(Attention, L"Cette Version de directx est trop ancienne. Veuillez la mettre a jour.");
+    v.cmtDx = Avis(Attention, CmtDxAncien);
   }
   v.bulleDx =
-      (r.DxMajeur == 0u ? std::wstring(L"DirectX n'a pas été trouvé.") : L"Mesuré : DirectX " + N(r.DxMajeur) + L".") +
-      L" Il faut DirectX " + N(kDxMinimal) + L" ou plus.";
+      r.DxMajeur == 0u ? Remplir(BulleDxAbsent, {N(kDxMinimal)}) : Remplir(BulleDx, {N(r.DxMajeur), N(kDxMinimal)});
   return v;
 }
 

@@ -21,7 +21,8 @@ inline constexpr uint32_t kRouge = 0x000000FF;  // RGB(255, 0, 0) = 255
 uint32_t CouleurVerdict(NiveauVerdict niveau);
 
 struct Commentaire {
-  uint32_t couleur;
+  uint32_t couleur;  // CouleurVerdict(niveau)
+  NiveauVerdict niveau;
   const wchar_t* legende;  // "&&" stands for a displayed '&'
 };
 

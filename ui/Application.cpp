@@ -6,6 +6,7 @@
 #include "ui/MessageLoop.h"
 #include "ui/System.h"
 #include "base/Exception.h"
+#include "base/Textes.h"
 #include "ui/TextRules.h"
 
 namespace ui {
@@ -94,7 +95,7 @@ std::wstring CurrentExceptionMessage() {
   } catch (const std::exception& e) {
     return base::DepuisUtf8(e.what());
   } catch (...) {
-    return L"Erreur inconnue";
+    return base::Dire(base::Texte::ErreurInconnue);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/Exception.h"
+#include "base/Textes.h"
 #include "ui/System.h"
 
 namespace ui {
@@ -13,7 +14,7 @@ struct OpenClipboardScope {
   ~OpenClipboardScope() { CloseClipboard(); }
 };
 
-base::Exception Failure() { return base::Exception(L"Impossible de copier dans le presse-papiers"); }
+base::Exception Failure() { return base::Exception(base::Dire(base::Texte::CopieImpossible)); }
 
 // `size` bytes of `data` and `zeros` zero bytes after them, in movable global memory as SetClipboardData
 // requires; on success the system owns the memory, otherwise it is freed here.

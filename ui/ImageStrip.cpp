@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/Exception.h"
+#include "base/Textes.h"
 #include "ui/Dpi.h"
 #include "ui/PictureRules.h"
 #include "ui/Png.h"
@@ -38,7 +39,7 @@ DecodedPicture Pixels96(const PictureData& picture) {
 
 PictureData FindPicture(const char* resource) {
   const std::wstring name = base::DepuisUtf8(resource);
-  auto failure = [&] { return base::Exception(L"Image introuvable : " + name); };
+  auto failure = [&] { return base::Exception(base::Remplir(base::Texte::ImageIntrouvable, {name})); };
   HRSRC res = FindResourceW(nullptr, name.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
   if (!res) throw failure();
   const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, res)));
@@ -65,7 +66,8 @@ ImageStrip::ImageStrip(const char* resource, int width, int height, int dpi) : p
   if (!picture_.opaque) {
     void* bits = nullptr;
     bitmap_ = GdiObject<HBITMAP>(CreateDIBSection(nullptr, picture_.info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap_ || !bits) throw base::Exception(L"Image introuvable : " + base::DepuisUtf8(resource));
+    if (!bitmap_ || !bits)
+      throw base::Exception(base::Remplir(base::Texte::ImageIntrouvable, {base::DepuisUtf8(resource)}));
     std::memcpy(bits, picture_.bits, picture_.size);
   }
 }
@@ -80,7 +82,8 @@ void ImageStrip::Scale(const char* resource, int dpi) {
   const PixelView images{source.pixels.data(), count * width_ * source.width / picture_.width, rows,
                          static_cast<std::size_t>(source.width) * 4};
   scaled_ = ResizeStrip(images, count, width, height);
-  if (scaled_.empty()) throw base::Exception(L"Image introuvable : " + base::DepuisUtf8(resource));
+  if (scaled_.empty())
+    throw base::Exception(base::Remplir(base::Texte::ImageIntrouvable, {base::DepuisUtf8(resource)}));
   // Top-down 32-bit rows, the alpha after the colours: what both drawing paths take.
   scaledInfo_.bmiHeader = {sizeof scaledInfo_.bmiHeader, count * width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   picture_ = {&scaledInfo_, scaled_.data(), scaled_.size(), count * width, height, picture_.opaque};

@@ -36,6 +36,7 @@ sondes::ResultatsInspection Bon() {
 
 void Verifier(const Commentaire& c, uint32_t couleur, const std::wstring& legende, const std::string& quoi) {
   EXPECT_EQ(c.couleur, couleur) << quoi;
+  EXPECT_EQ(bilan::CouleurVerdict(c.niveau), couleur) << quoi;  // the level is the colour's
   EXPECT_EQ(std::wstring(c.legende), legende) << quoi;
 }
 

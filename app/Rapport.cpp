@@ -58,7 +58,7 @@ std::variant<sondes::Releve, std::wstring> LireFichierReleve(const std::wstring&
   }
   const auto illisible = [&](const sondes::ErreurReleve& e) {
     const std::string nom = base::VersUtf8(NomSansDossier(chemin));
-    return L"Relevé illisible : " + base::DepuisUtf8(sondes::MessageErreurReleve(nom, e));
+    return base::Remplir(base::Texte::ReleveIllisible, {base::DepuisUtf8(sondes::MessageErreurReleve(nom, e))});
   };
   auto lu = sondes::LireReleve(contenu);
   if (auto* erreur = std::get_if<sondes::ErreurReleve>(&lu)) return illisible(*erreur);

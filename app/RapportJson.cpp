@@ -2,6 +2,7 @@
 #include "app/RapportJson.h"
 
 #include "app/OngletsRules.h"
+#include "base/TexteRules.h"
 #include "assess/RapportJsonRules.h"
 #include "base/Textes.h"
 #include "probes/ConstatsRules.h"
@@ -31,7 +32,7 @@ std::string OctetsRapportJson(const sondes::Releve& releve, const sondes::Result
       std::vector<bilan::json::Objet> commentaires;
       for (const LigneCommentaire& c : o.commentaires) commentaires.push_back(bilan::CommentaireJson(v.*c.verdict));
       onglets.Membre(j.cle, std::move(bilan::json::Objet()
-                                          .Texte("titre", bilan::json::Utf8(base::Dire(o.legende)))
+                                          .Texte("titre", base::Utf8(base::Dire(o.legende)))
                                           .Texte("verdict", std::string(bilan::NomNiveau(v.*o.niveau)))
                                           .Liste("commentaires", std::move(commentaires))
                                           .Membre("faits", j.faits(constats))));

@@ -18,34 +18,6 @@ std::string Chaine(std::string_view texte) {
   return s + '"';
 }
 
-std::string Utf8(std::wstring_view texte) {
-  std::string s;
-  for (size_t i = 0; i < texte.size(); ++i) {
-    auto c = static_cast<uint32_t>(texte[i]);
-    if constexpr (sizeof(wchar_t) == 2) {
-      const bool haut = c >= 0xD800 && c < 0xDC00;
-      const bool suivi = i + 1 < texte.size() && texte[i + 1] >= 0xDC00 && texte[i + 1] < 0xE000;
-      if (haut && suivi)
-        c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<uint32_t>(texte[++i]) - 0xDC00);
-      else if (c >= 0xD800 && c < 0xE000)
-        c = 0xFFFD;
-    }
-    if (c >= 0x110000 || (c >= 0xD800 && c < 0xE000)) c = 0xFFFD;
-    if (c < 0x80) {
-      s += static_cast<char>(c);
-    } else if (c < 0x800) {
-      s += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-    } else if (c < 0x10000) {
-      s += {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-            static_cast<char>(0x80 | (c & 0x3F))};
-    } else {
-      s += {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
-            static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
-    }
-  }
-  return s;
-}
-
 Objet& Objet::Ajouter(std::string_view cle, Sorte sorte, std::string scalaire, std::vector<Objet> objets) {
   membres_.push_back({std::string(cle), std::move(scalaire), sorte, std::move(objets)});
   return *this;

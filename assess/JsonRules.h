@@ -55,7 +55,5 @@ class Objet {
 
 // A JSON string: quotes, backslashes and control characters escaped; other bytes as they are (UTF-8).
 std::string Chaine(std::string_view texte);
-// Wide text (UTF-16 on Windows, UTF-32 elsewhere) as UTF-8; a lone surrogate becomes U+FFFD.
-std::string Utf8(std::wstring_view texte);
 
 }  // namespace bilan::json

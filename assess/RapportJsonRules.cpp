@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/TexteRules.h"
 #include "probes/MemoryRules.h"
 
 namespace bilan {
@@ -118,7 +119,7 @@ json::Objet CommentaireJson(const Commentaire& commentaire) {
     if (c[0] == L'&' && c[1] == L'&') ++c;
   }
   return std::move(
-      Objet().Texte("texte", json::Utf8(texte)).Texte("verdict", std::string(NomNiveau(commentaire.niveau))));
+      Objet().Texte("texte", base::Utf8(texte)).Texte("verdict", std::string(NomNiveau(commentaire.niveau))));
 }
 
 json::Objet EnteteJson(std::string_view versionProgramme) {

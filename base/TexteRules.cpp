@@ -28,4 +28,67 @@ uint32_t OptionsVersOctets(uint32_t page) {
   return kSansApprochant;
 }
 
+std::string Utf8(std::wstring_view texte) {
+  std::string s;
+  for (size_t i = 0; i < texte.size(); ++i) {
+    auto c = static_cast<uint32_t>(texte[i]);
+    if constexpr (sizeof(wchar_t) == 2) {
+      const bool haut = c >= 0xD800 && c < 0xDC00;
+      const bool suivi = i + 1 < texte.size() && texte[i + 1] >= 0xDC00 && texte[i + 1] < 0xE000;
+      if (haut && suivi)
+        c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<uint32_t>(texte[++i]) - 0xDC00);
+      else if (c >= 0xD800 && c < 0xE000)
+        c = 0xFFFD;
+    }
+    if (c >= 0x110000 || (c >= 0xD800 && c < 0xE000)) c = 0xFFFD;
+    if (c < 0x80) {
+      s += static_cast<char>(c);
+    } else if (c < 0x800) {
+      s += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+    } else if (c < 0x10000) {
+      s += {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+            static_cast<char>(0x80 | (c & 0x3F))};
+    } else {
+      s += {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
+            static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
+    }
+  }
+  return s;
+}
+
+std::wstring Large(std::string_view utf8) {
+  std::wstring large;
+  for (size_t i = 0; i < utf8.size();) {
+    const auto o = [&](size_t k) { return i + k < utf8.size() ? static_cast<uint8_t>(utf8[i + k]) : uint8_t{0}; };
+    const uint8_t c = o(0);
+    const size_t n = c < 0x80                 ? 1
+                     : c >= 0xC2 && c <= 0xDF ? 2
+                     : c >= 0xE0 && c <= 0xEF ? 3
+                     : c >= 0xF0 && c <= 0xF4 ? 4
+                                              : 0;
+    uint32_t point = n == 1 ? c : n == 2 ? c & 0x1Fu : n == 3 ? c & 0x0Fu : c & 0x07u;
+    bool bon = n != 0;
+    for (size_t k = 1; bon && k < n; ++k) {
+      bon = (o(k) & 0xC0) == 0x80;
+      point = point << 6 | (o(k) & 0x3Fu);
+    }
+    // Overlong forms, surrogates and points past U+10FFFF are no characters.
+    bon = bon && !(n == 3 && point < 0x800) && !(n == 4 && (point < 0x10000 || point > 0x10FFFF)) &&
+          !(point >= 0xD800 && point < 0xE000);
+    if (!bon) {
+      large += L'\xFFFD';
+      ++i;
+      continue;
+    }
+    if (sizeof(wchar_t) == 2 && point >= 0x10000) {
+      large += static_cast<wchar_t>(0xD800 + ((point - 0x10000) >> 10));
+      large += static_cast<wchar_t>(0xDC00 + ((point - 0x10000) & 0x3FF));
+    } else {
+      large += static_cast<wchar_t>(point);
+    }
+    i += n;
+  }
+  return large;
+}
+
 }  // namespace base

@@ -1,8 +1,16 @@
 #pragma once
-// The flags that each code page allows in a conversion to it.
+// Text without the system: UTF-8 from wide text, and the flags that each code page allows in a conversion
+// to it.
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace base {
+
+// Wide text (UTF-16 on Windows, UTF-32 elsewhere) as UTF-8; a lone surrogate becomes U+FFFD.
+std::string Utf8(std::wstring_view texte);
+// UTF-8 as wide text; a byte of no well-formed sequence becomes U+FFFD.
+std::wstring Large(std::string_view utf8);
 
 // WC_NO_BEST_FIT_CHARS: a character the code page lacks becomes its default character, never a
 // look-alike ("Ω" is not "O").

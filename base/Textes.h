@@ -36,6 +36,10 @@ enum class Texte : uint16_t {
   ConseilCompatibilite, BulleRam, BulleRamNonJugee, BulleCarte3D, BulleCarteIntrouvable, BulleCarteSans3D,
   BullePiloteDeBase, BulleCpuBarres, BulleCpuSansMesure, PauseCycles, PauseCompteurRecule, PauseCompteurArrete,
   BulleCpu, BulleCpuSans3D, BulleCpuEmule, BulleDxAbsent, BulleDx,
+  // The findings' stand-ins for what is not known, the warning of the video probe, a relevé's refusals.
+  Inconnue, OsInconnu, DxAuMoins, CarteIllisible, TitreAttention,
+  ReleveIllisible, ReleveRefus, ReleveRefusLigne, ReleveTropGrand, RelevePasUnReleve, ReleveFormatUlterieur,
+  ReleveMalFormee, ReleveRepetee, ReleveManquante,
   // The commands without a window, and the error messages.
   Usage, FichierManquant, LancementImpossible, ErreurConversion, ErreurInconnue, ImageIntrouvable,
   CopieImpossible, ErreurEcriture, CreationImpossible, CreationImpossibleNouveau, CreationImpossibleLesDeux,
@@ -60,6 +64,8 @@ inline constexpr AvecValeurs kAvecValeurs[] = {
     {Texte::BulleCpuSansMesure, 1}, {Texte::BulleCpu, 1}, {Texte::BulleCpuSans3D, 1}, {Texte::BulleDxAbsent, 1},
     {Texte::BulleDx, 2}, {Texte::FichierManquant, 2}, {Texte::LancementImpossible, 1}, {Texte::ImageIntrouvable, 1},
     {Texte::CreationImpossible, 1}, {Texte::CreationImpossibleNouveau, 2}, {Texte::CreationImpossibleLesDeux, 3},
+    {Texte::ReleveIllisible, 1}, {Texte::ReleveRefus, 2}, {Texte::ReleveRefusLigne, 3},
+    {Texte::ReleveFormatUlterieur, 2}, {Texte::ReleveRepetee, 1}, {Texte::ReleveManquante, 1},
     {Texte::OuvertureImpossible, 1}, {Texte::LectureImpossible, 1}, {Texte::NomReserve, 1},
 };
 // clang-format on

@@ -125,6 +125,23 @@ constexpr LigneTexte kTextes[] = {
     {BulleDxAbsent,             L"DirectX n'a pas été trouvé. Il faut DirectX {0} ou plus."},
     {BulleDx,                   L"Mesuré : DirectX {0}. Il faut DirectX {1} ou plus."},
 
+    // ASCII, as they join the findings' single-byte texts.
+    {Inconnue,                  L"Inconnue"},
+    {OsInconnu,                 L"OS inconnu"},
+    {DxAuMoins,                 L" et/ou +"},
+    {CarteIllisible,            L"Impossible de lire les infos de votre carte graphique."},
+    {TitreAttention,            L"Attention !"},
+    {ReleveIllisible,           L"Relevé illisible : {0}"},
+    {ReleveRefus,               L"{0} : {1}."},
+    {ReleveRefusLigne,          L"{0}, ligne {1} : {2}."},
+    {ReleveTropGrand,           L"le fichier dépasse 1 Mo"},
+    {RelevePasUnReleve,         L"ce n'est pas un relevé de Quorvane"},
+    {ReleveFormatUlterieur,     L"ce relevé est au format {0}, cette version de Quorvane lit le format {1} ; "
+                                L"mettez Quorvane à jour"},
+    {ReleveMalFormee,           L"ligne mal formée"},
+    {ReleveRepetee,             L"réponse répétée : {0}"},
+    {ReleveManquante,           L"il manque la réponse {0}"},
+
     // Typed as `Quorvane`, the console twin runs: the prompt waits and the exit code reaches it. PowerShell
     // runs nothing from the current folder without ".\" before its name, and is given the twin's full name,
     // whatever PATHEXT says.
@@ -134,6 +151,7 @@ constexpr LigneTexte kTextes[] = {
                                 L"    Ouvre la fenêtre.\r\n"
                                 L"Quorvane /rapport FICHIER\r\n"
                                 L"    Examine le PC sans fenêtre et enregistre le rapport dans FICHIER.\r\n"
+                                L"    Un FICHIER dont le nom finit par .json reçoit le rapport en JSON.\r\n"
                                 L"Quorvane /releve FICHIER\r\n"
                                 L"    Enregistre dans FICHIER ce que le PC a répondu à l'examen (un relevé).\r\n"
                                 L"    Pour signaler un problème : Quorvane /releve releve.txt, puis joignez le fichier\r\n"

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/TexteRules.h"
+#include "base/Textes.h"
 #include "probes/CpuRules.h"
 #include "probes/MemoryRules.h"
 #include "probes/VideoRules.h"
@@ -10,7 +12,8 @@
 namespace sondes {
 namespace {
 
-constexpr char kInconnue[] = "Inconnue";
+// A text of the table in the findings' code page.
+std::string Mot(base::Texte id, VersMonoOctet convertir) { return convertir(base::Utf8(base::Dire(id))).value_or(""); }
 
 // A fact's text in the findings' code page; a text that code page cannot take counts as not given.
 std::string Mono(const Fait<std::string>& f, VersMonoOctet convertir, const std::string& defaut) {
@@ -32,8 +35,9 @@ void AfficherVideo(const ConstatsVideo& v, const Fait<VersionDirectX>& dx, Resul
                    VersMonoOctet convertir) {
   // The first display device is the one shown and judged.
   const CarteVideo* carte = v.cartes.empty() ? nullptr : &v.cartes.front();
-  r.MarqueVideo = carte ? Mono(carte->nom, convertir, kInconnue) : kInconnue;
-  r.VerDrv = carte ? Mono(carte->pilote, convertir, kInconnue) : kInconnue;
+  const std::string inconnue = Mot(base::Texte::Inconnue, convertir);
+  r.MarqueVideo = carte ? Mono(carte->nom, convertir, inconnue) : inconnue;
+  r.VerDrv = carte ? Mono(carte->pilote, convertir, inconnue) : inconnue;
   r.MemoireVideo = carte ? Signe(carte->memoireMB.Ou(0)) : 0;
   r.Is3D = carte && carte->acceleration3D.Ou(false) ? 1 : 0;
   const VersionDirectX version = dx.Ou({});
@@ -74,7 +78,7 @@ void AfficherSysteme(const ConstatsSysteme& s, ResultatsInspection& r, VersMonoO
   const size_t n = std::min(csd.size(), sizeof r.VersionOSInfo.szCSDVersion - 1);
   std::memset(r.VersionOSInfo.szCSDVersion, 0, sizeof r.VersionOSInfo.szCSDVersion);
   std::memcpy(r.VersionOSInfo.szCSDVersion, csd.data(), n);
-  r.VerOS = s.nom.Ou("OS inconnu");
+  r.VerOS = s.nom.valeur ? *s.nom.valeur : Mot(base::Texte::OsInconnu, convertir);
   r.CodeOS = s.code;
   r.AutreInfo = TexteJusquAuZero(r.VersionOSInfo.szCSDVersion, n);
 

@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <iterator>
 
+#include "base/TexteRules.h"
+#include "base/Textes.h"
 #include "probes/ReleveChampsRules.h"
 
 namespace sondes {
@@ -216,22 +218,23 @@ std::variant<ReleveLu, ErreurReleve> LireReleve(std::string_view contenu) {
 }
 
 std::string MessageErreurReleve(std::string_view nomFichier, const ErreurReleve& e) {
+  using base::Texte;
   const size_t barre = nomFichier.find_last_of("/\\");
-  std::string s(barre == std::string_view::npos ? nomFichier : nomFichier.substr(barre + 1));
-  if (e.ligne != 0) s += ", ligne " + std::to_string(e.ligne);
-  s += " : ";
+  const std::string nom(barre == std::string_view::npos ? nomFichier : nomFichier.substr(barre + 1));
+  const auto n = [](auto v) { return base::Large(std::to_string(v)); };
+  std::wstring message;
   switch (e.refus) {
     using enum RefusReleve;
-    case TropGrand: return s + "le fichier dépasse 1 Mo.";
-    case PasUnReleve: return s + "ce n'est pas un relevé de Quorvane.";
-    case FormatUlterieur:
-      return s + "ce relevé est au format " + std::to_string(e.format) + ", cette version de Quorvane lit le format " +
-             std::to_string(kFormatReleve) + " ; mettez Quorvane à jour.";
-    case MalFormee: return s + "ligne mal formée.";
-    case Repetee: return s + "réponse répétée : " + e.cle + '.';
-    case Manquante: return s + "il manque la réponse " + e.cle + '.';
+    case TropGrand: message = base::Dire(Texte::ReleveTropGrand); break;
+    case PasUnReleve: message = base::Dire(Texte::RelevePasUnReleve); break;
+    case FormatUlterieur: message = base::Remplir(Texte::ReleveFormatUlterieur, {n(e.format), n(kFormatReleve)}); break;
+    case MalFormee: message = base::Dire(Texte::ReleveMalFormee); break;
+    case Repetee: message = base::Remplir(Texte::ReleveRepetee, {base::Large(e.cle)}); break;
+    case Manquante: message = base::Remplir(Texte::ReleveManquante, {base::Large(e.cle)}); break;
   }
-  return s;
+  const std::wstring fichier = base::Large(nom);
+  return base::Utf8(e.ligne != 0 ? base::Remplir(Texte::ReleveRefusLigne, {fichier, n(e.ligne), message})
+                                 : base::Remplir(Texte::ReleveRefus, {fichier, message}));
 }
 
 }  // namespace sondes

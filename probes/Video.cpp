@@ -1,4 +1,5 @@
 #include "base/Texte.h"
+#include "base/Textes.h"
 #include "probes/Constats.h"
 #include "probes/DxFiles.h"
 #include "probes/ExamenRules.h"
@@ -136,7 +137,8 @@ int LireCarteVideo(ResultatsInspection& r, TSysInfo& sysInfo, Plateforme& platef
       LireFournisseur(fournisseur.Get(), releve);
     } else {
       LireVersionsDx(plateforme, releve);
-      plateforme.MessageBoxA("Impossible de lire les infos de votre carte graphique.", "Attention !",
+      plateforme.MessageBoxA(base::VersAnsi(base::Dire(base::Texte::CarteIllisible)).value_or("").c_str(),
+                             base::VersAnsi(base::Dire(base::Texte::TitreAttention)).value_or("").c_str(),
                              MB_OK | MB_ICONEXCLAMATION);
     }
   }

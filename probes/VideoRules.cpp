@@ -2,6 +2,9 @@
 
 #include <limits>
 
+#include "base/TexteRules.h"
+#include "base/Textes.h"
+
 namespace sondes {
 namespace {
 
@@ -49,7 +52,8 @@ std::string TexteVersionFournisseur(uint32_t majeur, uint32_t mineur, const std:
 }
 
 std::string TexteVersionFichiers(uint32_t majeur, uint32_t mineur, char lettre) {
-  return std::to_string(majeur) + "." + std::to_string(mineur) + lettre + (majeur != 0 ? " et/ou +" : "");
+  return std::to_string(majeur) + "." + std::to_string(mineur) + lettre +
+         (majeur != 0 ? base::Utf8(base::Dire(base::Texte::DxAuMoins)) : "");
 }
 
 uint8_t ProfondeurCouleur(int plans, int bitsParPixel) {

@@ -1,4 +1,4 @@
-// The JSON writer's texts: what JSON requires escaped is, UTF-8 passes, wide text becomes UTF-8.
+// The JSON writer's texts: what JSON requires escaped is, UTF-8 passes.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -22,22 +22,6 @@ TEST(Json, LesTextesSontDesChainesJsonValides) {
     EXPECT_EQ(bilan::json::Chaine(c.texte), c.attendu);
     EXPECT_EQ(nlohmann::json::parse(bilan::json::Chaine(c.texte)).get<std::string>(), c.texte);
   }
-}
-
-TEST(Json, LeTexteLargeEnUtf8) {
-  struct Cas {
-    std::wstring large;
-    std::string utf8;
-  };
-  const Cas cas[] = {
-      {L"MÉMOIRE", "MÉMOIRE"},
-      {std::wstring{wchar_t(0x20AC)}, "€"},
-      {L"😀", "😀"},  // a surrogate pair where wchar_t is 16 bits
-      {std::wstring{wchar_t(0xD800), L'a'},
-       "\xEF\xBF\xBD"
-       "a"},  // a lone surrogate
-  };
-  for (const Cas& c : cas) EXPECT_EQ(bilan::json::Utf8(c.large), c.utf8);
 }
 
 TEST(Json, UnNulDitPourquoiDansSonObjet) {

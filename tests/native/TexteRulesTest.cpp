@@ -20,4 +20,34 @@ TEST(OptionsVersOctets, SelonLaPageDeCode) {
   for (const Cas& c : cas) EXPECT_EQ(base::OptionsVersOctets(c.page), c.options) << c.page;
 }
 
+// Each row both ways, but where the bytes are no UTF-8: those come back as U+FFFD.
+TEST(Utf8, DuTexteLargeEtVersLui) {
+  struct Cas {
+    std::wstring large;
+    std::string utf8;
+    bool allerRetour = true;
+  };
+  const Cas cas[] = {
+      {L"MÉMOIRE", "MÉMOIRE"},
+      {L"€ 😀", "€ 😀"},  // a surrogate pair where wchar_t is 16 bits
+      {std::wstring{wchar_t(0xD800), L'a'},
+       "\xEF\xBF\xBD"
+       "a",
+       false},  // a lone surrogate
+  };
+  for (const Cas& c : cas) {
+    EXPECT_EQ(base::Utf8(c.large), c.utf8);
+    if (c.allerRetour) EXPECT_EQ(base::Large(c.utf8), c.large);
+  }
+  // A stray continuation byte, an overlong '/', an encoded surrogate, a cut sequence.
+  EXPECT_EQ(base::Large("a\x80"
+                        "b\xC0\xAF"
+                        "c\xED\xA0\x80"
+                        "d\xE2\x82"),
+            L"a\xFFFD"
+            L"b\xFFFD\xFFFD"
+            L"c\xFFFD\xFFFD\xFFFD"
+            L"d\xFFFD\xFFFD");
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "app/OngletsRules.h"
 #include "assess/ReportRules.h"
+#include "base/TexteRules.h"
 #include "probes/Resultats.h"
 
 namespace appli {
@@ -33,7 +34,7 @@ std::vector<Texte> LignesDuRapport(const std::vector<Texte>& legendes) {
   const std::vector<const LigneValeur*> valeurs = Valeurs();
   std::vector<bilan::EntreeRapport<Texte>> entrees;
   for (size_t i = 0; i < valeurs.size() && i < legendes.size(); ++i)
-    entrees.push_back({valeurs[i]->titre, legendes[i], valeurs[i]->separateurApres});
+    entrees.push_back({base::Utf8(base::Dire(valeurs[i]->titre)), legendes[i], valeurs[i]->separateurApres});
   return bilan::LignesRapport<Texte>(entrees);
 }
 

@@ -10,7 +10,6 @@ namespace appli {
 
 using R = sondes::ResultatsInspection;
 using bilan::Verdicts;
-using namespace std::string_view_literals;
 using enum base::Texte;
 
 namespace {
@@ -33,7 +32,7 @@ std::string Taille(const std::string& largeur, const std::string& hauteur) {
 // Numbers are plain decimal, signed, but the refresh rate is unsigned. LblHW holds the desktop size, LblRes
 // the colour depth. The value rows of GRAPHIQUES are in the report's order, which is not their order on
 // the page. The table is constant, made at compile time, so that the form's rows can be built from it
-// before main; a report title is a string_view literal ("..."sv), as GCC 12 cannot make a string_view from
+// before main; a report title is an id of the text table, as GCC 12 cannot make a string_view from
 // a plain literal in a nested list at compile time. The texts are the text table's ids, but for the report's
 // titles: single-byte views made at compile time, which the report assembles as bytes or wide text alike;
 // a translation changes them here.
@@ -44,9 +43,9 @@ constexpr std::initializer_list<Onglet> kOnglets = {
      // caption: name, text, left, top                    value label, left, top
      //   its text, from the findings r                                                    report title           separator
         {{"Label6",  LegendeCpu,                          8,  45}, "LblCPU",          136,  47,
-           [](const R& r) { return r.NomCPU; },                                            "CPU              : "sv, false},
+           [](const R& r) { return r.NomCPU; },                                            RapportCpu             , false},
         {{"Label7",  LegendeVitesse,               8,  69}, "LblVitesse",      136,  71,
-           [](const R& r) { return Unite(ValeurMhz, TexteEntier(r.Vitesse)); },                     "VITESSE          : "sv, true},
+           [](const R& r) { return Unite(ValeurMhz, TexteEntier(r.Vitesse)); },                     RapportVitesse         , true},
      },
      .image = "CPUPim", .largeurImage = 33, .hauteurImage = 49,
      .commentaires = {{"LblCmtCPU", 32, 264, &Verdicts::cmtCPU}},
@@ -55,11 +54,11 @@ constexpr std::initializer_list<Onglet> kOnglets = {
     {.page = "TabMemoire", .legende = OngletMemoire, .titre = "Label2", .texteTitre = TitreMemoire,
      .valeurs = {
         {{"Label8",  LegendeTotalRam,                 8,  47}, "LblTotalRAM",     200,  49,
-           [](const R& r) { return Unite(ValeurMo, TexteEntier(r.TotalRAM)); },                     "TOTAL RAM        : "sv, false},
+           [](const R& r) { return Unite(ValeurMo, TexteEntier(r.TotalRAM)); },                     RapportRam             , false},
         {{"Label9",  LegendeVirtuel,   8,  71}, "LblVirtuel",      200,  73,
-           [](const R& r) { return Unite(ValeurMo, TexteEntier(r.TotalVirtuel)); },                 "MEMOIRE VIRTUEL  : "sv, false},
+           [](const R& r) { return Unite(ValeurMo, TexteEntier(r.TotalVirtuel)); },                 RapportVirtuel         , false},
         {{"Label11", LegendePage,        8,  95}, "LblPage",         200,  97,
-           [](const R& r) { return Unite(ValeurMo, TexteEntier(r.TotalPage)); },                    "MEMOIRE PAGE     : "sv, true},
+           [](const R& r) { return Unite(ValeurMo, TexteEntier(r.TotalPage)); },                    RapportPage            , true},
      },
      .image = "RAMPim", .largeurImage = 30, .hauteurImage = 49,
      .commentaires = {{"LblCmtRAM", 32, 264, &Verdicts::cmtRAM}},
@@ -68,20 +67,20 @@ constexpr std::initializer_list<Onglet> kOnglets = {
     {.page = "TabCV", .legende = OngletGraphiques, .titre = "Label3", .texteTitre = TitreCarte,
      .valeurs = {
         {{"Label10", LegendeMarque,                       8,  48}, "LblMarqueVideo",  128,  50,
-           [](const R& r) { return r.MarqueVideo; },                                       "CARTE VIDEO      : "sv, false},
+           [](const R& r) { return r.MarqueVideo; },                                       RapportCarte           , false},
         {{"Label14", LegendeMemoireVideo,                8, 120}, "LblMemoireVideo", 128, 122,
-           [](const R& r) { return Unite(ValeurMb, TexteEntier(r.MemoireVideo)); },                 "MEMOIRE          : "sv, false},
+           [](const R& r) { return Unite(ValeurMb, TexteEntier(r.MemoireVideo)); },                 RapportMemoireVideo    , false},
         {{"Label12", LegendeTaille,              8,  72}, "LblHW",           128,  74,
            [](const R& r) { return Taille(TexteEntier(r.LargeurEcran), TexteEntier(r.HauteurEcran)); },
-                                                                                           "TAILLE           : "sv, false},
+                                                                                           RapportTaille          , false},
         {{"Label15", LegendeRafraichissement,               8, 144}, "LblRefreshRate",  128, 146,
-           [](const R& r) { return Unite(ValeurHz, TexteNonSigne(r.RefreshRate)); },                "TAUX RAFFRAI.    : "sv, false},
+           [](const R& r) { return Unite(ValeurHz, TexteNonSigne(r.RefreshRate)); },                RapportRafraichissement, false},
         {{"Label13", LegendeResolution,                   8,  96}, "LblRes",          128,  98,
-           [](const R& r) { return Unite(ValeurBits, TexteEntier(r.BitsCouleur)); },                "RESOLUTION       : "sv, false},
+           [](const R& r) { return Unite(ValeurBits, TexteEntier(r.BitsCouleur)); },                RapportResolution      , false},
         {{"Label16", LegendePilotes,              8, 168}, "LblVerDrv",       128, 170,
-           [](const R& r) { return r.VerDrv; },                                            "VERSION PILOTES  : "sv, false},
+           [](const R& r) { return r.VerDrv; },                                            RapportPilotes         , false},
         {{"Label17", Legende3D,                   8, 192}, "LblIs3D",         128, 194,
-           [](const R& r) { return Mots(base::Dire(r.Is3D == 1 ? Oui : Non)); },            "FAIT DU 3D       : "sv, true},
+           [](const R& r) { return Mots(base::Dire(r.Is3D == 1 ? Oui : Non)); },            Rapport3D              , true},
      },
      .image = "CGPim", .largeurImage = 30, .hauteurImage = 49,
      .commentaires = {{"LblCmtCG", 32, 248, &Verdicts::cmtCG}, {"LblCmtSpecial", 32, 264, &Verdicts::cmtSpecial}},
@@ -90,9 +89,9 @@ constexpr std::initializer_list<Onglet> kOnglets = {
     {.page = "TabOS", .legende = OngletOs, .titre = "Label4", .texteTitre = TitreOs,
      .valeurs = {
         {{"Label20", LegendeVersionOs,              8,  48}, "LblVerOS",        136,  50,
-           [](const R& r) { return r.VerOS; },                                             "OS               : "sv, false},
+           [](const R& r) { return r.VerOS; },                                             RapportOs              , false},
         {{"Label21", LegendeAutre,                        8,  72}, "LblAutreInfo",    136,  74,
-           [](const R& r) { return r.AutreInfo; },                                         "AUTRE            : "sv, true},
+           [](const R& r) { return r.AutreInfo; },                                         RapportAutre           , true},
      },
      .image = "OSPim", .largeurImage = 30, .hauteurImage = 49,
      .commentaires = {{"LblCmtOS", 32, 264, &Verdicts::cmtOS}},
@@ -101,7 +100,7 @@ constexpr std::initializer_list<Onglet> kOnglets = {
     {.page = "TabDX", .legende = OngletDirectx, .titre = "Label5", .texteTitre = TitreDirectx,
      .valeurs = {
         {{"Label22", LegendeVersionDx,           8,  48}, "LblDxVersion",    152,  50,
-           [](const R& r) { return r.DxVersion; },                                         "Version DIRECTX  : "sv, false},
+           [](const R& r) { return r.DxVersion; },                                         RapportDirectx         , false},
      },
      .image = "PIMDX", .largeurImage = 30, .hauteurImage = 49,
      .commentaires = {{"LblCmtDx", 32, 264, &Verdicts::cmtDx}},

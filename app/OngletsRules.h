@@ -29,8 +29,8 @@ struct LigneValeur {
   const char* label;
   int left, top;
   std::string (*texte)(const sondes::ResultatsInspection& r);  // single-byte, like the findings
-  std::string_view titre;  // before the text in the report: 19 characters, the report's fixed form
-  bool separateurApres;    // a line of asterisks closes the group
+  base::Texte titre;     // before the text in the report: 19 ASCII characters, the report's fixed form
+  bool separateurApres;  // a line of asterisks closes the group
 };
 
 // A comment label under the status picture, painted as a band of its verdict's colour.

@@ -2,6 +2,7 @@
 // The configuration report: a fixed title before each value label's caption, a line of asterisks closing
 // each group, every line ended by CR LF. Built for the memo's wide text and, in tests, for bytes alike.
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,7 +14,7 @@ inline constexpr std::string_view kSeparateur = "*******************************
 // that follows it, and whether a separator closes its group.
 template <class Texte>
 struct EntreeRapport {
-  std::string_view titre;
+  std::string titre;
   Texte legende;
   bool separateurApres;
 };

@@ -20,6 +20,9 @@ enum class Texte : uint16_t {
   LegendeTaille, LegendeRafraichissement, LegendeResolution, LegendePilotes, Legende3D, LegendeVersionOs,
   LegendeAutre, LegendeVersionDx,
   ValeurMhz, ValeurMo, ValeurMb, ValeurTaille, ValeurHz, ValeurBits, Oui, Non,
+  // The text report's titles: 19 ASCII characters each, the words padded to 17, ':' and a blank.
+  RapportCpu, RapportVitesse, RapportRam, RapportVirtuel, RapportPage, RapportCarte, RapportMemoireVideo, RapportTaille,
+  RapportRafraichissement, RapportResolution, RapportPilotes, Rapport3D, RapportOs, RapportAutre, RapportDirectx,
   // The main window: its title, the buttons' hints, the status bar, the commands, the export dialog, the
   // status pictures' names for a screen reader.
   TitreApplication, TitreFenetre, BulleAide, BulleAPropos, BulleExporter, BulleQuitter, BulleFermer,

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/CfgRules.h"
+#include "base/TexteRules.h"
 #include "assess/ReportRules.h"
 
 namespace {
@@ -50,7 +51,8 @@ sondes::ResultatsInspection Exemple() {
 // The file the export writes: the memo's own empty line, then the report's lines, each ended by CR LF.
 std::string Fichier(const sondes::ResultatsInspection& r) {
   std::vector<bilan::EntreeRapport<std::string>> entrees;
-  for (const appli::LigneValeur* v : appli::Valeurs()) entrees.push_back({v->titre, v->texte(r), v->separateurApres});
+  for (const appli::LigneValeur* v : appli::Valeurs())
+    entrees.push_back({base::Utf8(base::Dire(v->titre)), v->texte(r), v->separateurApres});
   std::vector<std::string> lignes{""};
   for (auto& l : bilan::LignesRapport<std::string>(entrees)) lignes.push_back(l);
   return bilan::TexteLignes(lignes);
@@ -87,8 +89,9 @@ TEST(Valeurs, LeFichierEntier) {
 
 TEST(Valeurs, TitresDeDixNeufCaracteres) {
   for (const appli::LigneValeur* v : appli::Valeurs()) {
-    EXPECT_EQ(v->titre.size(), 19u) << v->label;
-    EXPECT_TRUE(v->titre.ends_with(": ")) << v->label;
+    const std::string titre = base::Utf8(base::Dire(v->titre));
+    EXPECT_EQ(titre.size(), 19u) << v->label;
+    EXPECT_TRUE(titre.ends_with(": ")) << v->label;
   }
 }
 

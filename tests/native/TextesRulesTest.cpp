@@ -52,9 +52,13 @@ TEST(Textes, ChaqueTexteEtSesEmplacements) {
 }
 
 // The values' words join the findings' single-byte texts, which the window reads in the ANSI code page.
+// They join the findings' single-byte texts: the values' words, the report's titles, the stand-ins.
 TEST(Textes, LesMotsDesValeursSontAscii) {
-  for (auto i = static_cast<size_t>(Texte::ValeurMhz); i <= static_cast<size_t>(Texte::Non); ++i)
-    for (const wchar_t* c = base::Dire(static_cast<Texte>(i)); *c; ++c) EXPECT_LT(*c, 0x80) << i;
+  const std::pair<Texte, Texte> kPlages[] = {{Texte::ValeurMhz, Texte::RapportDirectx},
+                                             {Texte::Inconnue, Texte::DxAuMoins}};
+  for (const auto& [premier, dernier] : kPlages)
+    for (auto i = static_cast<size_t>(premier); i <= static_cast<size_t>(dernier); ++i)
+      for (const wchar_t* c = base::Dire(static_cast<Texte>(i)); *c; ++c) EXPECT_LT(*c, 0x80) << i;
 }
 
 }  // namespace

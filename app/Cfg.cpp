@@ -79,7 +79,8 @@ void TFichePrinc::LierControles() {
 #undef LIER
 }
 
-void TFichePrinc::Rejouer(sondes::Releve releve, std::wstring nom) {
+void TFichePrinc::Rejouer(sondes::Releve releve, std::wstring nom, size_t ignorees) {
+  ignorees_ = ignorees;
   ReleveInspection = std::move(releve);
   rejoue_ = std::move(nom);
 }
@@ -97,8 +98,13 @@ void TFichePrinc::FormShow(ui::Control*) {
   EcrireValeurs();
   RemplirRapport();
   // A replay says so, so that nobody takes another machine's findings for their own.
-  StatusBar->SetSimpleText(rejoue_ ? base::Remplir(base::Texte::EtatRejoue, {*rejoue_})
-                                   : base::Dire(base::Texte::EtatDetection));
+  if (!rejoue_)
+    StatusBar->SetSimpleText(base::Dire(base::Texte::EtatDetection));
+  else if (ignorees_ == 0)
+    StatusBar->SetSimpleText(base::Remplir(base::Texte::EtatRejoue, {*rejoue_}));
+  else
+    StatusBar->SetSimpleText(
+        base::Remplir(base::Texte::EtatRejoueIgnorees, {*rejoue_, base::DepuisUtf8(std::to_string(ignorees_))}));
   phases::Marquer(phases::Phase::FinInspection);
 }
 

@@ -60,7 +60,8 @@ class TFichePrinc : public ui::Form {
   sondes::Releve ReleveInspection;
   // Before the window is shown: its findings will be those of `releve`, a machine's relevé read from the
   // file `nom`, instead of this machine's; nothing is asked of the platform.
-  void Rejouer(sondes::Releve releve, std::wstring nom);
+  // `ignorees`: the answers of a later version that the file held, read past.
+  void Rejouer(sondes::Releve releve, std::wstring nom, size_t ignorees = 0);
 
   // The inspection run and its steps.
   void FormShow(ui::Control* Sender);
@@ -99,6 +100,7 @@ class TFichePrinc : public ui::Form {
 
   sondes::Plateforme& plateforme_;
   std::optional<std::wstring> rejoue_;  // the replayed relevé's file name
+  size_t ignorees_ = 0;
 };
 
 extern TFichePrinc* FichePrinc;

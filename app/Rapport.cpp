@@ -7,6 +7,7 @@
 #include "base/Exception.h"
 #include "base/Texte.h"
 #include "base/Textes.h"
+#include "probes/ReleveChampsRules.h"
 #include "probes/ReleveRules.h"
 
 namespace appli {
@@ -49,7 +50,7 @@ std::wstring NomSansDossier(const std::wstring& chemin) {
   return barre == std::wstring::npos ? chemin : chemin.substr(barre + 1);
 }
 
-std::variant<sondes::Releve, std::wstring> LireFichierReleve(const std::wstring& chemin) {
+std::variant<sondes::ReleveLu, std::wstring> LireFichierReleve(const std::wstring& chemin) {
   std::string contenu;
   try {
     contenu = bilan::LireFichier(chemin, sondes::kTailleMaxReleve);
@@ -62,7 +63,13 @@ std::variant<sondes::Releve, std::wstring> LireFichierReleve(const std::wstring&
   };
   auto lu = sondes::LireReleve(contenu);
   if (auto* erreur = std::get_if<sondes::ErreurReleve>(&lu)) return illisible(*erreur);
-  return std::get<sondes::ReleveLu>(std::move(lu)).releve;
+  return std::get<sondes::ReleveLu>(std::move(lu));
+}
+
+std::wstring NoteReponseIgnoree(const std::wstring& chemin, const sondes::LigneIgnoree& ligne) {
+  return base::Remplir(base::Texte::ReleveReponseIgnoree,
+                       {NomSansDossier(chemin), base::DepuisUtf8(std::to_string(ligne.ligne)),
+                        base::DepuisUtf8(sondes::releve::Echapper(ligne.cle))});
 }
 
 }  // namespace appli

@@ -6,6 +6,7 @@
 
 #include "app/CfgRules.h"
 #include "probes/Releve.h"
+#include "probes/ReleveRules.h"
 
 namespace appli {
 
@@ -21,7 +22,9 @@ std::string OctetsRapport(const std::wstring& texte);
 // The relevé's file: the answers, then the report they gave as its expected result.
 std::string OctetsReleve(sondes::Releve releve, const sondes::ResultatsInspection& r);
 // A relevé read from `chemin`, or the French message that says why it cannot be read.
-std::variant<sondes::Releve, std::wstring> LireFichierReleve(const std::wstring& chemin);
+std::variant<sondes::ReleveLu, std::wstring> LireFichierReleve(const std::wstring& chemin);
+// What the player is told of an answer read past: a later version's, which this one does without.
+std::wstring NoteReponseIgnoree(const std::wstring& chemin, const sondes::LigneIgnoree& ligne);
 // The file's name without its folder.
 std::wstring NomSansDossier(const std::wstring& chemin);
 

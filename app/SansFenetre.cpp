@@ -66,7 +66,9 @@ std::string Octets(const Commande& commande, const Console& console) {
   if (commande.mode == Mode::RejouerRapport) {
     auto lu = LireFichierReleve(CheminComplet(commande.releve));
     if (auto* message = std::get_if<std::wstring>(&lu)) throw base::Exception(*message);
-    const sondes::Releve& releve = std::get<sondes::Releve>(lu);
+    const sondes::Releve& releve = std::get<sondes::ReleveLu>(lu).releve;
+    for (const sondes::LigneIgnoree& l : std::get<sondes::ReleveLu>(lu).ignorees)
+      console.Signaler(NoteReponseIgnoree(commande.releve, l));
     const sondes::ResultatsInspection resultats = sondes::Decoder(releve, base::AnsiDepuisUtf8);
     if (RapportJson(commande.fichier)) return OctetsRapportJson(releve, resultats);
     return OctetsRapport(TexteRapport(resultats));
@@ -113,9 +115,9 @@ int LancerSansFenetre(const Commande& commande) {
   }
 }
 
-std::optional<sondes::Releve> ReleveARejouer(const std::wstring& chemin) {
+std::optional<sondes::ReleveLu> ReleveARejouer(const std::wstring& chemin) {
   auto lu = LireFichierReleve(CheminComplet(chemin));
-  if (auto* releve = std::get_if<sondes::Releve>(&lu)) return std::move(*releve);
+  if (auto* releve = std::get_if<sondes::ReleveLu>(&lu)) return std::move(*releve);
   Console().Signaler(ui::ErrorBoxText(std::get<std::wstring>(lu)));
   return std::nullopt;
 }

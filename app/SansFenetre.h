@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/CommandeRules.h"
-#include "probes/Releve.h"
+#include "probes/ReleveRules.h"
 
 namespace appli {
 
@@ -14,6 +14,6 @@ int LancerSansFenetre(const Commande& commande);
 
 // The relevé that the window will replay, or nullopt once the reason it cannot be read has been said (on
 // the console, else in the error box).
-std::optional<sondes::Releve> ReleveARejouer(const std::wstring& chemin);
+std::optional<sondes::ReleveLu> ReleveARejouer(const std::wstring& chemin);
 
 }  // namespace appli

@@ -19,7 +19,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int commandeAffichage) {
   base::DllDuSystemeSeulement();
   const appli::Commande commande = appli::CommandeDuProcessus();
   if (appli::SansFenetre(commande.mode)) return appli::LancerSansFenetre(commande);
-  std::optional<sondes::Releve> rejoue;
+  std::optional<sondes::ReleveLu> rejoue;
   if (commande.mode == appli::Mode::Rejouer && !(rejoue = appli::ReleveARejouer(commande.releve))) return 1;
   // The single instance, before any window: a replay takes no part in it.
   std::optional<appli::TGardeInstance> garde;
@@ -34,7 +34,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int commandeAffichage) {
     application.SetTitle(base::Dire(base::Texte::TitreApplication));
     application.SetHelpFile("C:\\Program Files\\FastHelp\\Quorvane\\WinHelp\\Quorvane.hlp");
     appli::FichePrinc = application.CreateMainForm<appli::TFichePrinc>(plateforme);
-    if (rejoue) appli::FichePrinc->Rejouer(std::move(*rejoue), appli::NomSansDossier(commande.releve));
+    if (rejoue)
+      appli::FichePrinc->Rejouer(std::move(rejoue->releve), appli::NomSansDossier(commande.releve),
+                                 rejoue->ignorees.size());
     appli::AboutBox = application.CreateForm<appli::TAboutBox>();
     application.Run(commandeAffichage);
   } catch (...) {

@@ -42,7 +42,7 @@ enum class Texte : uint16_t {
   // The findings' stand-ins for what is not known, the warning of the video probe, a relevé's refusals.
   Inconnue, OsInconnu, DxAuMoins, CarteIllisible, TitreAttention,
   ReleveIllisible, ReleveRefus, ReleveRefusLigne, ReleveTropGrand, RelevePasUnReleve, ReleveFormatUlterieur,
-  ReleveMalFormee, ReleveRepetee, ReleveManquante,
+  ReleveMalFormee, ReleveRepetee, ReleveManquante, ReleveReponseIgnoree, EtatRejoueIgnorees,
   // The commands without a window, and the error messages.
   Usage, FichierManquant, LancementImpossible, ErreurConversion, ErreurInconnue, ImageIntrouvable,
   CopieImpossible, ErreurEcriture, CreationImpossible, CreationImpossibleNouveau, CreationImpossibleLesDeux,
@@ -68,7 +68,7 @@ inline constexpr AvecValeurs kAvecValeurs[] = {
     {Texte::BulleDx, 2}, {Texte::FichierManquant, 2}, {Texte::LancementImpossible, 1}, {Texte::ImageIntrouvable, 1},
     {Texte::CreationImpossible, 1}, {Texte::CreationImpossibleNouveau, 2}, {Texte::CreationImpossibleLesDeux, 3},
     {Texte::ReleveIllisible, 1}, {Texte::ReleveRefus, 2}, {Texte::ReleveRefusLigne, 3},
-    {Texte::ReleveFormatUlterieur, 2}, {Texte::ReleveRepetee, 1}, {Texte::ReleveManquante, 1},
+    {Texte::ReleveFormatUlterieur, 2}, {Texte::ReleveReponseIgnoree, 3}, {Texte::EtatRejoueIgnorees, 2}, {Texte::ReleveRepetee, 1}, {Texte::ReleveManquante, 1},
     {Texte::OuvertureImpossible, 1}, {Texte::LectureImpossible, 1}, {Texte::NomReserve, 1},
 };
 // clang-format on

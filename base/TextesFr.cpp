@@ -156,6 +156,8 @@ constexpr LigneTexte kTextes[] = {
     {ReleveMalFormee,           L"ligne mal formée"},
     {ReleveRepetee,             L"réponse répétée : {0}"},
     {ReleveManquante,           L"il manque la réponse {0}"},
+    {ReleveReponseIgnoree,      L"{0}, ligne {1} : réponse inconnue {2}, d'une version plus récente ; lue sans elle."},
+    {EtatRejoueIgnorees,        L"Relevé rejoué : {0} (réponses d'une version plus récente lues sans elles : {1})"},
 
     // Typed as `Quorvane`, the console twin runs: the prompt waits and the exit code reaches it. PowerShell
     // runs nothing from the current folder without ".\" before its name, and is given the twin's full name,

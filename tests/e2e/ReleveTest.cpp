@@ -130,6 +130,20 @@ TEST_F(Releve, UnFichierQuiNEnEstPasUnEstRefuse) {
   EXPECT_TRUE(pilote::Fenetres(L"TFichePrinc").empty());
 }
 
+TEST_F(Releve, UneReponseDUneVersionPlusRecenteEstLueSansElle) {
+  ASSERT_TRUE(fichiers::Ecrire(dossier + L"\\futur.txt", contenu + "ReponseFuture: 1\r\n"));
+  const Execution x = Executer(rejeu, L"/rejouer \"" + dossier + L"\\futur.txt\" /rapport \"" + dossier + L"\\r.txt\"");
+  EXPECT_EQ(x.code, 0);
+  EXPECT_NE(x.erreurs.find("futur.txt, ligne "), std::string::npos) << x.erreurs;
+  EXPECT_NE(x.erreurs.find("ReponseFuture"), std::string::npos) << x.erreurs;
+  EXPECT_EQ(Lire(dossier + L"\\r.txt").value_or(""), RapportDuReleve(contenu));
+  Processus p(rejeu, SW_SHOWNORMAL, {}, L"/rejouer \"" + dossier + L"\\futur.txt\"");
+  HWND fiche = p.Fenetre(L"TFichePrinc");
+  ASSERT_NE(fiche, nullptr);
+  EXPECT_EQ(Texte(Controle(fiche, "StatusBar")),
+            L"Relevé rejoué : futur.txt (réponses d'une version plus récente lues sans elles : 1)");
+}
+
 // The JSON report for a file named so, in any case: a corpus machine's replay gives the very bytes the
 // native decode gives, whatever this system's code page; this machine's run gives one too.
 TEST(RapportJson, UnReleveDuCorpusRedonneSonRapportJson) {

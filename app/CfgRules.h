@@ -38,7 +38,7 @@ std::vector<Texte> LignesDuRapport(const std::vector<Texte>& legendes) {
   return bilan::LignesRapport<Texte>(entrees);
 }
 
-// The report's 20 lines, the empty one first, in the findings' single-byte code page.
+// The report's lines, the empty one first, in the findings' single-byte code page.
 std::vector<std::string> RapportOctets(const sondes::ResultatsInspection& r);
 
 }  // namespace appli

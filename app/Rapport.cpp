@@ -20,7 +20,7 @@ std::wstring TexteValeur(const LigneValeur& valeur, const sondes::ResultatsInspe
 
 namespace {
 
-// The report's 20 lines as the memo holds them: its own empty line, then the lines of the labels' texts.
+// The report's lines as the memo holds them: its own empty line, then the lines of the labels' texts.
 std::vector<std::wstring> Lignes(const sondes::ResultatsInspection& r) {
   std::vector<std::wstring> legendes;
   for (const LigneValeur* v : Valeurs()) legendes.push_back(TexteValeur(*v, r));

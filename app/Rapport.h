@@ -19,7 +19,7 @@ std::wstring TexteRapport(const sondes::ResultatsInspection& r);
 // that cannot be converted throws, and is never written.
 std::string OctetsRapport(const std::wstring& texte);
 
-// The relevé's file: the answers, then the report they gave as its expected result.
+// The relevé's file: the answers, then the report they gave, as the writer's record.
 std::string OctetsReleve(sondes::Releve releve, const sondes::ResultatsInspection& r);
 // A relevé read from `chemin`, or the French message that says why it cannot be read.
 std::variant<sondes::ReleveLu, std::wstring> LireFichierReleve(const std::wstring& chemin);

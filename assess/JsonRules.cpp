@@ -1,9 +1,13 @@
 #include "assess/JsonRules.h"
 
+#include "base/TexteRules.h"
+
 namespace bilan::json {
 
-std::string Chaine(std::string_view texte) {
+std::string Chaine(std::string_view brut) {
   constexpr char kChiffres[] = "0123456789abcdef";
+  // A relevé's text may hold any byte: what is no UTF-8 becomes U+FFFD, so that the file stays JSON.
+  const std::string texte = base::Utf8(base::Large(brut));
   std::string s = "\"";
   for (const char c : texte) {
     const auto o = static_cast<uint8_t>(c);

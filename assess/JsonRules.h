@@ -53,7 +53,7 @@ class Objet {
   std::vector<std::string> raisons_;  // "key: why", for "raison"
 };
 
-// A JSON string: quotes, backslashes and control characters escaped; other bytes as they are (UTF-8).
+// A JSON string: quotes, backslashes and control characters escaped; bytes of no UTF-8 sequence as U+FFFD.
 std::string Chaine(std::string_view texte);
 
 }  // namespace bilan::json

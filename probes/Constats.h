@@ -27,7 +27,8 @@ struct Fait {
 struct ConstatsProcesseur {
   Fait<std::string> nom;  // the brand text, else the vendor's; Windows's name without CPUID or under emulation
   Fait<uint32_t> mhz;
-  bool selonOS = false;  // x86 emulation on ARM64: the name and speed are Windows's
+  bool selonOS = false;       // x86 emulation on ARM64: the name and speed are Windows's
+  bool nomDeWindows = false;  // the name is the registry's (without CPUID, or under emulation), else CPUID's
   PauseRatee pause = PauseRatee::Non;
 };
 

@@ -67,6 +67,7 @@ ConstatsProcesseur ConstaterProcesseur(const Releve& releve) {
     const std::string raison = "pas de CPUID, ProcesseurSelonOS absent";
     if (!releve.processeurSelonOS) return {Fait<std::string>::Inconnu(raison), Fait<uint32_t>::Inconnu(raison)};
     p.nom = Fait<std::string>::Connu(releve.processeurSelonOS->first);
+    p.nomDeWindows = true;
     p.mhz = Fait<uint32_t>::Connu(releve.processeurSelonOS->second);
     return p;
   }

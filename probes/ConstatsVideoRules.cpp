@@ -96,7 +96,7 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
 }
 
 Fait<int32_t> Cote(int32_t metrique, int32_t pixels) {
-  return metrique > 0 ? Fait<int32_t>::Connu(pixels) : Fait<int32_t>::Inconnu("GetSystemMetrics 0");
+  return metrique != 0 ? Fait<int32_t>::Connu(pixels) : Fait<int32_t>::Inconnu("GetSystemMetrics 0");
 }
 
 }  // namespace

@@ -20,6 +20,19 @@ std::string Mono(const Fait<std::string>& f, VersMonoOctet convertir, const std:
   return f.valeur ? convertir(*f.valeur).value_or(defaut) : defaut;
 }
 
+// The bytes that DepuisLatin1 made UTF-8 (ConstatsRules.cpp): each character back to its one byte.
+std::string VersLatin1(const std::string& utf8) {
+  std::string octets;
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const auto c = static_cast<uint8_t>(utf8[i]);
+    if (c >= 0xC2 && c <= 0xC3 && i + 1 < utf8.size())
+      octets += static_cast<char>((c & 0x03) << 6 | (static_cast<uint8_t>(utf8[++i]) & 0x3F));
+    else
+      octets += utf8[i];
+  }
+  return octets;
+}
+
 int32_t Signe(uint32_t v) { return static_cast<int32_t>(std::min<uint32_t>(v, 0x7FFFFFFF)); }
 
 }  // namespace
@@ -59,9 +72,13 @@ void AfficherVideo(const ConstatsVideo& v, const Fait<VersionDirectX>& dx, Resul
 }
 
 void AfficherProcesseur(const ConstatsProcesseur& p, ResultatsInspection& r, VersMonoOctet convertir) {
-  const std::string nom = Mono(p.nom, convertir, "");
-  // Windows's name comes from a registry read of 63 bytes.
-  r.NomCPU = p.selonOS || !p.nom.valeur ? TexteJusquAuZero(nom.data(), std::min<size_t>(nom.size(), 63)) : nom;
+  if (p.nomDeWindows) {
+    // Windows's name comes from a registry read of 63 bytes.
+    const std::string nom = Mono(p.nom, convertir, "");
+    r.NomCPU = TexteJusquAuZero(nom.data(), std::min<size_t>(nom.size(), 63));
+  } else {
+    r.NomCPU = VersLatin1(p.nom.Ou(""));  // CPUID's bytes, as they are
+  }
   r.Vitesse = Signe(p.mhz.Ou(0));
   r.Faits.processeurSelonOS = p.selonOS;
   r.Faits.pause = p.pause;

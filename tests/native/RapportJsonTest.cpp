@@ -41,7 +41,9 @@ void NulsExpliques(const json& j, const std::string& ou, const std::string& nom)
     nul |= v.is_null();
     NulsExpliques(v, ou + "/" + cle, nom);
   }
-  if (nul) EXPECT_TRUE(j.contains("raison") && j["raison"].is_string() && !j["raison"].empty()) << nom << ou;
+  if (nul) {
+    EXPECT_TRUE(j.contains("raison") && j["raison"].is_string() && !j["raison"].empty()) << nom << ou;
+  }
 }
 
 TEST(RapportJson, ChaqueValeurDuRapportTexteTypeeEtChaqueInconnuExplique) {
@@ -89,7 +91,9 @@ TEST(RapportJson, ChaqueValeurDuRapportTexteTypeeEtChaqueInconnuExplique) {
     NulsExpliques(j, "", nom);
     for (const std::string& ligne : appli::RapportOctets(r))
       for (const auto& [titre, rendre] : kLignes)
-        if (ligne.starts_with(titre)) EXPECT_EQ(ligne.substr(titre.size()), rendre(j)) << nom << ": " << titre;
+        if (ligne.starts_with(titre)) {
+          EXPECT_EQ(ligne.substr(titre.size()), rendre(j)) << nom << ": " << titre;
+        }
   }
   EXPECT_GE(machines, 40u);
 }

@@ -37,7 +37,9 @@ TEST(Utf8, DuTexteLargeEtVersLui) {
   };
   for (const Cas& c : cas) {
     EXPECT_EQ(base::Utf8(c.large), c.utf8);
-    if (c.allerRetour) EXPECT_EQ(base::Large(c.utf8), c.large);
+    if (c.allerRetour) {
+      EXPECT_EQ(base::Large(c.utf8), c.large);
+    }
   }
   // A stray continuation byte, an overlong '/', an encoded surrogate, a cut sequence.
   EXPECT_EQ(base::Large("a\x80"

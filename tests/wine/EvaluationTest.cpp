@@ -153,9 +153,9 @@ TEST_F(Evaluation, LesVerdictsVontAuxBonsControles) {
 }
 
 TEST_F(Evaluation, UnCommentaireEstUneBandeDeSaCouleurEtMontreTEtL) {
+  fiche->Show();  // the run's own verdicts first, then these
   fiche->Resultats.Is3D = 1;
   fiche->Resultats.MemoireVideo = 64;
-  fiche->Show();  // the run's own verdicts first, then these
   fiche->Evaluer();
   // The video card's page in front, painted.
   fiche->TabCV->SetVisible(true);

@@ -49,7 +49,7 @@ constexpr std::initializer_list<Onglet> kOnglets = {
      },
      .image = "CPUPim", .largeurImage = 33, .hauteurImage = 49,
      .commentaires = {{"LblCmtCPU", 32, 264, &Verdicts::cmtCPU}},
-     .niveau = &Verdicts::cpu, .bulle = &Verdicts::bulleCPU},
+     .niveau = &Verdicts::cpu, .bulle = &Verdicts::bulleCPU, .cleJson = "cpu", .faits = bilan::FaitsProcesseur},
 
     {.page = "TabMemoire", .legende = OngletMemoire, .titre = "Label2", .texteTitre = TitreMemoire,
      .valeurs = {
@@ -62,7 +62,7 @@ constexpr std::initializer_list<Onglet> kOnglets = {
      },
      .image = "RAMPim", .largeurImage = 30, .hauteurImage = 49,
      .commentaires = {{"LblCmtRAM", 32, 264, &Verdicts::cmtRAM}},
-     .niveau = &Verdicts::ram, .bulle = &Verdicts::bulleRAM},
+     .niveau = &Verdicts::ram, .bulle = &Verdicts::bulleRAM, .cleJson = "memoire", .faits = bilan::FaitsMemoire},
 
     {.page = "TabCV", .legende = OngletGraphiques, .titre = "Label3", .texteTitre = TitreCarte,
      .valeurs = {
@@ -84,7 +84,7 @@ constexpr std::initializer_list<Onglet> kOnglets = {
      },
      .image = "CGPim", .largeurImage = 30, .hauteurImage = 49,
      .commentaires = {{"LblCmtCG", 32, 248, &Verdicts::cmtCG}, {"LblCmtSpecial", 32, 264, &Verdicts::cmtSpecial}},
-     .niveau = &Verdicts::cg, .bulle = &Verdicts::bulleCG},
+     .niveau = &Verdicts::cg, .bulle = &Verdicts::bulleCG, .cleJson = "graphiques", .faits = bilan::FaitsGraphiques},
 
     {.page = "TabOS", .legende = OngletOs, .titre = "Label4", .texteTitre = TitreOs,
      .valeurs = {
@@ -95,7 +95,7 @@ constexpr std::initializer_list<Onglet> kOnglets = {
      },
      .image = "OSPim", .largeurImage = 30, .hauteurImage = 49,
      .commentaires = {{"LblCmtOS", 32, 264, &Verdicts::cmtOS}},
-     .niveau = &Verdicts::os, .bulle = &Verdicts::bulleOS},
+     .niveau = &Verdicts::os, .bulle = &Verdicts::bulleOS, .cleJson = "os", .faits = bilan::FaitsSysteme},
 
     {.page = "TabDX", .legende = OngletDirectx, .titre = "Label5", .texteTitre = TitreDirectx,
      .valeurs = {
@@ -104,7 +104,7 @@ constexpr std::initializer_list<Onglet> kOnglets = {
      },
      .image = "PIMDX", .largeurImage = 30, .hauteurImage = 49,
      .commentaires = {{"LblCmtDx", 32, 264, &Verdicts::cmtDx}},
-     .niveau = &Verdicts::dx, .bulle = &Verdicts::bulleDx},
+     .niveau = &Verdicts::dx, .bulle = &Verdicts::bulleDx, .cleJson = "directx", .faits = bilan::FaitsDirectX},
 };
 // clang-format on
 

@@ -1,13 +1,15 @@
 #pragma once
 // The main window's tabs, one row each: its page, its heading, its value labels with their captions, its
-// status picture and comments, and the verdict that judges it. The form's rows of the tab pages, the value
-// labels' texts, the verdicts and hints on the window and the report are all read from this table, so that
-// one more value label is one value row, and one more tab one row with its verdict in bilan::Juger.
+// status picture and comments, the verdict that judges it, and its part of the JSON report. The form's rows
+// of the tab pages, the value labels' texts, the verdicts and hints on the window and both reports are all
+// read from this table, so that one more value label is one value row, and one more tab one row with its
+// verdict in bilan::Juger and its texts in the text table.
 #include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "assess/RapportJsonRules.h"
 #include "assess/VerdictRules.h"
 #include "base/Textes.h"
 #include "probes/Resultats.h"
@@ -53,6 +55,9 @@ struct Onglet {
   // the picture's level, and the hint of the picture and comments.
   bilan::NiveauVerdict bilan::Verdicts::*niveau;
   std::wstring bilan::Verdicts::*bulle;
+  // In the JSON report: the tab's key, and its facts.
+  const char* cleJson;
+  bilan::json::Objet (*faits)(const sondes::Constats& c);
 };
 
 // The tabs, in the tab control's order.

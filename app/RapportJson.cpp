@@ -5,12 +5,10 @@
 #include "assess/RapportJsonRules.h"
 #include "base/TexteRules.h"
 #include "base/Textes.h"
-#include "probes/ConstatsRules.h"
 
 namespace appli {
 
-std::string OctetsRapportJson(const sondes::Releve& releve, const sondes::ResultatsInspection& r) {
-  const sondes::Constats constats = sondes::Constater(releve);
+std::string OctetsRapportJson(const sondes::Constats& constats, const sondes::ResultatsInspection& r) {
   const bilan::Verdicts v = bilan::Juger(r);
   bilan::json::Objet onglets;
   for (const Onglet& o : kOnglets) {

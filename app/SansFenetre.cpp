@@ -69,8 +69,9 @@ std::string Octets(const Commande& commande, const Console& console) {
     const sondes::Releve& releve = std::get<sondes::ReleveLu>(lu).releve;
     for (const sondes::LigneIgnoree& l : std::get<sondes::ReleveLu>(lu).ignorees)
       console.Signaler(NoteReponseIgnoree(commande.releve, l));
-    const sondes::ResultatsInspection resultats = sondes::Decoder(releve, base::AnsiDepuisUtf8);
-    if (RapportJson(commande.fichier)) return OctetsRapportJson(releve, resultats);
+    const sondes::Constats constats = sondes::Constater(releve);
+    const sondes::ResultatsInspection resultats = sondes::Afficher(constats, base::AnsiDepuisUtf8);
+    if (RapportJson(commande.fichier)) return OctetsRapportJson(constats, resultats);
     return OctetsRapport(TexteRapport(resultats));
   }
   // The window's inspection run, without the window's placement. The video probe initialises COM itself
@@ -81,7 +82,7 @@ std::string Octets(const Commande& commande, const Console& console) {
   sondes::Releve releve;
   sondes::Inspecter(resultats, releve, sysInfo, plateforme);
   if (commande.mode == Mode::Releve) return OctetsReleve(std::move(releve), resultats);
-  if (RapportJson(commande.fichier)) return OctetsRapportJson(releve, resultats);
+  if (RapportJson(commande.fichier)) return OctetsRapportJson(sondes::Constater(releve), resultats);
   return OctetsRapport(TexteRapport(resultats));
 }
 

@@ -56,30 +56,40 @@ std::string Utf8(std::wstring_view texte) {
   return s;
 }
 
+size_t LongueurUtf8(std::string_view s, size_t i) {
+  const auto o = [&](size_t k) { return i + k < s.size() ? static_cast<uint8_t>(s[i + k]) : uint8_t{0}; };
+  const uint8_t c = o(0);
+  size_t n = 2;
+  uint8_t bas = 0x80, haut = 0xBF;
+  if (c >= 0xE0 && c <= 0xEF) {
+    n = 3;
+    if (c == 0xE0) bas = 0xA0;
+    if (c == 0xED) haut = 0x9F;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    n = 4;
+    if (c == 0xF0) bas = 0x90;
+    if (c == 0xF4) haut = 0x8F;
+  } else if (c < 0xC2 || c > 0xDF) {
+    return 0;
+  }
+  if (o(1) < bas || o(1) > haut) return 0;
+  for (size_t k = 2; k < n; ++k)
+    if (o(k) < 0x80 || o(k) > 0xBF) return 0;
+  return n;
+}
+
 std::wstring Large(std::string_view utf8) {
   std::wstring large;
   for (size_t i = 0; i < utf8.size();) {
-    const auto o = [&](size_t k) { return i + k < utf8.size() ? static_cast<uint8_t>(utf8[i + k]) : uint8_t{0}; };
-    const uint8_t c = o(0);
-    const size_t n = c < 0x80                 ? 1
-                     : c >= 0xC2 && c <= 0xDF ? 2
-                     : c >= 0xE0 && c <= 0xEF ? 3
-                     : c >= 0xF0 && c <= 0xF4 ? 4
-                                              : 0;
-    uint32_t point = n == 1 ? c : n == 2 ? c & 0x1Fu : n == 3 ? c & 0x0Fu : c & 0x07u;
-    bool bon = n != 0;
-    for (size_t k = 1; bon && k < n; ++k) {
-      bon = (o(k) & 0xC0) == 0x80;
-      point = point << 6 | (o(k) & 0x3Fu);
-    }
-    // Overlong forms, surrogates and points past U+10FFFF are no characters.
-    bon = bon && !(n == 3 && point < 0x800) && !(n == 4 && (point < 0x10000 || point > 0x10FFFF)) &&
-          !(point >= 0xD800 && point < 0xE000);
-    if (!bon) {
+    const auto c = static_cast<uint8_t>(utf8[i]);
+    const size_t n = c < 0x80 ? 1 : LongueurUtf8(utf8, i);
+    if (n == 0) {
       large += L'\xFFFD';
       ++i;
       continue;
     }
+    uint32_t point = n == 1 ? c : c & (0x7Fu >> n);
+    for (size_t k = 1; k < n; ++k) point = point << 6 | (static_cast<uint8_t>(utf8[i + k]) & 0x3Fu);
     if (sizeof(wchar_t) == 2 && point >= 0x10000) {
       large += static_cast<wchar_t>(0xD800 + ((point - 0x10000) >> 10));
       large += static_cast<wchar_t>(0xDC00 + ((point - 0x10000) & 0x3FF));

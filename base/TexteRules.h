@@ -1,6 +1,7 @@
 #pragma once
 // Text without the system: UTF-8 from wide text, and the flags that each code page allows in a conversion
 // to it.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,6 +10,9 @@ namespace base {
 
 // Wide text (UTF-16 on Windows, UTF-32 elsewhere) as UTF-8; a lone surrogate becomes U+FFFD.
 std::string Utf8(std::wstring_view texte);
+// The length of the well-formed UTF-8 sequence of two bytes or more at s[i] (Unicode's table 3-7), 0 when
+// there is none: overlong forms, surrogates and cut sequences are none.
+size_t LongueurUtf8(std::string_view s, size_t i);
 // UTF-8 as wide text; a byte of no well-formed sequence becomes U+FFFD.
 std::wstring Large(std::string_view utf8);
 

@@ -95,8 +95,11 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
              : static_cast<int32_t>(arrondi);
 }
 
-Fait<int32_t> Cote(int32_t metrique, int32_t pixels) {
-  return metrique != 0 ? Fait<int32_t>::Connu(pixels) : Fait<int32_t>::Inconnu("GetSystemMetrics 0");
+// One side of the desktop: its metric, at the thread's scale (an unaware thread is told the logical size),
+// brought `enPixels` by the display mode's ratio to the primary screen's metric, the mode being in pixels.
+Fait<int32_t> Cote(int32_t bureau, int32_t ecran, uint32_t mode, bool enPixels) {
+  if (bureau == 0) return Fait<int32_t>::Inconnu("GetSystemMetrics 0");
+  return Fait<int32_t>::Connu(enPixels ? MulDiv(bureau, static_cast<int32_t>(mode), ecran) : bureau);
 }
 
 }  // namespace
@@ -134,16 +137,11 @@ ConstatsVideo ConstaterVideo(const Releve& releve, Fait<VersionDirectX>* directx
   v.frequence = !releve.modeLu                 ? Fait<uint32_t>::Inconnu("EnumDisplaySettingsA 0")
                 : releve.displayFrequency == 0 ? Fait<uint32_t>::Inconnu("EnumDisplaySettingsA: fréquence 0")
                                                : Fait<uint32_t>::Connu(releve.displayFrequency);
-  int32_t largeur = releve.multiEcran ? releve.cxVirtualScreen : releve.cxScreen;
-  int32_t hauteur = releve.multiEcran ? releve.cyVirtualScreen : releve.cyScreen;
-  // The metrics are at the thread's scale (an unaware thread is told the logical size); the display mode
-  // is the primary screen in pixels. The desktop is brought to pixels by their ratio.
-  if (releve.pelsWidth != 0 && releve.pelsHeight != 0 && releve.cxScreen > 0 && releve.cyScreen > 0) {
-    largeur = MulDiv(largeur, static_cast<int32_t>(releve.pelsWidth), releve.cxScreen);
-    hauteur = MulDiv(hauteur, static_cast<int32_t>(releve.pelsHeight), releve.cyScreen);
-  }
-  v.largeur = Cote(releve.multiEcran ? releve.cxVirtualScreen : releve.cxScreen, largeur);
-  v.hauteur = Cote(releve.multiEcran ? releve.cyVirtualScreen : releve.cyScreen, hauteur);
+  const bool enPixels = releve.pelsWidth != 0 && releve.pelsHeight != 0 && releve.cxScreen > 0 && releve.cyScreen > 0;
+  v.largeur =
+      Cote(releve.multiEcran ? releve.cxVirtualScreen : releve.cxScreen, releve.cxScreen, releve.pelsWidth, enPixels);
+  v.hauteur =
+      Cote(releve.multiEcran ? releve.cyVirtualScreen : releve.cyScreen, releve.cyScreen, releve.pelsHeight, enPixels);
   return v;
 }
 

@@ -129,7 +129,10 @@ void DecoderOS(const Releve& releve, ResultatsInspection& r, VersMonoOctet conve
 }
 
 ResultatsInspection Decoder(const Releve& releve, VersMonoOctet convertir) {
-  const Constats c = Constater(releve);
+  return Afficher(Constater(releve), convertir);
+}
+
+ResultatsInspection Afficher(const Constats& c, VersMonoOctet convertir) {
   ResultatsInspection r;
   AfficherMemoire(c.memoire, r);
   AfficherVideo(c.video, c.directx, r, convertir);

@@ -19,6 +19,8 @@ using VersMonoOctet = std::optional<std::string> (*)(std::string_view utf8);
 
 // The findings of one run, in the probes' order: memory, video card and display, processor, system.
 ResultatsInspection Decoder(const Releve& releve, VersMonoOctet convertir);
+// The same from the run's facts, for who needs them too.
+ResultatsInspection Afficher(const Constats& constats, VersMonoOctet convertir);
 
 // Each probe's fields of the findings, from its facts.
 void AfficherMemoire(const ConstatsMemoire& memoire, ResultatsInspection& r);

@@ -2,34 +2,12 @@
 
 #include <algorithm>
 
+#include "base/TexteRules.h"
+
 namespace sondes::releve {
 namespace {
 
 constexpr char kChiffres[] = "0123456789ABCDEF";
-
-// The length of the well-formed UTF-8 sequence at s[i] (Unicode's table 3-7), 0 when there is none; so
-// that overlong forms, surrogates and cut sequences are escaped rather than copied.
-size_t LongueurUtf8(std::string_view s, size_t i) {
-  const auto o = [&](size_t k) { return i + k < s.size() ? static_cast<uint8_t>(s[i + k]) : uint8_t{0}; };
-  const uint8_t c = o(0);
-  size_t n = 2;
-  uint8_t bas = 0x80, haut = 0xBF;
-  if (c >= 0xE0 && c <= 0xEF) {
-    n = 3;
-    if (c == 0xE0) bas = 0xA0;
-    if (c == 0xED) haut = 0x9F;
-  } else if (c >= 0xF0 && c <= 0xF4) {
-    n = 4;
-    if (c == 0xF0) bas = 0x90;
-    if (c == 0xF4) haut = 0x8F;
-  } else if (c < 0xC2 || c > 0xDF) {
-    return 0;
-  }
-  if (o(1) < bas || o(1) > haut) return 0;
-  for (size_t k = 2; k < n; ++k)
-    if (o(k) < 0x80 || o(k) > 0xBF) return 0;
-  return n;
-}
 
 // Reads the quoted text that opens at l[i]; i ends past the closing quote.
 bool LireTexte(std::string_view l, size_t& i, std::string& t) {
@@ -57,7 +35,7 @@ std::string Echapper(std::string_view s) {
   std::string e;
   for (size_t i = 0; i < s.size();) {
     const auto c = static_cast<uint8_t>(s[i]);
-    const size_t n = c >= 0x20 && c < 0x7F ? 1 : LongueurUtf8(s, i);
+    const size_t n = c >= 0x20 && c < 0x7F ? 1 : base::LongueurUtf8(s, i);
     if (c == '"' || c == '\\') e += '\\';
     if (n == 0) {
       e += {'\\', 'x', kChiffres[c >> 4], kChiffres[c & 15]};

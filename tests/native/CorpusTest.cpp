@@ -41,7 +41,8 @@ struct Attente {
 };
 // The JSON report's bytes.
 std::string JsonDuRapport(const sondes::Releve& releve) {
-  return appli::OctetsRapportJson(releve, sondes::Decoder(releve, Identite));
+  const sondes::Constats constats = sondes::Constater(releve);
+  return appli::OctetsRapportJson(constats, sondes::Afficher(constats, Identite));
 }
 
 constexpr Attente kAttentes[] = {{".rapport", TexteDuRapport}, {".json", JsonDuRapport}};

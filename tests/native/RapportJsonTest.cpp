@@ -86,8 +86,9 @@ TEST(RapportJson, ChaqueValeurDuRapportTexteTypeeEtChaqueInconnuExplique) {
     const auto lu = sondes::LireReleve(contenu.str());
     ASSERT_TRUE(std::holds_alternative<sondes::ReleveLu>(lu)) << nom;
     const sondes::Releve& releve = std::get<sondes::ReleveLu>(lu).releve;
-    const sondes::ResultatsInspection r = sondes::Decoder(releve, Identite);
-    const json j = json::parse(appli::OctetsRapportJson(releve, r));
+    const sondes::Constats constats = sondes::Constater(releve);
+    const sondes::ResultatsInspection r = sondes::Afficher(constats, Identite);
+    const json j = json::parse(appli::OctetsRapportJson(constats, r));
     NulsExpliques(j, "", nom);
     for (const std::string& ligne : appli::RapportOctets(r))
       for (const auto& [titre, rendre] : kLignes)
